@@ -1,0 +1,102 @@
+// The three cams as data: which picture each step shows and where, the lift
+// graph's segment for each step, and how a cycle ends and a page is erased.
+// Plain constexpr data with no toolkit behind it, so the picture program can
+// read the same display positions when it cuts the frames out of a scene.
+#pragma once
+
+#include <span>
+
+namespace animation {
+
+// A point of a lift graph, measured from the origin of the current cycle:
+// dx twips to the right, lift twips upwards.
+struct GraphPoint {
+    int dx;
+    int lift;
+};
+
+struct GraphSegment {
+    GraphPoint from;
+    GraphPoint to;
+};
+
+// The picture a step shows: a member of the Image1 array, or 0 for the pear's
+// separate first picture `start`.
+inline constexpr int startPicture = 0;
+
+struct CamStep {
+    int picture;
+    int left; // display position, twips
+    int top;
+    GraphSegment segment;
+};
+
+enum class EraseRule {
+    GreaterAfterWrap,  // erase when graphOffset > limit, tested after the wrap
+    EqualAfterWrap,    // erase when graphOffset == limit, tested after the wrap
+    GreaterBeforeWrap, // erase when graphOffset > limit, tested before the wrap
+};
+
+struct CamTable {
+    const char *name;
+    int firstStep;
+    std::span<const CamStep> steps; // steps firstStep, firstStep + 1, ...
+    bool hasClosingSegment;
+    GraphSegment closingSegment;
+    int cycleWidth;
+    EraseRule eraseRule;
+    int eraseLimit;
+
+    constexpr int wrapValue() const { return firstStep + int(steps.size()); }
+    constexpr bool hasStep(int frame) const { return frame >= firstStep && frame < wrapValue(); }
+    constexpr const CamStep &step(int frame) const { return steps[std::size_t(frame - firstStep)]; }
+};
+
+// Where every picture that is not current waits, outside the client area.
+inline constexpr int parkingLeft = 13840;
+inline constexpr int parkingTop = 11110;
+
+inline constexpr CamStep pearSteps[] = {
+    {startPicture, 3840, 110, {{0, 600}, {0, 600}}},
+    {1, 3840, 330, {{0, 600}, {100, 200}}},
+    {2, 3810, 390, {{100, 200}, {200, 100}}},
+    {3, 3840, 390, {{200, 100}, {300, 100}}},
+    {4, 3840, 390, {{300, 100}, {400, 100}}},
+    {5, 3690, 420, {{400, 100}, {500, 100}}},
+    {6, 3600, 390, {{500, 100}, {600, 100}}},
+    {7, 3840, 300, {{600, 100}, {700, 200}}},
+};
+
+inline constexpr CamStep doubleLobeSteps[] = {
+    {8, 3800, 140, {{0, 600}, {0, 600}}},
+    {9, 3800, 340, {{0, 600}, {100, 300}}},
+    {10, 3580, 440, {{100, 300}, {200, 200}}},
+    {11, 3800, 220, {{200, 200}, {300, 300}}},
+};
+
+// The snail's pictures are not in index order: step 13 shows Image1(19).
+inline constexpr CamStep snailSteps[] = {
+    {12, 3940, 740, {{0, 100}, {0, 100}}},
+    {19, 3860, 740, {{0, 100}, {100, 200}}},
+    {13, 3800, 645, {{100, 200}, {200, 300}}},
+    {14, 3740, 525, {{200, 300}, {300, 400}}},
+    {15, 3520, 390, {{300, 400}, {400, 500}}},
+    {16, 3460, 305, {{400, 500}, {500, 600}}},
+    {17, 3880, 180, {{500, 600}, {600, 700}}},
+    {18, 4040, 120, {{600, 700}, {700, 100}}},
+};
+
+inline constexpr CamTable pear{
+    "pear", 0, pearSteps, true, {{700, 200}, {800, 600}}, 800, EraseRule::GreaterAfterWrap, 2700,
+};
+
+inline constexpr CamTable doubleLobe{
+    "double lobe", 8, doubleLobeSteps, true, {{300, 300}, {400, 600}},
+    400, EraseRule::EqualAfterWrap, 4000,
+};
+
+inline constexpr CamTable snail{
+    "snail", 12, snailSteps, false, {}, 700, EraseRule::GreaterBeforeWrap, 2700,
+};
+
+} // namespace animation

@@ -1,0 +1,93 @@
+// The simulation window: the housing with its stage, the three cam icons
+// that start and stop the cams, the three lift graphs, the speed scroll bar
+// and the menu bar. Controls and handlers carry the names they have always
+// had, so a handler reads like the table that describes it.
+#pragma once
+
+#include "forms/form.h"
+#include "forms/timer.h"
+#include "quiz/form2.h"
+
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QScrollBar;
+
+class Form1 final : public forms::Form
+{
+    Q_OBJECT
+
+public:
+    Form1();
+    ~Form1() override;
+
+    forms::Picture *Image1(int k) const { return m_image1.at(std::size_t(k)); }
+
+    // Controls, top of the stacking order first.
+    QScrollBar *speed = nullptr;
+    forms::Timer *Timer3 = nullptr;
+    forms::Timer *Timer2 = nullptr;
+    forms::Timer *Timer1 = nullptr;
+    forms::Picture *Image15 = nullptr;
+    forms::LineControl *Line9 = nullptr;
+    forms::LineControl *Line8 = nullptr;
+    forms::LineControl *Line7 = nullptr;
+    forms::LineControl *Line6 = nullptr;
+    forms::LineControl *Line5 = nullptr;
+    forms::LineControl *Line4 = nullptr;
+    forms::LineControl *Line3 = nullptr;
+    forms::LineControl *Line2 = nullptr;
+    forms::LineControl *Line1 = nullptr;
+    forms::Picture *Image12 = nullptr;
+    forms::Picture *Image13 = nullptr;
+    forms::Picture *Image11 = nullptr;
+    forms::Picture *Image10 = nullptr;
+    forms::Picture *Image9 = nullptr;
+    forms::Picture *Image5 = nullptr;
+    forms::Picture *Image2 = nullptr;
+    forms::Picture *Image4 = nullptr;
+    forms::Picture *Image3 = nullptr;
+    forms::Picture *start = nullptr;
+    forms::Picture *Image6 = nullptr;
+    forms::Picture *Image8 = nullptr;
+    forms::Picture *Image7 = nullptr;
+    forms::Picture *Image14 = nullptr;
+
+    // Menu bar.
+    QAction *Test = nullptr;
+    QAction *exit = nullptr;
+
+    // The running cam's step, and how far right its graph's current cycle lies.
+    int frame = 0;
+    int graphOffset = 0;
+
+    void Form_Load();
+    void Image4_Click();
+    void Image3_Click();
+    void Image5_Click();
+    void Image7_Click();
+    void Image8_Click();
+    void Image6_Click();
+    void speed_Change();
+    void Test_Click();
+    void exit_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    // The test window, while it is open.
+    Form2 *testWindow() const { return m_form2; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void clearFrames(int first, int last);
+
+    // Index 0 is `start`, k is Image1(k): the pictures as the cam tables name them.
+    std::array<forms::Picture *, 20> m_image1{};
+    QPointer<Form2> m_form2;
+};

@@ -1,0 +1,54 @@
+// A windowless picture control: an opaque bitmap at a place in twips, shown
+// at its own size (one pixel every 15 twips) or stretched to fill its area,
+// with an optional click handler.
+#pragma once
+
+#include "windowlesscontrol.h"
+
+#include <QPixmap>
+
+#include <functional>
+
+namespace forms {
+
+class Picture final : public WindowlessControl
+{
+public:
+    struct Placement {
+        int left;
+        int top;
+        int width;
+        int height;
+    };
+
+    Picture(Surface *surface, QString name, int zOrder, const QPixmap &pixmap,
+            Placement placement, bool stretched);
+
+    int left() const { return m_placement.left; }
+    int top() const { return m_placement.top; }
+    int width() const { return m_placement.width; }
+    int height() const { return m_placement.height; }
+    void setLeft(int left);
+    void setTop(int top);
+    void setWidth(int width);
+
+    bool isStretched() const { return m_stretched; }
+    const QPixmap &pixmap() const { return m_pixmap; }
+
+    void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    bool hasClickHandler() const { return bool(m_onClick); }
+    void click() const;
+
+    // The control's own area, which takes the clicks.
+    QRect area() const;
+    QRect paintedRect() const override;
+    void paint(QPainter &painter) const override;
+
+private:
+    QPixmap m_pixmap;
+    Placement m_placement;
+    bool m_stretched;
+    std::function<void()> m_onClick;
+};
+
+} // namespace forms

@@ -1,0 +1,148 @@
+#include "surface.h"
+
+#include "twips.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace forms {
+
+Surface::Surface(int widthTwips, int heightTwips, QWidget *parent)
+    : QWidget(parent)
+    , m_drawing(toPixels(widthTwips), toPixels(heightTwips), QImage::Format_ARGB32_Premultiplied)
+{
+    m_drawing.fill(Qt::transparent);
+    setFixedSize(m_drawing.size());
+    // Every pixel is painted here, so Qt need not clear behind us.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+Surface::~Surface() = default;
+
+void Surface::setBackground(const QPixmap &background, const QColor &backColour)
+{
+    m_background = background;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, backColour);
+    setPalette(colours);
+    update();
+}
+
+Picture *Surface::addPicture(const QString &name, int zOrder, const QPixmap &pixmap,
+                             Picture::Placement placement, bool stretched)
+{
+    auto picture = std::make_unique<Picture>(this, name, zOrder, pixmap, placement, stretched);
+    Picture *result = picture.get();
+    insert(std::move(picture));
+    return result;
+}
+
+LineControl *Surface::addLine(const QString &name, int zOrder, int x1, int y1, int x2, int y2,
+                              unsigned int bgrColour, bool visible)
+{
+    auto line = std::make_unique<LineControl>(this, name, zOrder, x1, y1, x2, y2, bgrColour,
+                                              visible);
+    LineControl *result = line.get();
+    insert(std::move(line));
+    return result;
+}
+
+void Surface::insert(std::unique_ptr<WindowlessControl> control)
+{
+    const auto below = std::upper_bound(
+        m_controls.begin(), m_controls.end(), control->zOrder(),
+        [](int z, const std::unique_ptr<WindowlessControl> &other) { return z < other->zOrder(); });
+    repaintRect(control->paintedRect());
+    m_controls.insert(below, std::move(control));
+}
+
+WindowlessControl *Surface::control(const QString &name) const
+{
+    for (const auto &control : m_controls) {
+        if (control->name() == name)
+            return control.get();
+    }
+    return nullptr;
+}
+
+void Surface::place(QWidget *child, int left, int top, int width, int height)
+{
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    child->setParent(this);
+    child->setGeometry(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+}
+
+Picture *Surface::pictureAt(QPoint pixel) const
+{
+    for (const auto &control : m_controls) {
+        auto *picture = dynamic_cast<Picture *>(control.get());
+        if (picture && picture->isVisible() && picture->area().contains(pixel))
+            return picture;
+    }
+    return nullptr;
+}
+
+void Surface::Line(int x1, int y1, int x2, int y2, unsigned int bgrColour)
+{
+    const QPoint from(toPixels(x1), toPixels(y1));
+    const QPoint to(toPixels(x2), toPixels(y2));
+    {
+        QPainter painter(&m_drawing);
+        painter.setPen(QPen(fromBgr(bgrColour), 1, Qt::SolidLine, Qt::SquareCap));
+        if (from == to)
+            painter.drawPoint(from);
+        else
+            painter.drawLine(from, to);
+    }
+    repaintRect(QRect(from, to).normalized());
+    emit lineDrawn(x1, y1, x2, y2);
+}
+
+void Surface::Cls()
+{
+    m_drawing.fill(Qt::transparent);
+    update();
+    emit cleared();
+}
+
+void Surface::repaintRect(const QRect &rect)
+{
+    const QRect visible = rect.intersected(this->rect());
+    if (!visible.isEmpty())
+        update(visible);
+}
+
+void Surface::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    painter.drawPixmap(0, 0, m_background);
+    painter.drawImage(0, 0, m_drawing);
+    const QRect dirty = event->rect();
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        const WindowlessControl &control = **it;
+        if (control.isVisible() && control.paintedRect().intersects(dirty))
+            control.paint(painter);
+    }
+}
+
+void Surface::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton ? pictureAt(event->position().toPoint())
+                                                  : nullptr;
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent *event)
+{
+    const Picture *pressed = std::exchange(m_pressed, nullptr);
+    if (event->button() == Qt::LeftButton && pressed
+        && pressed == pictureAt(event->position().toPoint()))
+        pressed->click();
+}
+
+} // namespace forms

@@ -1,0 +1,71 @@
+// The client area of a form. It paints three layers, as the old forms
+// runtimes did: the background picture with the segments drawn by Line on
+// it, then the windowless controls from the bottom of the stacking order up,
+// and above all the real child widgets (scroll bar, text boxes, buttons),
+// which Qt paints itself. Positions are twips throughout.
+#pragma once
+
+#include "linecontrol.h"
+#include "picture.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace forms {
+
+class Surface final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Surface(int widthTwips, int heightTwips, QWidget *parent = nullptr);
+    ~Surface() override;
+
+    void setBackground(const QPixmap &background, const QColor &backColour);
+
+    // Controls are kept in stacking order; z 1 is the top.
+    Picture *addPicture(const QString &name, int zOrder, const QPixmap &pixmap,
+                        Picture::Placement placement, bool stretched);
+    LineControl *addLine(const QString &name, int zOrder, int x1, int y1, int x2, int y2,
+                         unsigned int bgrColour, bool visible);
+    const std::vector<std::unique_ptr<WindowlessControl>> &controls() const { return m_controls; }
+    WindowlessControl *control(const QString &name) const;
+
+    // Places a real child widget in twips.
+    void place(QWidget *child, int left, int top, int width, int height);
+
+    // The topmost visible picture under a client pixel, or none.
+    Picture *pictureAt(QPoint pixel) const;
+
+    // The drawing layer: one black-or-coloured segment, one pixel wide,
+    // between two points in twips; kept until Cls.
+    void Line(int x1, int y1, int x2, int y2, unsigned int bgrColour = 0);
+    void Cls();
+    const QImage &drawing() const { return m_drawing; }
+
+    void repaintRect(const QRect &rect);
+
+signals:
+    // Every segment drawn, in twips, and every erase: for whoever follows the graphs.
+    void lineDrawn(int x1, int y1, int x2, int y2);
+    void cleared();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void insert(std::unique_ptr<WindowlessControl> control);
+
+    QPixmap m_background;
+    QImage m_drawing;
+    std::vector<std::unique_ptr<WindowlessControl>> m_controls;
+    const Picture *m_pressed = nullptr;
+};
+
+} // namespace forms

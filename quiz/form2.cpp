@@ -1,0 +1,156 @@
+#include "form2.h"
+
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr unsigned int darkBlue = 0xC00000; // 0x00BBGGRR
+const QString anotherGo = QStringLiteral("Another Go ?");
+const QString nextQuestion = QStringLiteral("Next Question");
+
+QLineEdit *textBox(const QString &name, const QString &text, double pointSize, bool centred)
+{
+    auto *box = new QLineEdit(text);
+    box->setObjectName(name);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(pointSize);
+    box->setFont(font);
+    box->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    // Display only, yet it must read as clearly as an enabled box: black on white.
+    box->setEnabled(false);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+    box->setPalette(colours);
+    return box;
+}
+
+} // namespace
+
+Form2::Form2()
+    : forms::Form(QStringLiteral("Kestrilon Test by the Kestrilon team"), 9600, 5910, Kind::Tool)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    buildControls();
+    fixSize();
+    Form_Load();
+}
+
+void Form2::buildControls()
+{
+    forms::Surface *client = surface();
+    client->setBackground(QPixmap(QStringLiteral(":/pictures/quiz-backdrop.bmp")),
+                          forms::fromBgr(darkBlue));
+
+    Text4 = textBox(QStringLiteral("Text4"), QStringLiteral("You Scored"), 18, true);
+    Text3 = textBox(QStringLiteral("Text3"), QStringLiteral("0"), 18, false);
+    Text2 = textBox(QStringLiteral("Text2"), QStringLiteral("0"), 18, false);
+    Text1 = textBox(QStringLiteral("Text1"),
+                    QStringLiteral("Please click on the start button to begin the test"), 13.5,
+                    true);
+    Command1 = new QPushButton(QStringLiteral("Click to Start"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: rgb(0, 128, 0); color: white;"
+        " border: 2px outset rgb(0, 160, 0); }"
+        "QPushButton:pressed { border-style: inset; }"));
+
+    client->place(Text4, 1560, 4560, 2535, 555);
+    client->place(Text3, 6000, 4560, 615, 555);
+    client->place(Text2, 4680, 4560, 615, 555);
+    client->place(Command1, 3360, 120, 2055, 615);
+    client->place(Text1, 960, 840, 6855, 495);
+    Text4->hide();
+    Text3->hide();
+    Text2->hide();
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    Line1 = client->addLine(QStringLiteral("Line1"), 6, 5880, 4320, 5400, 5280, 0, false);
+    const auto answerPicture = [client](const char *name, int z, const char *file,
+                                        forms::Picture::Placement placement) {
+        return client->addPicture(QString::fromLatin1(name), z,
+                                  QPixmap(QStringLiteral(":/pictures/") + QLatin1String(file)),
+                                  placement, true);
+    };
+    Image5 = answerPicture("Image5", 7, "icon-snail.bmp", {8160, 2280, 1320, 1620});
+    Image3 = answerPicture("Image3", 8, "icon-double-lobe.bmp", {8160, 360, 1290, 1770});
+    Image4 = answerPicture("Image4", 9, "icon-pear.bmp", {8160, 4080, 1290, 1500});
+    Image5->setClickHandler([this] { Image5_Click(); });
+    Image3->setClickHandler([this] { Image3_Click(); });
+    Image4->setClickHandler([this] { Image4_Click(); });
+}
+
+void Form2::Form_Load()
+{
+    questionNumber = 1;
+    score = 0;
+    answered = 0;
+    answerPending = 0;
+}
+
+void Form2::Command1_Click()
+{
+    answerPending = 1;
+    if (Command1->text() == anotherGo) {
+        questionNumber = 1;
+        score = 0;
+        Command1->setText(nextQuestion);
+        answered = 0;
+        Text1->setText(QString());
+        Text2->hide();
+        Text3->hide();
+        Line1->setVisible(false);
+        Text4->hide();
+        Command1_Click();
+    }
+    Command1->setText(nextQuestion);
+    Text4->hide();
+    if (questionNumber >= 1 && questionNumber <= quiz::questionCount)
+        Text1->setText(QString::fromLatin1(quiz::questions[std::size_t(questionNumber - 1)].text));
+    Command1->hide();
+    if (questionNumber == quiz::questionCount + 1) {
+        Text1->setText(QString());
+        Text2->show();
+        Command1->show();
+        Command1->setText(anotherGo);
+        Text3->show();
+        Line1->setVisible(true);
+        Text4->show();
+    }
+}
+
+void Form2::Image3_Click()
+{
+    answer(quiz::Cam::DoubleLobe);
+}
+
+void Form2::Image4_Click()
+{
+    answer(quiz::Cam::Pear);
+}
+
+void Form2::Image5_Click()
+{
+    answer(quiz::Cam::Snail);
+}
+
+// A click counts once per press of the button, right or wrong.
+void Form2::answer(quiz::Cam clicked)
+{
+    if (answerPending == 0)
+        return;
+    if (questionNumber >= 1 && questionNumber <= quiz::questionCount) {
+        if (quiz::questions[std::size_t(questionNumber - 1)].answer == clicked)
+            score += 1;
+        questionNumber += 1;
+        answered += 1;
+        Text2->setText(QString::number(score));
+        Text3->setText(QString::number(answered));
+    }
+    Command1->show();
+    answerPending = 0;
+}

@@ -1,0 +1,45 @@
+// The test window: ten questions, each answered by clicking one of three cam
+// pictures, then the score out of ten and another go. A press of the button
+// poses the next question; a picture click answers it, once.
+#pragma once
+
+#include "questions.h"
+
+#include "forms/form.h"
+
+class QLineEdit;
+class QPushButton;
+
+class Form2 final : public forms::Form
+{
+    Q_OBJECT
+
+public:
+    Form2();
+
+    // Controls, front to back.
+    QLineEdit *Text4 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    forms::LineControl *Line1 = nullptr;
+    forms::Picture *Image5 = nullptr;
+    forms::Picture *Image3 = nullptr;
+    forms::Picture *Image4 = nullptr;
+
+    int questionNumber = 1;
+    int score = 0;
+    int answered = 0;
+    int answerPending = 0;
+
+    void Form_Load();
+    void Command1_Click();
+    void Image3_Click();
+    void Image4_Click();
+    void Image5_Click();
+
+private:
+    void buildControls();
+    void answer(quiz::Cam clicked);
+};

@@ -1,0 +1,428 @@
+// The three cams turning: whole runs tick by tick against their worked
+// sequences, starting and stopping, and what a grabbed window shows.
+#include "app/form1.h"
+#include "forms/picture.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+enum class Cam { Pear, DoubleLobe, Snail };
+
+struct Tick {
+    QString picture;
+    QList<QLine> segments;
+    bool erased = false;
+};
+
+// Starts a cam with a click on its icon and records what each tick shows and draws.
+class Run
+{
+public:
+    explicit Run(Cam cam)
+        : m_cam(cam)
+    {
+        QObject::connect(m_form.surface(), &forms::Surface::lineDrawn, m_form.surface(),
+                         [this](int x1, int y1, int x2, int y2) {
+                             m_current.segments.append(QLine(x1, y1, x2, y2));
+                         });
+        QObject::connect(m_form.surface(), &forms::Surface::cleared, m_form.surface(),
+                         [this] { m_current.erased = true; });
+        icon()->click();
+        m_current = {};
+    }
+
+    Form1 &form() { return m_form; }
+
+    forms::Picture *icon() const
+    {
+        return m_cam == Cam::Pear ? m_form.Image4
+               : m_cam == Cam::DoubleLobe ? m_form.Image3 : m_form.Image5;
+    }
+    forms::Timer *timer() const
+    {
+        return m_cam == Cam::Pear ? m_form.Timer1
+               : m_cam == Cam::DoubleLobe ? m_form.Timer2 : m_form.Timer3;
+    }
+
+    Tick tick()
+    {
+        m_current = {};
+        timer()->tick();
+        m_current.picture = pictureInView();
+        return m_current;
+    }
+
+    // The one frame picture inside the client area, if any.
+    QString pictureInView() const
+    {
+        QStringList inView;
+        for (const auto &control : m_form.surface()->controls()) {
+            auto *picture = dynamic_cast<forms::Picture *>(control.get());
+            if (picture && (control->name().startsWith("Image1(") || control->name() == "start")
+                && picture->left() < 9540 && picture->top() < 6270 && picture->isVisible())
+                inView.append(control->name());
+        }
+        return inView.join(',');
+    }
+
+private:
+    Cam m_cam;
+    Form1 m_form;
+    Tick m_current;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Cam)
+
+class TestAnimation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedSequence_data();
+    void workedSequence();
+    void erasesAtTheEndOfEachPage_data();
+    void erasesAtTheEndOfEachPage();
+    void picturesRegisterAtTheirDisplayPositions_data();
+    void picturesRegisterAtTheirDisplayPositions();
+    void startAndStop();
+    void refusedStartLeavesTheRunningCamAlone_data();
+    void refusedStartLeavesTheRunningCamAlone();
+    void everyStartBeginsAtTheGraphOrigin();
+    void pearStartDrawsItsOriginPoint();
+    void speedSetsEveryInterval();
+    void intervalZeroStopsTicking();
+    void grabbedWindowShowsFrameAndCurve();
+    void graphsSurviveARepaint();
+};
+
+void TestAnimation::workedSequence_data()
+{
+    QTest::addColumn<Cam>("cam");
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QList<QLine>>("segments");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("graphOffset");
+    QTest::addColumn<bool>("erased");
+
+    const auto row = [](const char *name, Cam cam, int tick, const char *picture,
+                        QList<QLine> segments, int frame, int offset, bool erased = false) {
+        QTest::newRow(name) << cam << tick << QString(picture) << segments << frame << offset
+                            << erased;
+    };
+    const Cam p = Cam::Pear;
+    row("pear 1", p, 1, "start", {{7080, 1560, 7080, 1560}}, 1, 0);
+    row("pear 2", p, 2, "Image1(1)", {{7080, 1560, 7180, 1960}}, 2, 0);
+    row("pear 3", p, 3, "Image1(2)", {{7180, 1960, 7280, 2060}}, 3, 0);
+    row("pear 4", p, 4, "Image1(3)", {{7280, 2060, 7380, 2060}}, 4, 0);
+    row("pear 5", p, 5, "Image1(4)", {{7380, 2060, 7480, 2060}}, 5, 0);
+    row("pear 6", p, 6, "Image1(5)", {{7480, 2060, 7580, 2060}}, 6, 0);
+    row("pear 7", p, 7, "Image1(6)", {{7580, 2060, 7680, 2060}}, 7, 0);
+    row("pear 8", p, 8, "Image1(7)", {{7680, 2060, 7780, 1960}, {7780, 1960, 7880, 1560}}, 0, 800);
+    row("pear 9", p, 9, "start", {{7880, 1560, 7880, 1560}}, 1, 800);
+    row("pear 24", p, 24, "Image1(7)", {{9280, 2060, 9380, 1960}, {9380, 1960, 9480, 1560}}, 0,
+        2400);
+    row("pear 32", p, 32, "Image1(7)", {{10080, 2060, 10180, 1960}, {10180, 1960, 10280, 1560}},
+        0, 0, true);
+    row("pear 33", p, 33, "start", {{7080, 1560, 7080, 1560}}, 1, 0);
+
+    const Cam d = Cam::DoubleLobe;
+    row("double lobe 1", d, 1, "Image1(8)", {{7080, 3480, 7080, 3480}}, 9, 0);
+    row("double lobe 2", d, 2, "Image1(9)", {{7080, 3480, 7180, 3780}}, 10, 0);
+    row("double lobe 3", d, 3, "Image1(10)", {{7180, 3780, 7280, 3880}}, 11, 0);
+    row("double lobe 4", d, 4, "Image1(11)", {{7280, 3880, 7380, 3780}, {7380, 3780, 7480, 3480}},
+        8, 400);
+    row("double lobe 5", d, 5, "Image1(8)", {{7480, 3480, 7480, 3480}}, 9, 400);
+    row("double lobe 36", d, 36, "Image1(11)",
+        {{10480, 3880, 10580, 3780}, {10580, 3780, 10680, 3480}}, 8, 3600);
+    row("double lobe 40", d, 40, "Image1(11)",
+        {{10880, 3880, 10980, 3780}, {10980, 3780, 11080, 3480}}, 8, 0, true);
+    row("double lobe 41", d, 41, "Image1(8)", {{7080, 3480, 7080, 3480}}, 9, 0);
+
+    const Cam s = Cam::Snail;
+    row("snail 1", s, 1, "Image1(12)", {{7080, 5900, 7080, 5900}}, 13, 0);
+    row("snail 2", s, 2, "Image1(19)", {{7080, 5900, 7180, 5800}}, 14, 0);
+    row("snail 3", s, 3, "Image1(13)", {{7180, 5800, 7280, 5700}}, 15, 0);
+    row("snail 4", s, 4, "Image1(14)", {{7280, 5700, 7380, 5600}}, 16, 0);
+    row("snail 5", s, 5, "Image1(15)", {{7380, 5600, 7480, 5500}}, 17, 0);
+    row("snail 6", s, 6, "Image1(16)", {{7480, 5500, 7580, 5400}}, 18, 0);
+    row("snail 7", s, 7, "Image1(17)", {{7580, 5400, 7680, 5300}}, 19, 0);
+    row("snail 8", s, 8, "Image1(18)", {{7680, 5300, 7780, 5900}}, 12, 700);
+    row("snail 9", s, 9, "Image1(12)", {{7780, 5900, 7780, 5900}}, 13, 700);
+    row("snail 32", s, 32, "Image1(18)", {{9780, 5300, 9880, 5900}}, 12, 2800);
+    row("snail 33", s, 33, "Image1(12)", {{9880, 5900, 9880, 5900}}, 13, 0, true);
+    row("snail 34", s, 34, "Image1(19)", {{7080, 5900, 7180, 5800}}, 14, 0);
+    row("snail 40", s, 40, "Image1(18)", {{7680, 5300, 7780, 5900}}, 12, 700);
+}
+
+void TestAnimation::workedSequence()
+{
+    QFETCH(Cam, cam);
+    QFETCH(int, tick);
+    Run run(cam);
+    Tick last;
+    for (int t = 1; t <= tick; ++t)
+        last = run.tick();
+    QTEST(last.picture, "picture");
+    QTEST(last.segments, "segments");
+    QTEST(run.form().frame, "frame");
+    QTEST(run.form().graphOffset, "graphOffset");
+    QTEST(last.erased, "erased");
+}
+
+void TestAnimation::erasesAtTheEndOfEachPage_data()
+{
+    QTest::addColumn<Cam>("cam");
+    QTest::addColumn<QList<int>>("eraseTicks");
+    QTest::newRow("pear") << Cam::Pear << QList<int>{32, 64, 96};
+    QTest::newRow("double lobe") << Cam::DoubleLobe << QList<int>{40, 80};
+    QTest::newRow("snail") << Cam::Snail << QList<int>{33, 65, 97};
+}
+
+void TestAnimation::erasesAtTheEndOfEachPage()
+{
+    QFETCH(Cam, cam);
+    QFETCH(QList<int>, eraseTicks);
+    Run run(cam);
+    QList<int> erased;
+    for (int t = 1; t <= 100; ++t) {
+        if (run.tick().erased)
+            erased.append(t);
+    }
+    QCOMPARE(erased, eraseTicks);
+}
+
+void TestAnimation::picturesRegisterAtTheirDisplayPositions_data()
+{
+    QTest::addColumn<Cam>("cam");
+    QTest::addColumn<QList<QPoint>>("positions");
+    QTest::newRow("pear") << Cam::Pear
+                          << QList<QPoint>{{3840, 110}, {3840, 330}, {3810, 390}, {3840, 390},
+                                           {3840, 390}, {3690, 420}, {3600, 390}, {3840, 300}};
+    QTest::newRow("double lobe") << Cam::DoubleLobe
+                                 << QList<QPoint>{{3800, 140}, {3800, 340}, {3580, 440},
+                                                  {3800, 220}};
+    QTest::newRow("snail") << Cam::Snail
+                           << QList<QPoint>{{3940, 740}, {3860, 740}, {3800, 645}, {3740, 525},
+                                            {3520, 390}, {3460, 305}, {3880, 180}, {4040, 120}};
+}
+
+// Each tick shows exactly one picture of the cam at its place and parks the rest.
+void TestAnimation::picturesRegisterAtTheirDisplayPositions()
+{
+    QFETCH(Cam, cam);
+    QFETCH(QList<QPoint>, positions);
+    Run run(cam);
+    for (int t = 0; t < 2 * positions.size(); ++t) {
+        const QString shown = run.tick().picture;
+        QVERIFY2(!shown.contains(','), qPrintable(shown));
+        auto *picture = static_cast<forms::Picture *>(run.form().surface()->control(shown));
+        QCOMPARE(QPoint(picture->left(), picture->top()), positions[t % positions.size()]);
+        int parked = 0;
+        for (const auto &control : run.form().surface()->controls()) {
+            auto *other = dynamic_cast<forms::Picture *>(control.get());
+            if (other && other->left() == 13840 && other->top() == 11110)
+                ++parked;
+        }
+        QCOMPARE(parked, positions.size() - 1);
+    }
+}
+
+void TestAnimation::startAndStop()
+{
+    Form1 form;
+    QVERIFY(!form.Timer1->isEnabled() && !form.Timer2->isEnabled() && !form.Timer3->isEnabled());
+
+    form.Image4->click();
+    QVERIFY(form.Timer1->isEnabled());
+    QVERIFY(!form.Image4->isVisible());
+    QCOMPARE(form.frame, 0);
+    for (int t = 0; t < 3; ++t)
+        form.Timer1->tick();
+    QCOMPARE(form.Image1(2)->left(), 3810);
+
+    form.Image7->click();
+    QVERIFY(!form.Timer1->isEnabled());
+    QVERIFY(form.Image4->isVisible());
+    for (int k = 1; k <= 19; ++k)
+        QVERIFY(form.Image1(k)->left() >= 9540);
+    QVERIFY(form.start->left() >= 9540);
+
+    // Restarting begins again at the first step.
+    form.Image4->click();
+    form.Timer1->tick();
+    QCOMPARE(form.start->left(), 3840);
+    QCOMPARE(form.frame, 1);
+    form.Image7->click();
+
+    form.Image3->click();
+    QVERIFY(form.Timer2->isEnabled() && !form.Image3->isVisible());
+    QCOMPARE(form.frame, 8);
+    form.Timer2->tick();
+    QCOMPARE(form.Image1(8)->left(), 3800);
+    form.Image8->click();
+    QVERIFY(!form.Timer2->isEnabled() && form.Image3->isVisible());
+    QVERIFY(form.Image1(8)->left() >= 9540);
+
+    form.Image5->click();
+    QVERIFY(form.Timer3->isEnabled() && !form.Image5->isVisible());
+    QCOMPARE(form.frame, 12);
+    form.Timer3->tick();
+    form.Timer3->tick();
+    QCOMPARE(form.Image1(19)->left(), 3860);
+    form.Image6->click();
+    QVERIFY(!form.Timer3->isEnabled() && form.Image5->isVisible());
+    QVERIFY(form.Image1(19)->left() >= 9540);
+}
+
+void TestAnimation::refusedStartLeavesTheRunningCamAlone_data()
+{
+    QTest::addColumn<Cam>("running");
+    QTest::addColumn<Cam>("clicked");
+    const QList<std::pair<Cam, const char *>> cams{
+        {Cam::Pear, "pear"}, {Cam::DoubleLobe, "double lobe"}, {Cam::Snail, "snail"}};
+    for (const auto &[running, runningName] : cams) {
+        for (const auto &[clicked, clickedName] : cams) {
+            if (running != clicked)
+                QTest::addRow("%s running, %s clicked", runningName, clickedName)
+                    << running << clicked;
+        }
+    }
+}
+
+void TestAnimation::refusedStartLeavesTheRunningCamAlone()
+{
+    QFETCH(Cam, running);
+    QFETCH(Cam, clicked);
+    Run run(running);
+    Run reference(running);
+    for (int t = 0; t < 11; ++t) {
+        run.tick();
+        reference.tick();
+    }
+    Form1 &form = run.form();
+    forms::Picture *otherIcon = clicked == Cam::Pear ? form.Image4
+                                : clicked == Cam::DoubleLobe ? form.Image3 : form.Image5;
+    QVERIFY(otherIcon->isVisible());
+    otherIcon->click();
+    QVERIFY(otherIcon->isVisible());
+    QCOMPARE(int(form.Timer1->isEnabled()) + int(form.Timer2->isEnabled())
+                 + int(form.Timer3->isEnabled()),
+             1);
+
+    // The running cam goes on exactly as if nothing had been clicked.
+    for (int t = 0; t < 40; ++t) {
+        const Tick after = run.tick();
+        const Tick expected = reference.tick();
+        QCOMPARE(after.picture, expected.picture);
+        QCOMPARE(after.segments, expected.segments);
+        QCOMPARE(form.frame, reference.form().frame);
+        QCOMPARE(form.graphOffset, reference.form().graphOffset);
+    }
+}
+
+// A cam started after another stopped mid-page draws from its own origin.
+void TestAnimation::everyStartBeginsAtTheGraphOrigin()
+{
+    for (const Cam first : {Cam::Pear, Cam::DoubleLobe, Cam::Snail}) {
+        for (const Cam next : {Cam::Pear, Cam::DoubleLobe, Cam::Snail}) {
+            Run run(first);
+            for (int t = 0; t < 9; ++t)
+                run.tick();
+            QVERIFY(run.form().graphOffset > 0);
+            run.icon() == run.form().Image4   ? run.form().Image7->click()
+            : run.icon() == run.form().Image3 ? run.form().Image8->click()
+                                              : run.form().Image6->click();
+            forms::Picture *icon = next == Cam::Pear ? run.form().Image4
+                                   : next == Cam::DoubleLobe ? run.form().Image3
+                                                             : run.form().Image5;
+            icon->click();
+            QCOMPARE(run.form().graphOffset, 0);
+        }
+    }
+}
+
+void TestAnimation::pearStartDrawsItsOriginPoint()
+{
+    Form1 form;
+    QSignalSpy lines(form.surface(), &forms::Surface::lineDrawn);
+    form.Image4->click();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0], (QList<QVariant>{7080, 2160, 7080, 2160}));
+    form.Image7->click();
+    form.Image3->click();
+    form.Image8->click();
+    form.Image5->click();
+    QCOMPARE(lines.size(), 1);
+}
+
+void TestAnimation::speedSetsEveryInterval()
+{
+    Form1 form;
+    QCOMPARE(form.speed->value(), 500);
+    QCOMPARE(form.Timer1->interval(), 200);
+    form.Image3->click();
+    form.speed->setValue(37);
+    for (forms::Timer *timer : {form.Timer1, form.Timer2, form.Timer3})
+        QCOMPARE(timer->interval(), 37);
+    form.speed->triggerAction(QScrollBar::SliderToMinimum);
+    QCOMPARE(form.Timer3->interval(), 10);
+    form.speed->triggerAction(QScrollBar::SliderPageStepAdd);
+    QCOMPARE(form.Timer2->interval(), 20);
+}
+
+void TestAnimation::intervalZeroStopsTicking()
+{
+    forms::Timer timer(QStringLiteral("timer"), 0);
+    int ticks = 0;
+    timer.setTickHandler([&] { ++ticks; });
+    timer.setEnabled(true);
+    QTest::qWait(60);
+    QCOMPARE(ticks, 0);
+    timer.setInterval(5);
+    QTRY_VERIFY(ticks > 0);
+}
+
+void TestAnimation::grabbedWindowShowsFrameAndCurve()
+{
+    Run run(Cam::Pear);
+    for (int t = 0; t < 3; ++t)
+        run.tick();
+    const QImage shot = run.form().surface()->grab().toImage();
+    // Tick 3 drew (7180, 1960) to (7280, 2060): pixels (478, 130) to (485, 137).
+    QCOMPARE(shot.pixelColor(478, 130), QColor(Qt::black));
+    QCOMPARE(shot.pixelColor(482, 134), QColor(Qt::black));
+    QCOMPARE(shot.pixelColor(485, 137), QColor(Qt::black));
+    QVERIFY(shot.pixelColor(482, 120) != QColor(Qt::black));
+
+    // Image1(2) is on the stage: its pixels, not the backdrop's, at its place.
+    const QImage frame = run.form().Image1(2)->pixmap().toImage();
+    const QPoint at(3810 / 15, 390 / 15);
+    for (const QPoint inside : {QPoint(0, 0), QPoint(frame.width() / 2, frame.height() / 2),
+                                QPoint(frame.width() - 1, frame.height() - 1)}) {
+        if (QRect(240, 105, 200, 30).contains(at + inside))
+            continue; // the strip lies above every frame
+        QCOMPARE(shot.pixelColor(at + inside), frame.pixelColor(inside));
+    }
+}
+
+// Another window passing over the graphs must not wipe them.
+void TestAnimation::graphsSurviveARepaint()
+{
+    Run run(Cam::DoubleLobe);
+    for (int t = 0; t < 4; ++t)
+        run.tick();
+    forms::Surface *surface = run.form().surface();
+    const QImage before = surface->grab().toImage();
+    surface->repaint();
+    QCOMPARE(surface->grab().toImage(), before);
+    QCOMPARE(before.pixelColor(7480 / 15, 3480 / 15), QColor(Qt::black));
+}
+
+QTEST_MAIN(TestAnimation)
+#include "tst_animation.moc"

@@ -1,0 +1,134 @@
+// The windowing layer on its own: stacking, click routing, the drawing layer.
+#include "forms/surface.h"
+#include "forms/twips.h"
+
+#include <QTest>
+
+namespace {
+
+QPixmap tile(QColor colour, int width, int height)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
+} // namespace
+
+class TestForms : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twipsRoundOneWay_data();
+    void twipsRoundOneWay();
+    void clicksGoToTheTopmostVisiblePicture_data();
+    void clicksGoToTheTopmostVisiblePicture();
+    void upperPicturesHideLowerOnes();
+    void drawingLayerKeepsSegmentsUntilCls();
+    void zeroLengthSegmentMarksOnePixel();
+};
+
+void TestForms::twipsRoundOneWay_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("whole") << 7080 << 472;
+    QTest::newRow("a third") << 110 << 7;
+    QTest::newRow("two thirds") << 1960 << 130;
+    QTest::newRow("negative") << -10 << -1;
+}
+
+void TestForms::twipsRoundOneWay()
+{
+    QFETCH(int, twips);
+    QTEST(forms::toPixels(twips), "pixels");
+}
+
+void TestForms::clicksGoToTheTopmostVisiblePicture_data()
+{
+    QTest::addColumn<bool>("upperVisible");
+    QTest::addColumn<bool>("upperHasHandler");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("upper takes the click") << true << true << QPoint(15, 15) << "upper";
+    QTest::newRow("hidden upper passes it on") << false << true << QPoint(15, 15) << "lower";
+    QTest::newRow("upper without handler keeps it") << true << false << QPoint(15, 15) << "";
+    QTest::newRow("lower alone where upper is not") << true << true << QPoint(35, 35) << "lower";
+    QTest::newRow("bare background") << true << true << QPoint(70, 70) << "";
+    QTest::newRow("on a line") << true << true << QPoint(80, 5) << "";
+}
+
+void TestForms::clicksGoToTheTopmostVisiblePicture()
+{
+    QFETCH(bool, upperVisible);
+    QFETCH(bool, upperHasHandler);
+    QFETCH(QPoint, at);
+    forms::Surface surface(1500, 1500);
+    QString clicked;
+    surface.addLine("line", 1, 1050, 75, 1350, 75, 0, true);
+    auto *upper = surface.addPicture("upper", 2, tile(Qt::red, 20, 20), {150, 150, 300, 300},
+                                     false);
+    auto *lower = surface.addPicture("lower", 3, tile(Qt::blue, 40, 40), {0, 0, 600, 600}, false);
+    upper->setVisible(upperVisible);
+    if (upperHasHandler)
+        upper->setClickHandler([&] { clicked = "upper"; });
+    lower->setClickHandler([&] { clicked = "lower"; });
+    surface.show();
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, at);
+    QTEST(clicked, "clicked");
+}
+
+void TestForms::upperPicturesHideLowerOnes()
+{
+    forms::Surface surface(1500, 1500);
+    surface.setBackground(QPixmap(), Qt::black);
+    // Added out of order on purpose: the stacking order decides, not the order of adding.
+    surface.addPicture("lower", 3, tile(Qt::blue, 40, 40), {0, 0, 600, 600}, false);
+    auto *upper = surface.addPicture("upper", 2, tile(Qt::red, 20, 20), {150, 150, 300, 300},
+                                     false);
+    surface.addPicture("stretched", 1, tile(Qt::green, 2, 2), {600, 600, 300, 150}, true);
+    QImage shot = surface.grab().toImage();
+    QCOMPARE(shot.pixelColor(15, 15), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(35, 35), QColor(Qt::blue));
+    QCOMPARE(shot.pixelColor(59, 49), QColor(Qt::green));
+    QCOMPARE(shot.pixelColor(60, 50), QColor(Qt::black)); // past the stretched area
+    upper->setLeft(900);
+    shot = surface.grab().toImage();
+    QCOMPARE(shot.pixelColor(15, 15), QColor(Qt::blue));
+    QCOMPARE(shot.pixelColor(65, 15), QColor(Qt::red));
+}
+
+void TestForms::drawingLayerKeepsSegmentsUntilCls()
+{
+    forms::Surface surface(1500, 1500);
+    surface.setBackground(tile(Qt::white, 100, 100), Qt::white);
+    surface.Line(150, 150, 1350, 150, 0);
+    surface.show();
+    surface.repaint();
+    QImage shot = surface.grab().toImage();
+    for (int x = 10; x <= 90; ++x)
+        QCOMPARE(shot.pixelColor(x, 10), QColor(Qt::black));
+    QCOMPARE(shot.pixelColor(50, 11), QColor(Qt::white));
+    surface.Cls();
+    shot = surface.grab().toImage();
+    QCOMPARE(shot.pixelColor(50, 10), QColor(Qt::white));
+}
+
+void TestForms::zeroLengthSegmentMarksOnePixel()
+{
+    forms::Surface surface(600, 600);
+    surface.setBackground(tile(Qt::white, 40, 40), Qt::white);
+    surface.Line(300, 300, 300, 300, 0);
+    const QImage shot = surface.grab().toImage();
+    int black = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x)
+            black += shot.pixelColor(x, y) == QColor(Qt::black);
+    }
+    QCOMPARE(black, 1);
+    QCOMPARE(shot.pixelColor(20, 20), QColor(Qt::black));
+}
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"

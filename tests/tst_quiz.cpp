@@ -1,0 +1,341 @@
+// The ten-question test: whole tests played by clicking, the states the
+// button and the pictures move through, and the window's life beside Form1.
+#include "app/form1.h"
+#include "forms/linecontrol.h"
+#include "forms/picture.h"
+#include "quiz/form2.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QApplication>
+#include <QTimer>
+#include <QTest>
+
+namespace {
+
+// One click on an answer picture, routed as the learner's mouse would route it.
+void clickPicture(Form2 &quiz, forms::Picture *picture)
+{
+    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, picture->area().center());
+}
+
+forms::Picture *pictureFor(Form2 &quiz, QChar cam)
+{
+    return cam == 'S' ? quiz.Image5 : cam == 'D' ? quiz.Image3 : quiz.Image4;
+}
+
+void press(Form2 &quiz)
+{
+    QVERIFY(quiz.Command1->isVisible());
+    QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+}
+
+// Plays a whole test: one press, then a click and a press per question.
+void play(Form2 &quiz, const QString &answers)
+{
+    press(quiz);
+    for (const QChar cam : answers) {
+        clickPicture(quiz, pictureFor(quiz, cam));
+        press(quiz);
+    }
+}
+
+struct Shown {
+    QString text1;
+    QString caption;
+    bool buttonVisible;
+    bool scoreVisible;
+};
+
+Shown shown(const Form2 &quiz)
+{
+    const bool display = quiz.Text2->isVisible();
+    // The four parts of the score display come and go together.
+    if (quiz.Text3->isVisible() != display || quiz.Text4->isVisible() != display
+        || quiz.Line1->isVisible() != display)
+        qWarning("score display only partly shown");
+    return {quiz.Text1->text(), quiz.Command1->text(), quiz.Command1->isVisible(), display};
+}
+
+} // namespace
+
+class TestQuiz : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void wholeTest_data();
+    void wholeTest();
+    void questionsInTurn();
+    void ignoredClicks();
+    void clickAfterTheScoreDisplayOnlyClearsThePending();
+    void anotherGoStartsAtQuestionOne();
+    void scoreDisplayReadsOnTheWindow();
+    void textBoxesAreLegible_data();
+    void textBoxesAreLegible();
+    void testMenuOpensOneWindow();
+    void closingAndReopeningGivesAFreshTest();
+    void camsKeepTurningWhileTheTestIsOpen();
+    void programEndsWhenTheLastWindowCloses_data();
+    void programEndsWhenTheLastWindowCloses();
+
+private:
+    std::unique_ptr<Form2> m_quiz;
+};
+
+void TestQuiz::init()
+{
+    m_quiz = std::make_unique<Form2>();
+    m_quiz->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_quiz->show();
+}
+
+void TestQuiz::wholeTest_data()
+{
+    QTest::addColumn<QString>("answers"); // S snail, D double lobe, P pear
+    QTest::addColumn<QString>("score");
+    QTest::newRow("all right") << "SDPSDSPSDS" << "10";
+    QTest::newRow("all wrong") << "DSSDSDSDSD" << "0";
+    QTest::newRow("snail every time") << "SSSSSSSSSS" << "5";
+    QTest::newRow("double lobe every time") << "DDDDDDDDDD" << "3";
+    QTest::newRow("pear every time") << "PPPPPPPPPP" << "2";
+}
+
+void TestQuiz::wholeTest()
+{
+    QFETCH(QString, answers);
+    Form2 &quiz = *m_quiz;
+    play(quiz, answers);
+    QCOMPARE(quiz.Text4->text(), QString("You Scored"));
+    QTEST(quiz.Text2->text(), "score");
+    QCOMPARE(quiz.Text3->text(), QString("10"));
+    const Shown end = shown(quiz);
+    QVERIFY(end.scoreVisible);
+    QCOMPARE(end.caption, QString("Another Go ?"));
+    QVERIFY(end.buttonVisible);
+    QCOMPARE(end.text1, QString());
+    QCOMPARE(quiz.answered, 10);
+    QCOMPARE(quiz.questionNumber, 11);
+}
+
+void TestQuiz::questionsInTurn()
+{
+    Form2 &quiz = *m_quiz;
+    QCOMPARE(shown(quiz).text1, QString("Please click on the start button to begin the test"));
+    QCOMPARE(shown(quiz).caption, QString("Click to Start"));
+    press(quiz);
+    for (int q = 1; q <= 10; ++q) {
+        QCOMPARE(quiz.Text1->text(), QString(quiz::questions[q - 1].text));
+        QVERIFY(!quiz.Command1->isVisible());
+        QVERIFY(!quiz.Text4->isVisible());
+        clickPicture(quiz, quiz.Image4);
+        // The question answered stays on view until the next press.
+        QCOMPARE(quiz.Text1->text(), QString(quiz::questions[q - 1].text));
+        QCOMPARE(shown(quiz).caption, QString("Next Question"));
+        QVERIFY(shown(quiz).buttonVisible);
+        QVERIFY(!shown(quiz).scoreVisible);
+        QCOMPARE(quiz.answered, quiz.questionNumber - 1);
+        press(quiz);
+    }
+    QVERIFY(shown(quiz).scoreVisible);
+}
+
+void TestQuiz::ignoredClicks()
+{
+    Form2 &quiz = *m_quiz;
+    // Before "Click to Start".
+    clickPicture(quiz, quiz.Image5);
+    QCOMPARE(quiz.questionNumber, 1);
+    QCOMPARE(quiz.answered, 0);
+    QVERIFY(!quiz.Text2->isVisible());
+
+    press(quiz);
+    clickPicture(quiz, quiz.Image3); // wrong for question 1
+    // A second click on the same question, and clicks while the button reads
+    // "Next Question", change nothing.
+    clickPicture(quiz, quiz.Image5);
+    clickPicture(quiz, quiz.Image5);
+    QCOMPARE(quiz.questionNumber, 2);
+    QCOMPARE(quiz.score, 0);
+    QCOMPARE(quiz.Text2->text(), QString("0"));
+    QCOMPARE(quiz.Text3->text(), QString("1"));
+    QCOMPARE(quiz.answerPending, 0);
+}
+
+void TestQuiz::clickAfterTheScoreDisplayOnlyClearsThePending()
+{
+    Form2 &quiz = *m_quiz;
+    play(quiz, "SSSSSSSSSS");
+    QCOMPARE(quiz.answerPending, 1);
+    clickPicture(quiz, quiz.Image5);
+    QCOMPARE(quiz.answerPending, 0);
+    QCOMPARE(quiz.score, 5);
+    QCOMPARE(quiz.answered, 10);
+    QCOMPARE(quiz.Text2->text(), QString("5"));
+    QCOMPARE(quiz.Text3->text(), QString("10"));
+    QCOMPARE(shown(quiz).caption, QString("Another Go ?"));
+    QVERIFY(shown(quiz).buttonVisible);
+    QVERIFY(shown(quiz).scoreVisible);
+}
+
+void TestQuiz::anotherGoStartsAtQuestionOne()
+{
+    Form2 &quiz = *m_quiz;
+    play(quiz, "SDPSDSPSDS");
+    press(quiz); // "Another Go ?"
+    QCOMPARE(quiz.questionNumber, 1);
+    QCOMPARE(quiz.score, 0);
+    QCOMPARE(quiz.answered, 0);
+    QCOMPARE(quiz.answerPending, 1);
+    const Shown restarted = shown(quiz);
+    QCOMPARE(restarted.text1, QString("Click on the snail cam."));
+    QVERIFY(!restarted.buttonVisible);
+    QVERIFY(!restarted.scoreVisible);
+    QCOMPARE(restarted.caption, QString("Next Question"));
+
+    clickPicture(quiz, quiz.Image4); // wrong
+    QCOMPARE(quiz.Text2->text(), QString("0"));
+    QCOMPARE(quiz.Text3->text(), QString("1"));
+}
+
+void TestQuiz::scoreDisplayReadsOnTheWindow()
+{
+    Form2 &quiz = *m_quiz;
+    play(quiz, "SDPSDSPDSD"); // seven right
+    const QImage shot = quiz.surface()->grab().toImage();
+    // The slash runs from (392, 288) to (360, 352) in pixels.
+    QCOMPARE(shot.pixelColor(376, 320), QColor(Qt::black));
+    QCOMPARE(quiz.Text2->text(), QString("7"));
+    // Some dark text inside the score box, on its white ground.
+    const QRect box = quiz.Text2->geometry();
+    int dark = 0;
+    for (int y = box.top() + 4; y < box.bottom() - 4; ++y) {
+        for (int x = box.left() + 4; x < box.right() - 4; ++x)
+            dark += shot.pixelColor(x, y).lightness() < 80;
+    }
+    QVERIFY(dark > 20);
+}
+
+void TestQuiz::textBoxesAreLegible_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("question") << "Text1";
+    QTest::newRow("score") << "Text2";
+    QTest::newRow("answered") << "Text3";
+    QTest::newRow("you scored") << "Text4";
+}
+
+// Display-only boxes are not enabled, yet their text must keep a contrast of 4.5:1.
+void TestQuiz::textBoxesAreLegible()
+{
+    QFETCH(QString, box);
+    Form2 &quiz = *m_quiz;
+    play(quiz, "SDPSDSPDSD");
+    quiz.Text1->setText("Click on the snail cam.");
+    auto *edit = quiz.findChild<QLineEdit *>(box);
+    QVERIFY(edit && !edit->isEnabled());
+    const QImage shot = edit->grab().toImage();
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            v /= 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green())
+               + 0.0722 * channel(c.blue());
+    };
+    double darkest = 1.0;
+    double lightest = 0.0;
+    for (int y = 3; y < shot.height() - 3; ++y) {
+        for (int x = 3; x < shot.width() - 3; ++x) {
+            darkest = std::min(darkest, luminance(shot.pixelColor(x, y)));
+            lightest = std::max(lightest, luminance(shot.pixelColor(x, y)));
+        }
+    }
+    QVERIFY2((lightest + 0.05) / (darkest + 0.05) >= 4.5, qPrintable(box));
+}
+
+void TestQuiz::testMenuOpensOneWindow()
+{
+    Form1 form;
+    form.show();
+    form.Test->trigger();
+    QPointer<Form2> quiz = form.testWindow();
+    QVERIFY(quiz && quiz->isVisible());
+    quiz->Command1->click();
+    quiz->Image5->click();
+    form.Test->trigger();
+    QCOMPARE(form.testWindow(), quiz.data());
+    QCOMPARE(quiz->answered, 1);
+    int windows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows += qobject_cast<Form2 *>(window) && window != m_quiz.get();
+    QCOMPARE(windows, 1);
+}
+
+void TestQuiz::closingAndReopeningGivesAFreshTest()
+{
+    Form1 form;
+    form.show();
+    form.Test->trigger();
+    QPointer<Form2> first = form.testWindow();
+    first->Command1->click();
+    first->Image5->click();
+    first->close();
+    QTRY_VERIFY(first.isNull());
+
+    form.Test->trigger();
+    Form2 *again = form.testWindow();
+    QVERIFY(again && again->isVisible());
+    QCOMPARE(again->questionNumber, 1);
+    QCOMPARE(again->answered, 0);
+    QCOMPARE(again->answerPending, 0);
+    QCOMPARE(again->Command1->text(), QString("Click to Start"));
+    QCOMPARE(again->Text1->text(), QString("Please click on the start button to begin the test"));
+}
+
+void TestQuiz::camsKeepTurningWhileTheTestIsOpen()
+{
+    Form1 form;
+    form.show();
+    form.speed->setValue(10);
+    form.Image3->click();
+    form.Test->trigger();
+    QVERIFY(form.Timer2->isEnabled());
+    QTRY_VERIFY(form.graphOffset >= 800);
+}
+
+void TestQuiz::programEndsWhenTheLastWindowCloses_data()
+{
+    QTest::addColumn<bool>("simulationFirst");
+    QTest::newRow("simulation closed first") << true;
+    QTest::newRow("test window closed first") << false;
+}
+
+void TestQuiz::programEndsWhenTheLastWindowCloses()
+{
+    QFETCH(bool, simulationFirst);
+    m_quiz.reset();
+    auto form = std::make_unique<Form1>();
+    form->show();
+    form->Image4->click();
+    form->Test->trigger();
+    QPointer<Form2> quiz = form->testWindow();
+    QWidget *first = simulationFirst ? static_cast<QWidget *>(form.get()) : quiz.data();
+    QWidget *second = simulationFirst ? static_cast<QWidget *>(quiz.data()) : form.get();
+
+    bool runningWithOneWindow = false;
+    QTimer::singleShot(0, first, [first] { first->close(); });
+    QTimer::singleShot(50, second, [&] {
+        runningWithOneWindow = true;
+        second->close();
+    });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(runningWithOneWindow);
+    QVERIFY(!form->Timer1->isEnabled());
+}
+
+QTEST_MAIN(TestQuiz)
+#include "tst_quiz.moc"
