@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs inside a virtual display (see screenshot.sh).
+set -euo pipefail
+build/default/app/kestrilon &
+program=$!
+trap 'kill $program 2>/dev/null || true' EXIT
+window=""
+for _ in $(seq 50); do
+    window=$(xdotool search --name "Cam Simulation" 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
+    sleep 0.1
+done
+[[ -n "$window" ]] || { echo "The window did not appear." >&2; exit 1; }
+sleep 0.5
+import -window "$window" shots/start.png
+echo "shots/start.png"
+
+# Client-area points of the three icons, below the menu bar.
+menu=$(( $(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, s, "x"); print s[2]}') - 418 ))
+click() { xdotool mousemove --window "$window" "$1" $(( $2 + menu )) click 1; }
+for cam in pear:40:100 double-lobe:40:220 snail:40:340; do
+    IFS=: read -r name x y <<<"$cam"
+    click "$x" "$y"
+    sleep 2.3
+    import -window "$window" "shots/$name.png"
+    echo "shots/$name.png"
+    click "$x" "$y" # the cover now lies where the icon was
+    sleep 0.3
+done
