@@ -1,0 +1,76 @@
+// A classroom afternoon and then some: a million ticks of each cam, straight
+// through the tick handlers, with the counters in range and memory flat.
+#include "app/form1.h"
+#include "forms/picture.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// Resident memory in KiB.
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestLongRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void millionTicks_data();
+    void millionTicks();
+};
+
+void TestLongRun::millionTicks_data()
+{
+    QTest::addColumn<int>("cam");
+    QTest::addColumn<int>("firstStep");
+    QTest::addColumn<int>("wrap");
+    QTest::addColumn<int>("pageEnd");
+    QTest::newRow("pear") << 1 << 0 << 8 << 2400;
+    QTest::newRow("double lobe") << 2 << 8 << 12 << 3600;
+    QTest::newRow("snail") << 3 << 12 << 20 << 2800;
+}
+
+void TestLongRun::millionTicks()
+{
+    QFETCH(int, cam);
+    QFETCH(int, firstStep);
+    QFETCH(int, wrap);
+    QFETCH(int, pageEnd);
+    Form1 form;
+    forms::Picture *icon = cam == 1 ? form.Image4 : cam == 2 ? form.Image3 : form.Image5;
+    forms::Timer *timer = cam == 1 ? form.Timer1 : cam == 2 ? form.Timer2 : form.Timer3;
+    icon->click();
+
+    constexpr int ticks = 1000000;
+    long settled = 0;
+    for (int t = 1; t <= ticks; ++t) {
+        timer->tick();
+        if (form.frame < firstStep || form.frame >= wrap || form.graphOffset < 0
+            || form.graphOffset > pageEnd)
+            QFAIL(qPrintable(QStringLiteral("tick %1: frame %2, graphOffset %3")
+                                 .arg(t)
+                                 .arg(form.frame)
+                                 .arg(form.graphOffset)));
+        if (t == ticks / 10)
+            settled = residentKiB();
+    }
+    // Allow a little slack for the allocator; growth per tick would show as megabytes.
+    QVERIFY2(residentKiB() - settled < 2048,
+             qPrintable(QStringLiteral("%1 KiB then %2 KiB").arg(settled).arg(residentKiB())));
+}
+
+QTEST_MAIN(TestLongRun)
+#include "tst_longrun.moc"
