@@ -134,12 +134,12 @@ void Form1::buildControls()
                                             row.x2, row.y2, row.colour, row.visible);
     }
 
-    Image4->setClickHandler([this] { Image4_Click(); });
-    Image3->setClickHandler([this] { Image3_Click(); });
-    Image5->setClickHandler([this] { Image5_Click(); });
-    Image7->setClickHandler([this] { Image7_Click(); });
-    Image8->setClickHandler([this] { Image8_Click(); });
-    Image6->setClickHandler([this] { Image6_Click(); });
+    Image4->setClickHandler([this] { Image4_Click(); }, tr("Start the pear cam"));
+    Image3->setClickHandler([this] { Image3_Click(); }, tr("Start the double lobe cam"));
+    Image5->setClickHandler([this] { Image5_Click(); }, tr("Start the snail cam"));
+    Image7->setClickHandler([this] { Image7_Click(); }, tr("Stop the pear cam"));
+    Image8->setClickHandler([this] { Image8_Click(); }, tr("Stop the double lobe cam"));
+    Image6->setClickHandler([this] { Image6_Click(); }, tr("Stop the snail cam"));
 
     Timer1 = new forms::Timer(QStringLiteral("Timer1"), 200, this);
     Timer2 = new forms::Timer(QStringLiteral("Timer2"), 200, this);
@@ -158,6 +158,8 @@ void Form1::buildControls()
     speed->setTracking(false);
     speed->setFocusPolicy(Qt::StrongFocus);
     client->place(speed, 2760, 6120, 4095, 135);
+    speed->setAccessibleName(tr("Speed"));
+    speed->setAccessibleDescription(tr("Milliseconds between pictures"));
     connect(speed, &QScrollBar::valueChanged, this, [this] { speed_Change(); });
     setFocusProxy(speed);
     client->setFocusProxy(speed);

@@ -35,7 +35,14 @@ public:
     bool isStretched() const { return m_stretched; }
     const QPixmap &pixmap() const { return m_pixmap; }
 
-    void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    // A picture with a click handler is a button to assistive technology,
+    // named by what a click does.
+    void setClickHandler(std::function<void()> handler, QString accessibleName)
+    {
+        m_onClick = std::move(handler);
+        m_accessibleName = std::move(accessibleName);
+    }
+    const QString &accessibleName() const { return m_accessibleName; }
     bool hasClickHandler() const { return bool(m_onClick); }
     void click() const;
 
@@ -49,6 +56,7 @@ private:
     Placement m_placement;
     bool m_stretched;
     std::function<void()> m_onClick;
+    QString m_accessibleName;
 };
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "surface.h"
 
+#include "accessibility.h"
 #include "twips.h"
 
 #include <QMouseEvent>
@@ -14,6 +15,7 @@ Surface::Surface(int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
     , m_drawing(toPixels(widthTwips), toPixels(heightTwips), QImage::Format_ARGB32_Premultiplied)
 {
+    installAccessibility();
     m_drawing.fill(Qt::transparent);
     setFixedSize(m_drawing.size());
     // Every pixel is painted here, so Qt need not clear behind us.

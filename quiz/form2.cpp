@@ -1,7 +1,6 @@
 #include "form2.h"
 
 #include <QIcon>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -10,21 +9,12 @@ constexpr unsigned int darkBlue = 0xC00000; // 0x00BBGGRR
 const QString anotherGo = QStringLiteral("Another Go ?");
 const QString nextQuestion = QStringLiteral("Next Question");
 
-QLineEdit *textBox(const QString &name, const QString &text, double pointSize, bool centred)
+forms::TextBox *textBox(const char *name, const char *text, double pointSize, bool centred)
 {
-    auto *box = new QLineEdit(text);
-    box->setObjectName(name);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(pointSize);
-    box->setFont(font);
-    box->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    // Display only, yet it must read as clearly as an enabled box: black on white.
-    box->setEnabled(false);
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-    colours.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
-    box->setPalette(colours);
-    return box;
+    return new forms::TextBox(QString::fromLatin1(name), QString::fromLatin1(text), font,
+                              centred ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
 } // namespace
@@ -46,12 +36,10 @@ void Form2::buildControls()
     client->setBackground(QPixmap(QStringLiteral(":/pictures/quiz-backdrop.bmp")),
                           forms::fromBgr(darkBlue));
 
-    Text4 = textBox(QStringLiteral("Text4"), QStringLiteral("You Scored"), 18, true);
-    Text3 = textBox(QStringLiteral("Text3"), QStringLiteral("0"), 18, false);
-    Text2 = textBox(QStringLiteral("Text2"), QStringLiteral("0"), 18, false);
-    Text1 = textBox(QStringLiteral("Text1"),
-                    QStringLiteral("Please click on the start button to begin the test"), 13.5,
-                    true);
+    Text4 = textBox("Text4", "You Scored", 18, true);
+    Text3 = textBox("Text3", "0", 18, false);
+    Text2 = textBox("Text2", "0", 18, false);
+    Text1 = textBox("Text1", "Please click on the start button to begin the test", 13.5, true);
     Command1 = new QPushButton(QStringLiteral("Click to Start"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setStyleSheet(QStringLiteral(
@@ -79,9 +67,9 @@ void Form2::buildControls()
     Image5 = answerPicture("Image5", 7, "icon-snail.bmp", {8160, 2280, 1320, 1620});
     Image3 = answerPicture("Image3", 8, "icon-double-lobe.bmp", {8160, 360, 1290, 1770});
     Image4 = answerPicture("Image4", 9, "icon-pear.bmp", {8160, 4080, 1290, 1500});
-    Image5->setClickHandler([this] { Image5_Click(); });
-    Image3->setClickHandler([this] { Image3_Click(); });
-    Image4->setClickHandler([this] { Image4_Click(); });
+    Image5->setClickHandler([this] { Image5_Click(); }, tr("Snail cam"));
+    Image3->setClickHandler([this] { Image3_Click(); }, tr("Double lobe cam"));
+    Image4->setClickHandler([this] { Image4_Click(); }, tr("Pear cam"));
 }
 
 void Form2::Form_Load()

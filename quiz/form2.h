@@ -6,8 +6,8 @@
 #include "questions.h"
 
 #include "forms/form.h"
+#include "forms/textbox.h"
 
-class QLineEdit;
 class QPushButton;
 
 class Form2 final : public forms::Form
@@ -18,11 +18,11 @@ public:
     Form2();
 
     // Controls, front to back.
-    QLineEdit *Text4 = nullptr;
-    QLineEdit *Text3 = nullptr;
-    QLineEdit *Text2 = nullptr;
+    forms::TextBox *Text4 = nullptr;
+    forms::TextBox *Text3 = nullptr;
+    forms::TextBox *Text2 = nullptr;
     QPushButton *Command1 = nullptr;
-    QLineEdit *Text1 = nullptr;
+    forms::TextBox *Text1 = nullptr;
     forms::LineControl *Line1 = nullptr;
     forms::Picture *Image5 = nullptr;
     forms::Picture *Image3 = nullptr;

@@ -72,8 +72,8 @@ void TestForms::clicksGoToTheTopmostVisiblePicture()
     auto *lower = surface.addPicture("lower", 3, tile(Qt::blue, 40, 40), {0, 0, 600, 600}, false);
     upper->setVisible(upperVisible);
     if (upperHasHandler)
-        upper->setClickHandler([&] { clicked = "upper"; });
-    lower->setClickHandler([&] { clicked = "lower"; });
+        upper->setClickHandler([&] { clicked = "upper"; }, "upper");
+    lower->setClickHandler([&] { clicked = "lower"; }, "lower");
     surface.show();
     QTest::mouseClick(&surface, Qt::LeftButton, {}, at);
     QTEST(clicked, "clicked");

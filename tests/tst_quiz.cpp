@@ -5,7 +5,7 @@
 #include "forms/picture.h"
 #include "quiz/form2.h"
 
-#include <QLineEdit>
+#include "forms/textbox.h"
 #include <QPushButton>
 #include <QScrollBar>
 #include <QApplication>
@@ -234,7 +234,7 @@ void TestQuiz::textBoxesAreLegible()
     Form2 &quiz = *m_quiz;
     play(quiz, "SDPSDSPDSD");
     quiz.Text1->setText("Click on the snail cam.");
-    auto *edit = quiz.findChild<QLineEdit *>(box);
+    auto *edit = quiz.findChild<forms::TextBox *>(box);
     QVERIFY(edit && !edit->isEnabled());
     const QImage shot = edit->grab().toImage();
     const auto luminance = [](QColor c) {
