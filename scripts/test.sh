@@ -3,7 +3,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer; no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+source scripts/packages.sh
+scripts/build.sh "${test_packages[@]}"
 ctest --preset default
 echo "Again under the sanitizers:"
 cmake --preset asan >/dev/null
