@@ -1,0 +1,26 @@
+// The pictures that are not the machine: lettering, the bird, the quiz window's box and the
+// spanner icon.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace assets {
+
+// Loads the DejaVu faces the lettering uses; false if one is missing.
+bool loadFonts();
+
+// Large lavender-pink letters with light green highlights, on black.
+QImage titleLettering(QSize size, const QString &text);
+
+// Light blue letters on black, one line of the picture for each entry.
+QImage labelLettering(QSize size, const QStringList &lines);
+
+QImage bird();
+QImage quizBackdrop();
+
+// The spanner drawn for a square of `size` pixels; transparent around it.
+QImage spanner(int size, bool smooth);
+
+} // namespace assets

@@ -1,0 +1,269 @@
+// Cam profiles, poses and the follower's height, computed from the profiles alone.
+#include "assets/camgeometry.h"
+
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace assets {
+
+namespace {
+
+constexpr int facePoints = 720;
+
+// The pear: a base circle and a small nose circle above it, wrapped by their two tangents.
+namespace pear {
+constexpr double baseRadius = 46.0;
+constexpr double noseDistance = 50.0;
+constexpr double noseRadius = 16.0;
+
+double radius(double psi)
+{
+    const double a = qDegreesToRadians(psi);
+    const double ux = std::sin(a), uy = std::cos(a); // the point lies along +y here
+    double r = baseRadius;
+
+    const double b = noseDistance * uy;
+    const double disc = b * b - noseDistance * noseDistance + noseRadius * noseRadius;
+    if (disc >= 0)
+        r = std::max(r, b + std::sqrt(disc));
+
+    const double ny = (baseRadius - noseRadius) / noseDistance;
+    const double nx = std::copysign(std::sqrt(1 - ny * ny), ux);
+    const double un = ux * nx + uy * ny;
+    if (un > 0) {
+        const double t = baseRadius / un;
+        // the tangent runs from nx,ny on the base circle to the nose circle's touching point
+        const double hitY = t * uy;
+        const double fromY = baseRadius * ny;
+        const double toY = noseDistance + noseRadius * ny;
+        if (hitY >= fromY && hitY <= toY)
+            r = std::max(r, t);
+    }
+    return r;
+}
+} // namespace pear
+
+// Two equal lobes: an ellipse turning about its centre lifts the follower twice a turn.
+namespace doubleLobe {
+constexpr double halfLength = 60.0;
+constexpr double halfWidth = 38.0;
+constexpr double phase = 11.0;
+
+double radius(double psi)
+{
+    const double a = qDegreesToRadians(psi);
+    const double along = halfWidth * std::cos(a), across = halfLength * std::sin(a);
+    return halfLength * halfWidth / std::sqrt(along * along + across * across);
+}
+} // namespace doubleLobe
+
+// The snail shrinks steadily from the drop face's outer edge round to its inner edge.
+namespace snail {
+constexpr double largest = 66.5;
+constexpr double smallest = 10.0;
+constexpr double bend = 0.63;
+constexpr double phase = 22.0;
+
+double radius(double psi)
+{
+    const double t = std::clamp(psi / 360.0, 0.0, 1.0);
+    return largest - (largest - smallest) * std::pow(t, bend);
+}
+} // namespace snail
+
+QPointF twipsPoint(int x, int y)
+{
+    return {double(x) / forms::twipsPerPixel, double(y) / forms::twipsPerPixel};
+}
+
+QPolygonF face(Cam cam, const CamPose &pose, QPointF shift)
+{
+    const bool open = cam == Cam::Snail;
+    const int count = open ? facePoints + 1 : facePoints;
+    QPolygonF polygon;
+    polygon.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const double psi = 360.0 * i / facePoints;
+        const double r = camRadius(cam, psi) * pose.scale;
+        const double phi = qDegreesToRadians(psi + pose.rotation);
+        polygon << pose.centre + shift * pose.scale + QPointF(r * std::sin(phi), -r * std::cos(phi));
+    }
+    return polygon;
+}
+
+// Lowest y at which the segment p-q crosses the vertical line x, if it does.
+void crossing(QPointF p, QPointF q, double x, double &top)
+{
+    if ((p.x() < x) == (q.x() < x)) {
+        if (p.x() == x)
+            top = std::min(top, p.y());
+        return;
+    }
+    const double t = (x - p.x()) / (q.x() - p.x());
+    top = std::min(top, p.y() + t * (q.y() - p.y()));
+}
+
+} // namespace
+
+const animation::CamTable &camTable(Cam cam)
+{
+    switch (cam) {
+    case Cam::Pear:
+        return animation::pear;
+    case Cam::DoubleLobe:
+        return animation::doubleLobe;
+    case Cam::Snail:
+        break;
+    }
+    return animation::snail;
+}
+
+Cam camOfStep(int frame)
+{
+    if (frame < animation::doubleLobe.firstStep)
+        return Cam::Pear;
+    if (frame < animation::snail.firstStep)
+        return Cam::DoubleLobe;
+    return Cam::Snail;
+}
+
+double camRadius(Cam cam, double psiDegrees)
+{
+    switch (cam) {
+    case Cam::Pear:
+        return pear::radius(psiDegrees);
+    case Cam::DoubleLobe:
+        return doubleLobe::radius(psiDegrees);
+    case Cam::Snail:
+        break;
+    }
+    return snail::radius(psiDegrees);
+}
+
+QPointF shaftCentre(Cam cam)
+{
+    switch (cam) {
+    case Cam::Pear:
+        return twipsPoint(4790, 3650);
+    case Cam::DoubleLobe:
+        return twipsPoint(4810, 3715);
+    case Cam::Snail:
+        break;
+    }
+    return twipsPoint(4750, 3715);
+}
+
+double camRotation(int frame)
+{
+    const Cam cam = camOfStep(frame);
+    const int turns = frame - camTable(cam).firstStep;
+    switch (cam) {
+    case Cam::Pear:
+        return 45.0 * turns;
+    case Cam::DoubleLobe:
+        return 45.0 * turns + doubleLobe::phase;
+    case Cam::Snail:
+        break;
+    }
+    // The snail's first step already shows its drop face an eighth of a turn on.
+    return 45.0 * (turns + 1) + snail::phase;
+}
+
+CamPose framePose(int frame)
+{
+    return {shaftCentre(camOfStep(frame)), camRotation(frame), 1.0};
+}
+
+QPolygonF frontFace(Cam cam, const CamPose &pose)
+{
+    return face(cam, pose, {});
+}
+
+QPolygonF backFace(Cam cam, const CamPose &pose)
+{
+    return face(cam, pose, rimOffset);
+}
+
+QRect camPixelBounds(Cam cam, const CamPose &pose)
+{
+    const double s = shaftRadius * pose.scale;
+    const QPointF end = pose.centre + shaftEndOffset * pose.scale;
+    const QRectF r = frontFace(cam, pose).boundingRect()
+                         .united(backFace(cam, pose).boundingRect())
+                         .united(QRectF(end - QPointF(s, s), end + QPointF(s, s)));
+    return QRect(QPoint(int(std::floor(r.left())), int(std::floor(r.top()))),
+                 QPoint(int(std::ceil(r.right())), int(std::ceil(r.bottom()))));
+}
+
+int camTopRow(Cam cam, const CamPose &pose, int firstColumn, int lastColumn)
+{
+    const QPolygonF front = frontFace(cam, pose);
+    const QPolygonF back = backFace(cam, pose);
+    const int n = int(front.size());
+    int best = std::numeric_limits<int>::max();
+    // Filled shapes take a pixel when its centre lies inside, so probe the column centres.
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        const double x = column + 0.5;
+        double top = std::numeric_limits<double>::max();
+        for (int i = 0; i < n; ++i) {
+            const int j = (i + 1) % n;
+            crossing(front[i], front[j], x, top);
+            crossing(back[i], back[j], x, top);
+            crossing(front[i], back[i], x, top);
+        }
+        if (top < std::numeric_limits<double>::max())
+            best = std::min(best, int(std::ceil(top - 0.5)));
+    }
+    return best;
+}
+
+Columns footColumns(Cam cam)
+{
+    return cam == Cam::Snail ? Columns{280, 360} : Columns{284, 364};
+}
+
+Columns rodColumns(Cam cam)
+{
+    const Columns foot = footColumns(cam);
+    const int inset = (foot.width() - (2 * follower::rodHalfWidth + 1)) / 2;
+    return {foot.first + inset, foot.last - inset};
+}
+
+int footBottomRow(int frame)
+{
+    const Cam cam = camOfStep(frame);
+    const Columns foot = footColumns(cam);
+    return camTopRow(cam, framePose(frame), foot.first, foot.last) - 1;
+}
+
+int rodTopRow(int frame)
+{
+    return footBottomRow(frame) - follower::length + 1;
+}
+
+QRect followerBounds(int frame)
+{
+    const Columns foot = footColumns(camOfStep(frame));
+    return QRect(QPoint(foot.first, rodTopRow(frame)), QPoint(foot.last, footBottomRow(frame)));
+}
+
+QSize frameSize(int picture)
+{
+    static constexpr int sizes[20][2] = {
+        {131, 289}, {133, 275}, {153, 271}, {139, 273}, {127, 287}, {139, 269}, {145, 269},
+        {131, 275}, {137, 307}, {137, 281}, {163, 267}, {137, 291}, {143, 253}, {127, 271},
+        {125, 279}, {133, 267}, {151, 257}, {121, 267}, {121, 285}, {153, 253},
+    };
+    return {sizes[picture][0], sizes[picture][1]};
+}
+
+QRect frameRect(int frame)
+{
+    const animation::CamStep &step = camTable(camOfStep(frame)).step(frame);
+    return {QPoint(forms::toPixels(step.left), forms::toPixels(step.top)), frameSize(step.picture)};
+}
+
+} // namespace assets

@@ -1,0 +1,124 @@
+// The test machine as the animation frames draw it: the three cam profiles r(psi), where each
+// cam sits and how it is turned in each step, the follower resting on it, and the housing.
+// All positions are window pixels of Form1 (x right, y down) unless a name says twips.
+#pragma once
+
+#include "animation/camtables.h"
+#include "forms/twips.h"
+
+#include <QPointF>
+#include <QPolygonF>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
+
+namespace assets {
+
+enum class Cam { Pear, DoubleLobe, Snail };
+
+inline constexpr Cam allCams[] = {Cam::Pear, Cam::DoubleLobe, Cam::Snail};
+
+const animation::CamTable &camTable(Cam cam);
+
+// The cam whose step `frame` is: 0..7 pear, 8..11 double lobe, 12..19 snail.
+Cam camOfStep(int frame);
+
+// Radius of the rim in pixels at angle psi (degrees), measured clockwise from the cam's mark:
+// the pear's point, one end of the double lobe's long axis, the outer edge of the snail's drop
+// face. The snail shrinks as psi grows, so turning it clockwise lifts the follower.
+double camRadius(Cam cam, double psiDegrees);
+
+// The cam's bore in the window: the same point in every step.
+QPointF shaftCentre(Cam cam);
+
+// Where the cam's mark points in step `frame`, degrees clockwise from straight up.
+double camRotation(int frame);
+
+struct CamPose {
+    QPointF centre;
+    double rotation = 0.0; // degrees clockwise from up
+    double scale = 1.0;
+};
+
+CamPose framePose(int frame);
+
+// The cams are seen slightly from above and from the left: the back face lies up and to the
+// left of the front face, so the rim shows along the upper left.
+inline constexpr QPointF rimOffset{-3.0, -5.0};
+inline constexpr double shaftRadius = 7.0;
+inline constexpr QPointF shaftEndOffset{2.0, 3.0}; // the shaft pokes out towards the viewer
+
+QPolygonF frontFace(Cam cam, const CamPose &pose);
+QPolygonF backFace(Cam cam, const CamPose &pose);
+
+// Everything the cam paints (rim, faces, shaft end), in pixels of the picture it is drawn into.
+QRect camPixelBounds(Cam cam, const CamPose &pose);
+
+// The topmost painted row of the cam (faces and rim) over the pixel columns first..last, or a
+// large number where the cam does not reach those columns.
+int camTopRow(Cam cam, const CamPose &pose, int firstColumn, int lastColumn);
+
+struct Columns {
+    int first;
+    int last;
+    constexpr int width() const { return last - first + 1; }
+    constexpr double middle() const { return (first + last + 1) / 2.0; }
+};
+
+// The follower: a rod ending in a flat foot. Same follower for every cam; only where it stands
+// across the window and how high it rides differ.
+namespace follower {
+inline constexpr int length = 157;   // rows from the rod's top to the foot's lowest row, inclusive
+inline constexpr int footRows = 9;   // 3 rows of top face seen from above, 6 of front face
+inline constexpr int footTopFaceRows = 3;
+inline constexpr int rodHalfWidth = 11;
+inline constexpr int rodEndRows = 6;  // the elliptical top end face
+} // namespace follower
+
+Columns footColumns(Cam cam);
+Columns rodColumns(Cam cam);
+
+// The foot's lowest row sits on the row above the cam's highest rim point under the foot.
+int footBottomRow(int frame);
+int rodTopRow(int frame);
+QRect followerBounds(int frame);
+
+// Image1(k) sizes, index 0 being `start`.
+QSize frameSize(int picture);
+
+// The window rectangle a step's frame is cut from: its display position through the forms'
+// own twips rule, and its picture size.
+QRect frameRect(int frame);
+
+// The housing on the backdrop, inclusive pixel rows and columns.
+namespace housing {
+inline constexpr int left = 185;
+inline constexpr int right = 453;
+inline constexpr int top = 93;
+inline constexpr int bottom = 403;
+inline constexpr int plateFaceFirst = 94;
+inline constexpr int plateFaceLast = 120;
+inline constexpr int plateEdge = 121;
+inline constexpr int undersideFirst = 122;
+inline constexpr int undersideLast = 127;
+inline constexpr int plateBottom = 128;
+inline constexpr int postTop = 129;
+inline constexpr int postBottom = 389;
+inline constexpr int leftPostFirst = 186;
+inline constexpr int leftPostLast = 206;
+inline constexpr int rightPostFirst = 432;
+inline constexpr int rightPostLast = 452;
+inline constexpr int panelFirst = 208;
+inline constexpr int panelLast = 430;
+inline constexpr int panelBottom = 365;
+inline constexpr int baseTop = 366;
+inline constexpr int baseLine = 390;
+} // namespace housing
+
+// Pictures that sit on the housing, at their controls' positions.
+inline constexpr QPoint holePosition{forms::toPixels(4440), forms::toPixels(1440)};
+inline constexpr QSize holeSize{61, 19};
+inline constexpr QPoint stripPosition{forms::toPixels(2790), forms::toPixels(1800)};
+inline constexpr QSize stripSize{267, 11};
+
+} // namespace assets
