@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "animation/camtick.h"
+#include "forms/pictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,7 +93,7 @@ const LineRow lineRows[] = {
 
 QPixmap picture(const char *file)
 {
-    return QPixmap(QStringLiteral(":/pictures/") + QLatin1String(file));
+    return forms::loadPicture(QString::fromLatin1(file));
 }
 
 } // namespace

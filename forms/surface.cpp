@@ -1,6 +1,7 @@
 #include "surface.h"
 
 #include "accessibility.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QMouseEvent>
@@ -13,11 +14,16 @@ namespace forms {
 
 Surface::Surface(int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
-    , m_drawing(toPixels(widthTwips), toPixels(heightTwips), QImage::Format_ARGB32_Premultiplied)
 {
     installAccessibility();
+    const QSize size(toPixels(widthTwips), toPixels(heightTwips));
+    // The drawing layer has the screen's own resolution; a segment stays one
+    // logical pixel wide, and sharp, on a screen of twice the density.
+    const int scale = pictureScale();
+    m_drawing = QImage(size * scale, QImage::Format_ARGB32_Premultiplied);
+    m_drawing.setDevicePixelRatio(scale);
     m_drawing.fill(Qt::transparent);
-    setFixedSize(m_drawing.size());
+    setFixedSize(size);
     // Every pixel is painted here, so Qt need not clear behind us.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -1,5 +1,7 @@
 #include "form2.h"
 
+#include "forms/pictures.h"
+
 #include <QIcon>
 #include <QPushButton>
 
@@ -33,7 +35,7 @@ Form2::Form2()
 void Form2::buildControls()
 {
     forms::Surface *client = surface();
-    client->setBackground(QPixmap(QStringLiteral(":/pictures/quiz-backdrop.bmp")),
+    client->setBackground(forms::loadPicture(QStringLiteral("quiz-backdrop.bmp")),
                           forms::fromBgr(darkBlue));
 
     Text4 = textBox("Text4", "You Scored", 18, true);
@@ -61,7 +63,7 @@ void Form2::buildControls()
     const auto answerPicture = [client](const char *name, int z, const char *file,
                                         forms::Picture::Placement placement) {
         return client->addPicture(QString::fromLatin1(name), z,
-                                  QPixmap(QStringLiteral(":/pictures/") + QLatin1String(file)),
+                                  forms::loadPicture(QString::fromLatin1(file)),
                                   placement, true);
     };
     Image5 = answerPicture("Image5", 7, "icon-snail.bmp", {8160, 2280, 1320, 1620});
