@@ -1,0 +1,324 @@
+// The embedded pictures as the app will load them: file formats byte by byte, the housing
+// where the window expects it, and every animation frame registered on the backdrop.
+#include "assets/camgeometry.h"
+#include "assets/pictures.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QTest>
+#include <QtEndian>
+
+using namespace assets;
+
+namespace {
+
+constexpr QRgb olive = 0xff708000;
+constexpr QRgb camOutline = 0xff7f8000;
+constexpr QRgb followerOutline = 0xff800080;
+
+QByteArray bytesOf(const QString &name)
+{
+    QFile file(picturePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+quint32 le32(const QByteArray &b, int at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+
+quint16 le16(const QByteArray &b, int at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+
+QImage picture(const QString &name)
+{
+    return QImage(picturePath(name)).convertToFormat(QImage::Format_RGB32);
+}
+
+QString frameName(int frame)
+{
+    const int index = camTable(camOfStep(frame)).step(frame).picture;
+    return index == 0 ? QStringLiteral("frame-start.bmp")
+                      : QStringLiteral("frame-%1.bmp").arg(index, 2, 10, QLatin1Char('0'));
+}
+
+// What the window shows with no frame on the stage: the backdrop with the hole on the plate.
+const QImage &stage()
+{
+    static const QImage image = [] {
+        QImage backdrop = picture(QStringLiteral("backdrop.bmp"));
+        QPainter painter(&backdrop);
+        painter.drawImage(holePosition, picture(QStringLiteral("hole.bmp")));
+        return backdrop;
+    }();
+    return image;
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bitmapFiles_data();
+    void bitmapFiles();
+    void iconFile();
+    void iconLoads();
+    void pixels_data();
+    void pixels();
+    void framesLeaveTheBackdropAlone_data() { frames(); }
+    void framesLeaveTheBackdropAlone();
+    void framesRegisterTheFollower_data() { frames(); }
+    void framesRegisterTheFollower();
+
+private:
+    static void frames();
+};
+
+void TestPictures::bitmapFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+
+    const struct {
+        const char *name;
+        int width, height;
+    } fixed[] = {
+        {"backdrop.bmp", 641, 419},       {"cams-title.bmp", 96, 36},
+        {"graph-title.bmp", 168, 36},     {"label-pear.bmp", 62, 20},
+        {"label-double-lobe.bmp", 58, 38}, {"label-snail.bmp", 48, 22},
+        {"icon-pear.bmp", 82, 96},        {"icon-double-lobe.bmp", 82, 114},
+        {"icon-snail.bmp", 84, 104},      {"cover-pear.bmp", 82, 94},
+        {"cover-double-lobe.bmp", 80, 110}, {"cover-snail.bmp", 84, 102},
+        {"strip.bmp", 267, 11},           {"hole.bmp", 61, 19},
+        {"bird.bmp", 120, 76},            {"quiz-backdrop.bmp", 640, 397},
+        {"frame-start.bmp", 131, 289},    {"frame-01.bmp", 133, 275},
+        {"frame-02.bmp", 153, 271},       {"frame-03.bmp", 139, 273},
+        {"frame-04.bmp", 127, 287},       {"frame-05.bmp", 139, 269},
+        {"frame-06.bmp", 145, 269},       {"frame-07.bmp", 131, 275},
+        {"frame-08.bmp", 137, 307},       {"frame-09.bmp", 137, 281},
+        {"frame-10.bmp", 163, 267},       {"frame-11.bmp", 137, 291},
+        {"frame-12.bmp", 143, 253},       {"frame-13.bmp", 127, 271},
+        {"frame-14.bmp", 125, 279},       {"frame-15.bmp", 133, 267},
+        {"frame-16.bmp", 151, 257},       {"frame-17.bmp", 121, 267},
+        {"frame-18.bmp", 121, 285},       {"frame-19.bmp", 153, 253},
+    };
+    for (const auto &f : fixed)
+        QTest::newRow(f.name) << QString::fromLatin1(f.name) << f.width << f.height;
+}
+
+void TestPictures::bitmapFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(int, width);
+    QFETCH(int, height);
+
+    const QByteArray b = bytesOf(name);
+    QVERIFY2(b.size() >= 54, "missing from the resources");
+    const int rowBytes = (3 * width + 3) / 4 * 4;
+    QCOMPARE(b.left(2), QByteArray("BM"));
+    QCOMPARE(le32(b, 2), quint32(b.size()));
+    QCOMPARE(b.size(), 54 + rowBytes * height);
+    QCOMPARE(le32(b, 10), 54u);           // pixels right after the two headers
+    QCOMPARE(le32(b, 14), 40u);           // BITMAPINFOHEADER
+    QCOMPARE(int(le32(b, 18)), width);
+    QCOMPARE(int(le32(b, 22)), height);   // positive: rows bottom-up
+    QCOMPARE(le16(b, 26), quint16(1));
+    QCOMPARE(le16(b, 28), quint16(24));
+    QCOMPARE(le32(b, 30), 0u);            // uncompressed
+
+    // Qt reads it back with the first stored row at the bottom.
+    const QImage image = picture(name);
+    QCOMPARE(image.size(), QSize(width, height));
+    const int lastRow = 54 + rowBytes * (height - 1);
+    const QRgb stored = qRgb(uchar(b[lastRow + 2]), uchar(b[lastRow + 1]), uchar(b[lastRow]));
+    QCOMPARE(image.pixel(0, 0), stored);
+}
+
+void TestPictures::iconFile()
+{
+    const QByteArray b = bytesOf(QStringLiteral("kestrilon.ico"));
+    QCOMPARE(b.size(), 1078);
+    QCOMPARE(le16(b, 0), quint16(0));
+    QCOMPARE(le16(b, 2), quint16(1));
+    QCOMPARE(le16(b, 4), quint16(2));
+
+    quint32 expectedOffset = 6 + 2 * 16;
+    for (int i = 0; i < 2; ++i) {
+        const int entry = 6 + 16 * i;
+        const int side = i == 0 ? 32 : 16;
+        QCOMPARE(int(uchar(b[entry])), side);
+        QCOMPARE(int(uchar(b[entry + 1])), side);
+        QCOMPARE(int(uchar(b[entry + 2])), 16);
+        QCOMPARE(le16(b, entry + 6), quint16(4));
+        const quint32 bytes = le32(b, entry + 8);
+        const quint32 offset = le32(b, entry + 12);
+        QCOMPARE(offset, expectedOffset);
+        const int xorRow = (4 * side + 31) / 32 * 4, andRow = (side + 31) / 32 * 4;
+        QCOMPARE(bytes, quint32(40 + 16 * 4 + (xorRow + andRow) * side));
+        QCOMPARE(le32(b, int(offset)), 40u);
+        QCOMPARE(int(le32(b, int(offset) + 4)), side);
+        QCOMPARE(int(le32(b, int(offset) + 8)), 2 * side); // colours and mask together
+        QCOMPARE(le16(b, int(offset) + 14), quint16(4));
+        expectedOffset += bytes;
+    }
+    QCOMPARE(expectedOffset, quint32(b.size()));
+}
+
+void TestPictures::iconLoads()
+{
+    if (!QImageReader::supportedImageFormats().contains("ico"))
+        QSKIP("this Qt has no icon reader");
+    const QIcon icon(picturePath(QStringLiteral("kestrilon.ico")));
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+
+    const QImage image = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);  // the spanner lies on the diagonal:
+    QCOMPARE(qAlpha(image.pixel(31, 31)), 0); // the corners off it are see-through
+    QCOMPARE(qAlpha(image.pixel(16, 16)), 255);
+    int black = 0, grey = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb p = image.pixel(x, y);
+            black += qAlpha(p) == 255 && qGray(p) == 0;
+            grey += qAlpha(p) == 255 && qGray(p) >= 120 && qGray(p) <= 200;
+        }
+    }
+    QVERIFY(black > 30 && grey > 60);
+}
+
+void TestPictures::pixels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QRgb>("colour");
+
+    const QString backdrop = QStringLiteral("backdrop.bmp");
+    QTest::newRow("plate top edge") << backdrop << QPoint(300, 93) << olive;
+    QTest::newRow("plate front edge") << backdrop << QPoint(300, 121) << olive;
+    QTest::newRow("plate bottom edge") << backdrop << QPoint(300, 128) << olive;
+    QTest::newRow("plate light face") << backdrop << QPoint(300, 100) << QRgb(0xffc0c0af);
+    QTest::newRow("plate light face, check") << backdrop << QPoint(301, 100) << QRgb(0xffc0cfaf);
+    QTest::newRow("plate underside") << backdrop << QPoint(300, 125) << QRgb(0xffa0a08f);
+    QTest::newRow("left post") << backdrop << QPoint(196, 250) << QRgb(0xff606040);
+    QTest::newRow("right post") << backdrop << QPoint(442, 250) << QRgb(0xff606040);
+    QTest::newRow("back panel") << backdrop << QPoint(208, 129) << QRgb(0xff909090);
+    QTest::newRow("back panel, far corner") << backdrop << QPoint(430, 365) << QRgb(0xff909090);
+    QTest::newRow("base between posts") << backdrop << QPoint(300, 366) << QRgb(0xff50403f);
+    QTest::newRow("base full width") << backdrop << QPoint(188, 391) << QRgb(0xff5f4f40);
+
+    const QString strip = QStringLiteral("strip.bmp");
+    QTest::newRow("strip light face") << strip << QPoint(0, 0) << QRgb(0xffc0c0af);
+    QTest::newRow("strip olive line") << strip << QPoint(100, 3) << olive;
+    QTest::newRow("strip underside") << strip << QPoint(100, 9) << QRgb(0xffa0a08f);
+    QTest::newRow("strip bottom line") << strip << QPoint(266, 10) << olive;
+
+    QTest::newRow("hole, olive far rim") << QStringLiteral("hole.bmp") << QPoint(30, 1) << olive;
+    QTest::newRow("hole, grey floor") << QStringLiteral("hole.bmp") << QPoint(30, 12)
+                                      << QRgb(0xff808080);
+
+    for (const char *name : {"cams-title.bmp", "graph-title.bmp", "label-pear.bmp",
+                             "label-double-lobe.bmp", "label-snail.bmp"})
+        QTest::addRow("%s on black", name) << QString::fromLatin1(name) << QPoint(0, 0)
+                                           << QRgb(0xff000000);
+    QTest::newRow("bird on white") << QStringLiteral("bird.bmp") << QPoint(0, 0)
+                                   << QRgb(0xffffffff);
+}
+
+void TestPictures::pixels()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, at);
+    QFETCH(QRgb, colour);
+    QCOMPARE(picture(name).pixel(at), colour);
+}
+
+void TestPictures::frames()
+{
+    QTest::addColumn<int>("frame");
+    for (int frame = 0; frame < 20; ++frame)
+        QTest::addRow("step %d, %s", frame, qPrintable(frameName(frame))) << frame;
+}
+
+void TestPictures::framesLeaveTheBackdropAlone()
+{
+    QFETCH(int, frame);
+    const QImage image = picture(frameName(frame));
+    const QRect at = frameRect(frame);
+    QCOMPARE(image.size(), at.size());
+
+    const QRect moving = camPixelBounds(camOfStep(frame), framePose(frame))
+                             .united(followerBounds(frame))
+                             .adjusted(-1, -1, 1, 1);
+    int camPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QPoint window = at.topLeft() + QPoint(x, y);
+            camPixels += image.pixel(x, y) == camOutline;
+            const bool edge = x == 0 || y == 0 || x == image.width() - 1
+                              || y == image.height() - 1;
+            if (moving.contains(window) && !edge)
+                continue;
+            if (image.pixel(x, y) != stage().pixel(window))
+                QFAIL(qPrintable(QStringLiteral("differs from the backdrop at window %1,%2")
+                                     .arg(window.x()).arg(window.y())));
+        }
+    }
+    QVERIFY2(camPixels > 200, "no cam outline in the frame");
+}
+
+void TestPictures::framesRegisterTheFollower()
+{
+    QFETCH(int, frame);
+    const QImage image = picture(frameName(frame));
+    const QPoint origin = frameRect(frame).topLeft();
+
+    // The foot is the lowest long run of the follower's outline colour.
+    int footRow = -1, first = -1, last = -1, rodTop = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        int runStart = -1;
+        for (int x = 0; x <= image.width(); ++x) {
+            const bool on = x < image.width() && image.pixel(x, y) == followerOutline;
+            if (on && rodTop < 0)
+                rodTop = y;
+            if (on && runStart < 0)
+                runStart = x;
+            if (!on && runStart >= 0) {
+                if (x - runStart > 50) {
+                    footRow = y;
+                    first = runStart;
+                    last = x - 1;
+                }
+                runStart = -1;
+            }
+        }
+    }
+    QVERIFY2(footRow >= 0, "no foot found");
+
+    const Columns foot = footColumns(camOfStep(frame));
+    const int expectedFirst = camOfStep(frame) == Cam::Snail ? 280 : 284;
+    QVERIFY(std::abs(origin.x() + first - expectedFirst) <= 2);
+    QVERIFY(std::abs(origin.x() + last - (expectedFirst + 80)) <= 2);
+    QCOMPARE(origin.x() + first, foot.first);
+    QCOMPARE(origin.x() + last, foot.last);
+    QCOMPARE(origin.y() + footRow, footBottomRow(frame));
+    QCOMPARE(origin.y() + rodTop, rodTopRow(frame));
+
+    // The foot rests on the rim: the cam's outline is on the very next row, under the foot.
+    bool touches = false;
+    for (int x = first; x <= last; ++x)
+        touches = touches || image.pixel(x, footRow + 1) == camOutline;
+    QVERIFY2(touches, "the foot does not rest on the cam");
+}
+
+QTEST_MAIN(TestPictures)
+
+#include "tst_pictures.moc"
