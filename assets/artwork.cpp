@@ -250,7 +250,7 @@ QImage quizBackdrop()
     painter.drawEllipse(QPointF(wallX, camTop - 2), 7, 10);
 
     // The shaft stands on the floor and the cam lies flat on it.
-    const QPointF shaft(300, 280);
+    const QPointF shaft(300, 300);
     const QColor shaftColour(120, 130, 160), shaftLight(160, 170, 200);
     painter.setBrush(shaftColour);
     painter.drawRect(QRectF(shaft.x() - 9, camTop - 60, 18, shaft.y() - camTop + 60));
@@ -309,9 +309,6 @@ QImage quizBackdrop()
     for (const auto &[a, b] : {std::pair{fl + frontUp, fr + frontUp}, {bl + up, br + up},
                                {fl + frontUp, bl + up}, {fr + frontUp, br + up}})
         painter.drawPolygon(QPolygonF{a, b, b + QPointF(0, -5), a + QPointF(0, -5)});
-    painter.setBrush(QColor(150, 96, 56));
-    painter.drawPolygon(QPolygonF{fr, fr + QPointF(14, -8), fr + frontUp + QPointF(14, -8),
-                                  fr + frontUp});
     return image;
 }
 

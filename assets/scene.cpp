@@ -76,7 +76,7 @@ bool onBorder(const QImage &layer, int x, int y, QRgb marker, bool sameMarkerOnl
     return false;
 }
 
-QRgb rimTone(QPointF edge, double scale)
+QRgb rimTone(QPointF edge)
 {
     // outward normal of a clockwise outline; the light comes from the upper left
     const double length = std::hypot(edge.x(), edge.y());
@@ -84,7 +84,6 @@ QRgb rimTone(QPointF edge, double scale)
         return colours::camRim;
     const double nx = edge.y() / length, ny = -edge.x() / length;
     const double lit = (-nx - 1.6 * ny) / std::hypot(1.0, 1.6);
-    Q_UNUSED(scale);
     if (lit > 0.85)
         return rimLit;
     if (lit < 0.2)
@@ -283,7 +282,7 @@ void paintCam(QImage &target, Cam cam, const CamPose &pose)
         const int n = int(front.size());
         for (int i = 0; i < n; ++i) {
             const int j = (i + 1) % n;
-            painter.setBrush(QColor(rimTone(front[j] - front[i], pose.scale)));
+            painter.setBrush(QColor(rimTone(front[j] - front[i])));
             painter.drawPolygon(QPolygonF{front[i], front[j], back[j], back[i]});
         }
         painter.setBrush(QColor(faceMarker));
