@@ -26,3 +26,34 @@ for cam in pear:40:100 double-lobe:40:220 snail:40:340; do
     click "$x" "$y" # the cover now lies where the icon was
     sleep 0.3
 done
+
+# The test window: opened from the menu, one question posed, then a whole
+# test played by clicking (snail, double lobe, pear pictures) to its score.
+xdotool mousemove --window "$window" 22 9 click 1
+quiz=""
+for _ in $(seq 50); do
+    quiz=$(xdotool search --name "Kestrilon Test" 2>/dev/null | head -n 1) && [[ -n "$quiz" ]] && break
+    sleep 0.1
+done
+[[ -n "$quiz" ]] || { echo "The test window did not appear." >&2; exit 1; }
+sleep 0.3
+import -window "$quiz" shots/test-start.png
+echo "shots/test-start.png"
+press() { xdotool mousemove --window "$quiz" 292 28 click 1; sleep 0.1; }
+answer() {
+    case "$1" in
+        S) xdotool mousemove --window "$quiz" 588 206 click 1 ;;
+        D) xdotool mousemove --window "$quiz" 588 85 click 1 ;;
+        P) xdotool mousemove --window "$quiz" 588 322 click 1 ;;
+    esac
+    sleep 0.1
+}
+press
+import -window "$quiz" shots/test-question.png
+echo "shots/test-question.png"
+for cam in S D P S D S P D S D; do
+    answer "$cam"
+    press
+done
+import -window "$quiz" shots/test-score.png
+echo "shots/test-score.png"
