@@ -1,0 +1,104 @@
+// The beat of each cam in the real event loop, on Qt's offscreen platform:
+// its timer at 200 ms and at the fastest 10 ms for a few seconds, every tick
+// time-stamped, then ticks per second against the asked rate and the 99th
+// percentile of the gap between ticks. Prints one line a run:
+//   <cam> <interval ms> <ticks a second> <asked a second> <p99 gap ms> <ticks>
+#include "app/form1.h"
+#include "forms/picture.h"
+#include "forms/timer.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Cam {
+    const char *name;
+    forms::Picture *Form1::*icon;
+    forms::Picture *Form1::*cover;
+    forms::Timer *Form1::*timer;
+    void (Form1::*handler)();
+};
+
+const Cam cams[] = {
+    {"pear", &Form1::Image4, &Form1::Image7, &Form1::Timer1, &Form1::Timer1_Timer},
+    {"double-lobe", &Form1::Image3, &Form1::Image8, &Form1::Timer2, &Form1::Timer2_Timer},
+    {"snail", &Form1::Image5, &Form1::Image6, &Form1::Timer3, &Form1::Timer3_Timer},
+};
+
+struct Run {
+    int interval;
+    int seconds;
+};
+
+const Run runs[] = {{200, 4}, {10, 3}};
+
+double percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const auto rank = std::size_t(std::ceil(fraction * double(values.size()))) - 1;
+    return values.at(std::min(rank, values.size() - 1));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    Form1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        std::fprintf(stderr, "kestrilon-bench-beat: the window was never exposed\n");
+        return 2;
+    }
+
+    for (const Cam &cam : cams) {
+        for (const Run &run : runs) {
+            std::vector<Clock::time_point> stamps;
+            stamps.reserve(std::size_t(run.seconds * 1000 / run.interval + 100));
+            forms::Timer *timer = form.*cam.timer;
+            timer->setTickHandler([&] {
+                stamps.push_back(Clock::now());
+                (form.*cam.handler)();
+            });
+            form.speed->setValue(run.interval);
+            (form.*cam.icon)->click();
+
+            QEventLoop loop;
+            QTimer::singleShot(run.seconds * 1000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+            loop.exec();
+            (form.*cam.cover)->click();
+
+            if (stamps.size() < 3) {
+                std::fprintf(stderr, "kestrilon-bench-beat: %s ticked %zu times\n", cam.name,
+                             stamps.size());
+                return 2;
+            }
+            std::vector<double> gaps;
+            for (std::size_t i = 1; i < stamps.size(); ++i) {
+                const std::chrono::duration<double, std::milli> gap = stamps[i] - stamps[i - 1];
+                gaps.push_back(gap.count());
+            }
+            const std::chrono::duration<double> span = stamps.back() - stamps.front();
+            const double rate = double(gaps.size()) / span.count();
+            std::printf("%s %d %.3f %.3f %.2f %zu\n", cam.name, run.interval, rate,
+                        1000.0 / run.interval, percentile(gaps, 0.99), stamps.size());
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
