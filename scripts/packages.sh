@@ -2,4 +2,4 @@
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 test_packages=(desktop-file-utils appstream)
 screenshot_packages=(xvfb xauth imagemagick)
-bench_packages=(libbenchmark-dev xvfb xauth x11-utils)
+bench_packages=(libbenchmark-dev libx11-dev xvfb xauth x11-utils xdotool imagemagick)
