@@ -88,13 +88,14 @@ bool loadFonts()
     return ok;
 }
 
-QImage titleLettering(QSize size, const QString &text)
+QImage titleLettering(QSize size, const QString &text, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     const QPainterPath path = fitted(textPath(text, 64), QRectF(3, 3, size.width() - 6,
                                                                   size.height() - 6), 1.6);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(112, 64, 128));
@@ -111,42 +112,45 @@ QImage titleLettering(QSize size, const QString &text)
     return image;
 }
 
-QImage labelLettering(QSize size, const QStringList &lines)
+QImage labelLettering(QSize size, const QStringList &lines, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(150, 210, 255));
     const double lineHeight = double(size.height()) / double(lines.size());
     // One letter size for every line, so "Double" and "Lobe" match.
-    double scale = 1e9;
+    double letterScale = 1e9;
     for (const QString &line : lines) {
         const QRectF r = textPath(line, 100).boundingRect();
-        scale = std::min({scale, (size.width() - 4) / r.width(), (lineHeight - 4) / r.height()});
+        letterScale = std::min({letterScale, (size.width() - 4) / r.width(),
+                                (lineHeight - 4) / r.height()});
     }
     for (int i = 0; i < lines.size(); ++i) {
         const QPainterPath path = textPath(lines[i], 100);
         const QRectF r = path.boundingRect();
         QTransform t;
         t.translate(size.width() / 2.0, lineHeight * (i + 0.5));
-        t.scale(scale, scale);
+        t.scale(letterScale, letterScale);
         t.translate(-r.center().x(), -r.center().y());
         painter.drawPath(t.map(path));
     }
     return image;
 }
 
-QImage bird()
+QImage bird(int scale)
 {
-    QImage image(120, 76, QImage::Format_RGB32);
+    QImage image(QSize(120, 76) * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QImage layer(image.size(), QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
     const QBrush feathers = checkBrush(qRgb(0, 224, 224), qRgb(144, 144, 152));
     const QBrush paleFeathers = checkBrush(qRgb(128, 240, 240), qRgb(208, 208, 216));
     QPainter painter(&layer);
+    painter.scale(scale, scale);
     painter.setPen(QPen(Qt::black, 1));
 
     QPainterPath farWing;
@@ -217,14 +221,15 @@ QImage bird()
     return image;
 }
 
-QImage quizBackdrop()
+QImage quizBackdrop(int scale)
 {
-    QImage image(640, 397, QImage::Format_RGB32);
+    QImage image(QSize(640, 397) * scale, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, skyColour(x, y, image.height()));
 
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setPen(QPen(QColor(48, 48, 16), 1));
 
     // The box: floor corners front-left, front-right, back-right, back-left; walls stand up.

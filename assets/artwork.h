@@ -11,14 +11,17 @@ namespace assets {
 // Loads the DejaVu faces the lettering uses; false if one is missing.
 bool loadFonts();
 
+// Each picture can be drawn `scale` times its size (1 or 2); `size` is the ordinary size and
+// the drawing is scaled with it, pens included.
+
 // Large lavender-pink letters with light green highlights, on black.
-QImage titleLettering(QSize size, const QString &text);
+QImage titleLettering(QSize size, const QString &text, int scale = 1);
 
 // Light blue letters on black, one line of the picture for each entry.
-QImage labelLettering(QSize size, const QStringList &lines);
+QImage labelLettering(QSize size, const QStringList &lines, int scale = 1);
 
-QImage bird();
-QImage quizBackdrop();
+QImage bird(int scale = 1);
+QImage quizBackdrop(int scale = 1);
 
 // The spanner drawn for a square of `size` pixels; transparent around it.
 QImage spanner(int size, bool smooth);

@@ -1,6 +1,8 @@
 // Cam profiles, poses and the follower's height, computed from the profiles alone.
 #include "assets/camgeometry.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QtMath>
 
 #include <algorithm>
@@ -94,18 +96,6 @@ QPolygonF face(Cam cam, const CamPose &pose, QPointF shift)
     return polygon;
 }
 
-// Lowest y at which the segment p-q crosses the vertical line x, if it does.
-void crossing(QPointF p, QPointF q, double x, double &top)
-{
-    if ((p.x() < x) == (q.x() < x)) {
-        if (p.x() == x)
-            top = std::min(top, p.y());
-        return;
-    }
-    const double t = (x - p.x()) / (q.x() - p.x());
-    top = std::min(top, p.y() + t * (q.y() - p.y()));
-}
-
 } // namespace
 
 const animation::CamTable &camTable(Cam cam)
@@ -172,9 +162,9 @@ double camRotation(int frame)
     return 45.0 * (turns + 1) + snail::phase;
 }
 
-CamPose framePose(int frame)
+CamPose framePose(int frame, int scale)
 {
-    return {shaftCentre(camOfStep(frame)), camRotation(frame), 1.0};
+    return {shaftCentre(camOfStep(frame)) * scale, camRotation(frame), 1.0 * scale};
 }
 
 QPolygonF frontFace(Cam cam, const CamPose &pose)
@@ -200,24 +190,35 @@ QRect camPixelBounds(Cam cam, const CamPose &pose)
 
 int camTopRow(Cam cam, const CamPose &pose, int firstColumn, int lastColumn)
 {
+    // Asked of the painter itself, filling the same polygons as the pictures do: near a tip the
+    // rim can be a sliver thinner than a pixel that no pixel centre falls in.
     const QPolygonF front = frontFace(cam, pose);
     const QPolygonF back = backFace(cam, pose);
-    const int n = int(front.size());
-    int best = std::numeric_limits<int>::max();
-    // Filled shapes take a pixel when its centre lies inside, so probe the column centres.
-    for (int column = firstColumn; column <= lastColumn; ++column) {
-        const double x = column + 0.5;
-        double top = std::numeric_limits<double>::max();
+    const QRect bounds = camPixelBounds(cam, pose).adjusted(-2, -2, 2, 2);
+    QImage layer(bounds.size(), QImage::Format_ARGB32);
+    layer.fill(Qt::transparent);
+    {
+        QPainter painter(&layer);
+        painter.translate(-bounds.topLeft());
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(back);
+        const int n = int(front.size());
         for (int i = 0; i < n; ++i) {
             const int j = (i + 1) % n;
-            crossing(front[i], front[j], x, top);
-            crossing(back[i], back[j], x, top);
-            crossing(front[i], back[i], x, top);
+            painter.drawPolygon(QPolygonF{front[i], front[j], back[j], back[i]});
         }
-        if (top < std::numeric_limits<double>::max())
-            best = std::min(best, int(std::ceil(top - 0.5)));
+        painter.drawPolygon(front);
     }
-    return best;
+    const int first = std::max(firstColumn - bounds.left(), 0);
+    const int last = std::min(lastColumn - bounds.left(), layer.width() - 1);
+    for (int y = 0; y < layer.height(); ++y) {
+        for (int x = first; x <= last; ++x) {
+            if (qAlpha(layer.pixel(x, y)) != 0)
+                return bounds.top() + y;
+        }
+    }
+    return std::numeric_limits<int>::max();
 }
 
 Columns footColumns(Cam cam)
@@ -232,16 +233,17 @@ Columns rodColumns(Cam cam)
     return {foot.first + inset, foot.last - inset};
 }
 
-int footBottomRow(int frame)
+int footBottomRow(int frame, int scale)
 {
     const Cam cam = camOfStep(frame);
     const Columns foot = footColumns(cam);
-    return camTopRow(cam, framePose(frame), foot.first, foot.last) - 1;
+    return camTopRow(cam, framePose(frame, scale), foot.first * scale,
+                     (foot.last + 1) * scale - 1) - 1;
 }
 
-int rodTopRow(int frame)
+int rodTopRow(int frame, int scale)
 {
-    return footBottomRow(frame) - follower::length + 1;
+    return footBottomRow(frame, scale) - follower::length * scale + 1;
 }
 
 QRect followerBounds(int frame)

@@ -1,6 +1,7 @@
 // The test machine as the animation frames draw it: the three cam profiles r(psi), where each
 // cam sits and how it is turned in each step, the follower resting on it, and the housing.
-// All positions are window pixels of Form1 (x right, y down) unless a name says twips.
+// All positions are window pixels of Form1 (x right, y down) unless a name says twips, or a
+// `scale` is given: then they are device pixels of a picture drawn `scale` times the size.
 #pragma once
 
 #include "animation/camtables.h"
@@ -40,7 +41,7 @@ struct CamPose {
     double scale = 1.0;
 };
 
-CamPose framePose(int frame);
+CamPose framePose(int frame, int scale = 1);
 
 // The cams are seen slightly from above and from the left: the back face lies up and to the
 // left of the front face, so the rim shows along the upper left.
@@ -79,8 +80,10 @@ Columns footColumns(Cam cam);
 Columns rodColumns(Cam cam);
 
 // The foot's lowest row sits on the row above the cam's highest rim point under the foot.
-int footBottomRow(int frame);
-int rodTopRow(int frame);
+// Found afresh at each scale, so the foot rests on the cam to the device pixel: at twice the
+// size it can stand a device pixel off twice its ordinary row.
+int footBottomRow(int frame, int scale = 1);
+int rodTopRow(int frame, int scale = 1);
 QRect followerBounds(int frame);
 
 // Image1(k) sizes, index 0 being `start`.

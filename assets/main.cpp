@@ -1,5 +1,6 @@
-// kestrilon-pictures: draws every picture the program shows and writes them into one folder.
-// Run at build time on Qt's offscreen platform: kestrilon-pictures <folder>
+// kestrilon-pictures: draws every picture the program shows into one folder, and the same
+// bitmaps at twice the size, for screens of twice the density, into a second one.
+// Run at build time on Qt's offscreen platform: kestrilon-pictures <folder> <folder at 2x>
 #include "assets/artwork.h"
 #include "assets/bmpfile.h"
 #include "assets/camgeometry.h"
@@ -32,44 +33,39 @@ QString frameName(int picture)
     return QStringLiteral("frame-%1.bmp").arg(picture, 2, 10, QLatin1Char('0'));
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+QDir outputFolder(const char *path)
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kestrilon-pictures <output folder>\n");
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "kestrilon-pictures: cannot create %s\n", argv[1]);
-        return 1;
-    }
-    if (!loadFonts()) {
-        std::fprintf(stderr, "kestrilon-pictures: the DejaVu fonts are missing\n");
-        return 1;
-    }
+    QDir folder(QString::fromLocal8Bit(path));
+    if (!folder.mkpath(QStringLiteral(".")))
+        std::fprintf(stderr, "kestrilon-pictures: cannot create %s\n", path);
+    return folder;
+}
 
+// Every bitmap, drawn `scale` times its size. The icon has sizes of its own and is not here.
+bool writeBitmaps(const QDir &folder, int scale)
+{
     const QList<std::pair<QString, QImage>> bitmaps{
-        {QStringLiteral("backdrop.bmp"), backdrop()},
-        {QStringLiteral("cams-title.bmp"), titleLettering({96, 36}, QStringLiteral("Cams"))},
+        {QStringLiteral("backdrop.bmp"), backdrop(scale)},
+        {QStringLiteral("cams-title.bmp"),
+         titleLettering({96, 36}, QStringLiteral("Cams"), scale)},
         {QStringLiteral("graph-title.bmp"),
-         titleLettering({168, 36}, QStringLiteral("Time V Height"))},
-        {QStringLiteral("label-pear.bmp"), labelLettering({62, 20}, {QStringLiteral("Pear")})},
+         titleLettering({168, 36}, QStringLiteral("Time V Height"), scale)},
+        {QStringLiteral("label-pear.bmp"),
+         labelLettering({62, 20}, {QStringLiteral("Pear")}, scale)},
         {QStringLiteral("label-double-lobe.bmp"),
-         labelLettering({58, 38}, {QStringLiteral("Double"), QStringLiteral("Lobe")})},
-        {QStringLiteral("label-snail.bmp"), labelLettering({48, 22}, {QStringLiteral("Snail")})},
-        {QStringLiteral("icon-pear.bmp"), camIcon(Cam::Pear, {82, 96})},
-        {QStringLiteral("icon-double-lobe.bmp"), camIcon(Cam::DoubleLobe, {82, 114})},
-        {QStringLiteral("icon-snail.bmp"), camIcon(Cam::Snail, {84, 104})},
-        {QStringLiteral("cover-pear.bmp"), tile({82, 94})},
-        {QStringLiteral("cover-double-lobe.bmp"), tile({80, 110})},
-        {QStringLiteral("cover-snail.bmp"), tile({84, 102})},
-        {QStringLiteral("strip.bmp"), strip()},
-        {QStringLiteral("hole.bmp"), hole()},
-        {QStringLiteral("bird.bmp"), bird()},
-        {QStringLiteral("quiz-backdrop.bmp"), quizBackdrop()},
+         labelLettering({58, 38}, {QStringLiteral("Double"), QStringLiteral("Lobe")}, scale)},
+        {QStringLiteral("label-snail.bmp"),
+         labelLettering({48, 22}, {QStringLiteral("Snail")}, scale)},
+        {QStringLiteral("icon-pear.bmp"), camIcon(Cam::Pear, {82, 96}, scale)},
+        {QStringLiteral("icon-double-lobe.bmp"), camIcon(Cam::DoubleLobe, {82, 114}, scale)},
+        {QStringLiteral("icon-snail.bmp"), camIcon(Cam::Snail, {84, 104}, scale)},
+        {QStringLiteral("cover-pear.bmp"), tile(QSize(82, 94) * scale)},
+        {QStringLiteral("cover-double-lobe.bmp"), tile(QSize(80, 110) * scale)},
+        {QStringLiteral("cover-snail.bmp"), tile(QSize(84, 102) * scale)},
+        {QStringLiteral("strip.bmp"), strip(scale)},
+        {QStringLiteral("hole.bmp"), hole(scale)},
+        {QStringLiteral("bird.bmp"), bird(scale)},
+        {QStringLiteral("quiz-backdrop.bmp"), quizBackdrop(scale)},
     };
     bool ok = true;
     for (const auto &[name, image] : bitmaps)
@@ -77,9 +73,31 @@ int main(int argc, char *argv[])
 
     for (int frame = 0; frame < 20; ++frame) {
         const int picture = camTable(camOfStep(frame)).step(frame).picture;
-        ok = write(folder, frameName(picture), bmp24(animationFrame(frame))) && ok;
+        ok = write(folder, frameName(picture), bmp24(animationFrame(frame, scale))) && ok;
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: kestrilon-pictures <output folder> <folder at 2x>\n");
+        return 2;
+    }
+    const QDir folder = outputFolder(argv[1]);
+    const QDir sharpFolder = outputFolder(argv[2]);
+    if (!folder.exists() || !sharpFolder.exists())
+        return 1;
+    if (!loadFonts()) {
+        std::fprintf(stderr, "kestrilon-pictures: the DejaVu fonts are missing\n");
+        return 1;
     }
 
+    bool ok = writeBitmaps(folder, 1);
+    ok = writeBitmaps(sharpFolder, 2) && ok;
     ok = write(folder, QStringLiteral("kestrilon.ico"),
                icoFile({spanner(32, false), spanner(16, false)})) && ok;
     for (int size : {16, 32, 64}) {

@@ -3,9 +3,9 @@
 
 namespace assets {
 
-QString picturePath(const QString &name)
+QString picturePath(const QString &name, int scale)
 {
-    return QStringLiteral(":/pictures/") + name;
+    return (scale == 2 ? QStringLiteral(":/pictures@2x/") : QStringLiteral(":/pictures/")) + name;
 }
 
 } // namespace assets

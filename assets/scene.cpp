@@ -33,7 +33,8 @@ bool check(int x, int y)
     return (x + y) % 2 == 0;
 }
 
-QRgb housingColour(int x, int y, QRgb sky)
+// Window pixel x, y of the housing; `first` picks a check's first colour where it has one.
+QRgb housingColour(int x, int y, bool first, QRgb sky)
 {
     using namespace housing;
     if (x < left || x > right || y < top || y > bottom)
@@ -42,7 +43,7 @@ QRgb housingColour(int x, int y, QRgb sky)
         if (y == top || y == plateEdge || y == plateBottom || x == left || x == right)
             return colours::plateEdge;
         if (y <= plateFaceLast)
-            return check(x, y) ? colours::plateLight : colours::plateLightCheck;
+            return first ? colours::plateLight : colours::plateLightCheck;
         return colours::underside;
     }
     if (x == left || x == right)
@@ -51,7 +52,7 @@ QRgb housingColour(int x, int y, QRgb sky)
         return baseLineColour;
     if (y == bottom)
         return baseBottom;
-    const QRgb brown = check(x, y) ? colours::base : colours::baseCheck;
+    const QRgb brown = first ? colours::base : colours::baseCheck;
     if (y > baseLine)
         return brown;
     if (x <= leftPostLast || x >= rightPostFirst)
@@ -61,17 +62,20 @@ QRgb housingColour(int x, int y, QRgb sky)
     return y <= panelBottom ? colours::panel : brown;
 }
 
-// A pixel of a painted layer lies on the layer's border if one of its four neighbours is empty.
-bool onBorder(const QImage &layer, int x, int y, QRgb marker, bool sameMarkerOnly)
+// A pixel of a painted layer lies on the layer's border if one of the pixels up to `reach`
+// away along a row or column is empty: the border is `reach` pixels thick.
+bool onBorder(const QImage &layer, int x, int y, QRgb marker, bool sameMarkerOnly, int reach)
 {
     static constexpr int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
-    for (int i = 0; i < 4; ++i) {
-        const int nx = x + dx[i], ny = y + dy[i];
-        if (nx < 0 || ny < 0 || nx >= layer.width() || ny >= layer.height())
-            return true;
-        const QRgb n = layer.pixel(nx, ny);
-        if (qAlpha(n) == 0 || (sameMarkerOnly && n != marker))
-            return true;
+    for (int step = 1; step <= reach; ++step) {
+        for (int i = 0; i < 4; ++i) {
+            const int nx = x + dx[i] * step, ny = y + dy[i] * step;
+            if (nx < 0 || ny < 0 || nx >= layer.width() || ny >= layer.height())
+                return true;
+            const QRgb n = layer.pixel(nx, ny);
+            if (qAlpha(n) == 0 || (sameMarkerOnly && n != marker))
+                return true;
+        }
     }
     return false;
 }
@@ -91,13 +95,14 @@ QRgb rimTone(QPointF edge)
     return colours::camRim;
 }
 
-void paintShaft(QPainter &painter, const CamPose &pose)
+void paintShaft(QPainter &painter, const CamPose &pose, int scale)
 {
     const double s = shaftRadius * pose.scale;
     const QPointF end = pose.centre + shaftEndOffset * pose.scale;
-    painter.setPen(QColor(shaftOutline));
+    const QPen outline(QColor(shaftOutline), scale);
+    painter.setPen(outline);
     painter.setBrush(QColor(0xff404050));
-    painter.drawEllipse(pose.centre, s + 1, s + 1); // the bore's edge
+    painter.drawEllipse(pose.centre, s + scale, s + scale); // the bore's edge
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(shaftSide));
     painter.drawEllipse(pose.centre, s, s);
@@ -106,17 +111,18 @@ void paintShaft(QPainter &painter, const CamPose &pose)
     const QPointF across = QPointF(-d.y(), d.x()) / len * s;
     painter.drawPolygon(QPolygonF{pose.centre + across, end + across, end - across,
                                   pose.centre - across});
-    painter.setPen(QColor(shaftOutline));
+    painter.setPen(outline);
     painter.setBrush(QColor(shaftEnd));
     painter.drawEllipse(end, s, s);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(shaftOutline));
-    painter.drawEllipse(end, 1.0, 1.0);
+    painter.drawEllipse(end, double(scale), double(scale));
 }
 
-// Fills `shape` pixel by pixel with tone(x, y) and a one-pixel `outline` along its border.
+// Fills `shape` pixel by pixel with tone(x, y) and an `outline` `reach` pixels thick along its
+// border.
 template<typename Tone>
-void paintFlat(QImage &target, const QPainterPath &shape, QRgb outline, Tone tone)
+void paintFlat(QImage &target, const QPainterPath &shape, QRgb outline, int reach, Tone tone)
 {
     const QRect bounds = shape.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
     QImage mask(bounds.size(), QImage::Format_ARGB32);
@@ -133,52 +139,55 @@ void paintFlat(QImage &target, const QPainterPath &shape, QRgb outline, Tone ton
             const QPoint p = bounds.topLeft() + QPoint(x, y);
             if (!target.rect().contains(p))
                 continue;
-            target.setPixel(p, onBorder(mask, x, y, faceMarker, false) ? outline : tone(p.x(), p.y()));
+            target.setPixel(p, onBorder(mask, x, y, faceMarker, false, reach) ? outline
+                                                                              : tone(p.x(), p.y()));
         }
     }
 }
 
-void paintFollower(QImage &target, int frame)
+void paintFollower(QImage &target, int frame, int scale)
 {
     const Cam cam = camOfStep(frame);
     const Columns rod = rodColumns(cam);
     const Columns foot = footColumns(cam);
-    const int top = rodTopRow(frame);
-    const int footBottom = footBottomRow(frame);
-    const int footTop = footBottom - follower::footRows + 1;
-    const double rodLeft = rod.first, rodRight = rod.last + 1.0;
-    const double endHalf = follower::rodEndRows / 2.0;
+    // Rows and columns in the target's pixels.
+    const double s = scale;
+    const int top = rodTopRow(frame, scale);
+    const int footBottom = footBottomRow(frame, scale);
+    const int footTop = footBottom - follower::footRows * scale + 1;
+    const double rodLeft = rod.first * s, rodRight = (rod.last + 1.0) * s;
+    const double endHalf = follower::rodEndRows * s / 2.0;
 
     auto cylinder = [&](int x, int) {
-        const double f = (x - rod.first + 0.5) / rod.width();
+        const double f = ((x + 0.5) / scale - rod.first) / rod.width();
         return f < 0.3 ? followerLit : f < 0.7 ? colours::follower : followerShade;
     };
 
     // Above the plate the rod runs down into the hole, ending at the hole's middle.
-    const double holeMiddle = holePosition.y() + holeSize.height() / 2.0;
+    const double holeMiddle = (holePosition.y() + holeSize.height() / 2.0) * s;
     QPainterPath upper;
     upper.addRect(QRectF(rodLeft, top + endHalf, rodRight - rodLeft, holeMiddle - top - endHalf));
     upper.addEllipse(QRectF(rodLeft, holeMiddle - endHalf / 2, rodRight - rodLeft, endHalf));
-    paintFlat(target, upper.simplified(), colours::followerOutline, cylinder);
+    paintFlat(target, upper.simplified(), colours::followerOutline, scale, cylinder);
     QPainterPath end;
-    end.addEllipse(QRectF(rodLeft, top, rodRight - rodLeft, follower::rodEndRows));
-    paintFlat(target, end, colours::followerOutline, [](int, int) { return followerTop; });
+    end.addEllipse(QRectF(rodLeft, top, rodRight - rodLeft, follower::rodEndRows * s));
+    paintFlat(target, end, colours::followerOutline, scale, [](int, int) { return followerTop; });
 
     // Below the plate the rod comes out above the foot.
+    const double underPlate = (housing::plateBottom + 1.0) * s;
     QPainterPath lower;
-    lower.addRect(QRectF(rodLeft, housing::plateBottom + 1.0, rodRight - rodLeft,
-                         footTop + 1.0 - housing::plateBottom - 1.0));
-    paintFlat(target, lower, colours::followerOutline, cylinder);
+    lower.addRect(QRectF(rodLeft, underPlate, rodRight - rodLeft, footTop + 1.0 - underPlate));
+    paintFlat(target, lower, colours::followerOutline, scale, cylinder);
 
     QPainterPath plate;
-    plate.addRect(QRectF(foot.first, footTop, foot.width(), follower::footRows));
-    const int faceTop = footTop + follower::footTopFaceRows;
-    paintFlat(target, plate, colours::followerOutline, [&](int x, int y) {
-        if (y == faceTop)
+    plate.addRect(QRectF(foot.first * s, footTop, foot.width() * s, follower::footRows * s));
+    const int faceTop = footTop + follower::footTopFaceRows * scale;
+    paintFlat(target, plate, colours::followerOutline, scale, [&](int x, int y) {
+        if (y >= faceTop && y < faceTop + scale)
             return colours::followerOutline;
         if (y < faceTop)
             return followerTop;
-        return x < foot.first + 6 ? followerLit : colours::follower;
+        return x / scale < foot.first + 6 ? followerLit : colours::follower;
     });
 }
 
@@ -206,25 +215,27 @@ QRgb skyColour(int x, int y, int height)
     return ditheredBlend(colours::skyMiddle, colours::skyBottom, t * 2 - 1, x, y);
 }
 
-QImage backdrop()
+QImage backdrop(int scale)
 {
-    QImage image(641, 419, QImage::Format_RGB32);
+    QImage image(QSize(641, 419) * scale, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, housingColour(x, y, skyColour(x, y, image.height())));
+            image.setPixel(x, y, housingColour(x / scale, y / scale, check(x, y),
+                                               skyColour(x, y, image.height())));
     return image;
 }
 
-QImage strip()
+QImage strip(int scale)
 {
-    QImage image(stripSize, QImage::Format_RGB32);
+    QImage image(stripSize * scale, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
+        const int row = y / scale;
         for (int x = 0; x < image.width(); ++x) {
-            const int wx = x + stripPosition.x(), wy = y + stripPosition.y();
+            const int wx = x + stripPosition.x() * scale, wy = y + stripPosition.y() * scale;
             QRgb c = colours::underside;
-            if (y < 3)
+            if (row < 3)
                 c = check(wx, wy) ? colours::plateLight : colours::plateLightCheck;
-            else if (y == 3 || y == image.height() - 1)
+            else if (row == 3 || row == stripSize.height() - 1)
                 c = colours::plateEdge;
             image.setPixel(x, y, c);
         }
@@ -232,9 +243,9 @@ QImage strip()
     return image;
 }
 
-QImage hole()
+QImage hole(int scale)
 {
-    QImage image(holeSize, QImage::Format_RGB32);
+    QImage image(holeSize * scale, QImage::Format_RGB32);
     const double cx = holeSize.width() / 2.0, cy = holeSize.height() / 2.0;
     const double rx = cx - 1, ry = cy - 1;
     const double depth = 5.0;
@@ -243,8 +254,9 @@ QImage hole()
     };
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const int wx = x + holePosition.x(), wy = y + holePosition.y();
-            const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+            const int wx = x + holePosition.x() * scale, wy = y + holePosition.y() * scale;
+            // the ellipses are measured in window pixels, at the device pixel's centre
+            const double dx = (x + 0.5) / scale - cx, dy = (y + 0.5) / scale - cy;
             QRgb c = check(wx, wy) ? colours::plateLight : colours::plateLightCheck;
             if (inside(dx, dy, rx, ry)) {
                 c = colours::plateEdge;
@@ -252,7 +264,7 @@ QImage hole()
                     if (inside(dx, dy - depth, rx - 1.5, ry - 1.2)) {
                         c = 0xff808080; // the floor
                     } else {
-                        const double t = (x + 0.5) / holeSize.width();
+                        const double t = (x + 0.5) / scale / holeSize.width();
                         c = ditheredBlend(0xffdcdccf, 0xff505048, t, wx, wy);
                     }
                 }
@@ -260,12 +272,14 @@ QImage hole()
             image.setPixel(x, y, c);
         }
     }
-    for (int y = 1; y <= 3; ++y)
-        image.setPixel(int(cx), y, colours::plateEdge);
+    const int mark = int(cx) * scale;
+    for (int y = scale; y < 4 * scale; ++y)
+        for (int x = mark; x < mark + scale; ++x)
+            image.setPixel(x, y, colours::plateEdge);
     return image;
 }
 
-void paintCam(QImage &target, Cam cam, const CamPose &pose)
+void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale)
 {
     const QPolygonF front = frontFace(cam, pose);
     const QPolygonF back = backFace(cam, pose);
@@ -298,10 +312,10 @@ void paintCam(QImage &target, Cam cam, const CamPose &pose)
             if (!target.rect().contains(p))
                 continue;
             QRgb out = c;
-            if (onBorder(layer, x, y, 0, false))
+            if (onBorder(layer, x, y, 0, false, scale))
                 out = colours::camOutline;
             else if (c == faceMarker)
-                out = onBorder(layer, x, y, faceMarker, true)
+                out = onBorder(layer, x, y, faceMarker, true, scale)
                           ? colours::camOutline
                           : (check(p.x(), p.y()) ? colours::camFace : colours::camFaceCheck);
             target.setPixel(p, out);
@@ -309,24 +323,25 @@ void paintCam(QImage &target, Cam cam, const CamPose &pose)
     }
 
     QPainter painter(&target);
-    paintShaft(painter, pose);
+    paintShaft(painter, pose, scale);
 }
 
-QImage scene(int frame)
+QImage scene(int frame, int scale)
 {
-    QImage image = backdrop();
+    QImage image = backdrop(scale);
     {
         QPainter painter(&image);
-        painter.drawImage(holePosition, hole());
+        painter.drawImage(holePosition * scale, hole(scale));
     }
-    paintCam(image, camOfStep(frame), framePose(frame));
-    paintFollower(image, frame);
+    paintCam(image, camOfStep(frame), framePose(frame, scale), scale);
+    paintFollower(image, frame, scale);
     return image;
 }
 
-QImage animationFrame(int frame)
+QImage animationFrame(int frame, int scale)
 {
-    return scene(frame).copy(frameRect(frame));
+    const QRect at = frameRect(frame);
+    return scene(frame, scale).copy(QRect(at.topLeft() * scale, at.size() * scale));
 }
 
 QImage tile(QSize size)
@@ -339,16 +354,17 @@ QImage tile(QSize size)
     return image;
 }
 
-QImage camIcon(Cam cam, QSize size)
+QImage camIcon(Cam cam, QSize size, int scale)
 {
-    QImage image = tile(size);
+    QImage image = tile(size * scale);
     const QRect unit = camPixelBounds(cam, CamPose{});
     const double margin = 6.0;
-    const double scale = std::min((size.width() - 2 * margin) / unit.width(),
-                                  (size.height() - 2 * margin) / unit.height());
-    const QPointF middle = QRectF(unit).center() * scale;
-    const CamPose pose{QPointF(size.width() / 2.0, size.height() / 2.0) - middle, 0.0, scale};
-    paintCam(image, cam, pose);
+    const double fit = std::min((size.width() - 2 * margin) / unit.width(),
+                                (size.height() - 2 * margin) / unit.height());
+    const QPointF middle = QRectF(unit).center() * fit;
+    const CamPose pose{(QPointF(size.width() / 2.0, size.height() / 2.0) - middle) * scale, 0.0,
+                       fit * scale};
+    paintCam(image, cam, pose, scale);
     return image;
 }
 

@@ -35,19 +35,24 @@ QRgb ditheredBlend(QRgb from, QRgb to, double t, int x, int y);
 // The sky at window row y of a picture `height` rows high: cream, light grey, lavender.
 QRgb skyColour(int x, int y, int height);
 
-QImage backdrop();
-QImage strip();
-QImage hole();
+// Every picture can be drawn `scale` times the size (1 or 2), for screens of that density.
+// The geometry is scaled, not the finished bitmap: a window pixel's outline becomes `scale`
+// device pixels of its colour, and a check is dithered on device pixels.
+QImage backdrop(int scale = 1);
+QImage strip(int scale = 1);
+QImage hole(int scale = 1);
 
-// Paints a cam in a pose onto `target`, in the target's own pixels.
-void paintCam(QImage &target, Cam cam, const CamPose &pose);
+// Paints a cam in a pose onto `target`, in the target's own pixels, with outlines `scale`
+// pixels thick; the pose is in those pixels too.
+void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale = 1);
 
 // The whole window picture of step `frame`: backdrop, hole, cam and follower.
-QImage scene(int frame);
-QImage animationFrame(int frame);
+QImage scene(int frame, int scale = 1);
+// Cut out of the scene over frameRect(frame), every side times `scale`.
+QImage animationFrame(int frame, int scale = 1);
 
 // The tile behind a cam icon, and the plain cover tile of the same shading.
 QImage tile(QSize size);
-QImage camIcon(Cam cam, QSize size);
+QImage camIcon(Cam cam, QSize size, int scale = 1);
 
 } // namespace assets

@@ -45,6 +45,8 @@ private slots:
     void pearRodTravel();
     void movingPartsInsideFrame_data();
     void movingPartsInsideFrame();
+    void followerAtTwiceTheSize_data() { movingPartsInsideFrame_data(); }
+    void followerAtTwiceTheSize();
     void rodPassesThroughHole_data();
     void rodPassesThroughHole();
 };
@@ -140,6 +142,19 @@ void TestGeometry::movingPartsInsideFrame()
     // the foot stands clear of the plate, the rod's top clear of it above
     QVERIFY(followerBounds(frame).bottom() - follower::footRows > housing::plateBottom);
     QVERIFY(rodTopRow(frame) < housing::top);
+}
+
+// At twice the size the foot is found on the finer rim, a device pixel off the doubled
+// ordinary row at most, so the two sets show the same lift.
+void TestGeometry::followerAtTwiceTheSize()
+{
+    QFETCH(int, frame);
+    const int ordinary = footBottomRow(frame);
+    const int sharp = footBottomRow(frame, 2);
+    QVERIFY2(std::abs(sharp - (2 * ordinary + 1)) <= 1,
+             qPrintable(QStringLiteral("foot at device row %1, window row %2").arg(sharp)
+                            .arg(ordinary)));
+    QCOMPARE(rodTopRow(frame, 2), sharp - 2 * follower::length + 1);
 }
 
 void TestGeometry::rodPassesThroughHole_data()

@@ -1,5 +1,6 @@
 // The embedded pictures as the app will load them: file formats byte by byte, the housing
-// where the window expects it, and every animation frame registered on the backdrop.
+// where the window expects it, and every animation frame registered on the backdrop; the same
+// for the set drawn at twice the size.
 #include "assets/camgeometry.h"
 #include "assets/pictures.h"
 
@@ -19,9 +20,9 @@ constexpr QRgb olive = 0xff708000;
 constexpr QRgb camOutline = 0xff7f8000;
 constexpr QRgb followerOutline = 0xff800080;
 
-QByteArray bytesOf(const QString &name)
+QByteArray bytesOf(const QString &name, int scale = 1)
 {
-    QFile file(picturePath(name));
+    QFile file(picturePath(name, scale));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -35,9 +36,9 @@ quint16 le16(const QByteArray &b, int at)
     return qFromLittleEndian<quint16>(b.constData() + at);
 }
 
-QImage picture(const QString &name)
+QImage picture(const QString &name, int scale = 1)
 {
-    return QImage(picturePath(name)).convertToFormat(QImage::Format_RGB32);
+    return QImage(picturePath(name, scale)).convertToFormat(QImage::Format_RGB32);
 }
 
 QString frameName(int frame)
@@ -48,15 +49,26 @@ QString frameName(int frame)
 }
 
 // What the window shows with no frame on the stage: the backdrop with the hole on the plate.
-const QImage &stage()
+QImage stage(int scale)
 {
-    static const QImage image = [] {
-        QImage backdrop = picture(QStringLiteral("backdrop.bmp"));
-        QPainter painter(&backdrop);
-        painter.drawImage(holePosition, picture(QStringLiteral("hole.bmp")));
-        return backdrop;
-    }();
-    return image;
+    QImage backdrop = picture(QStringLiteral("backdrop.bmp"), scale);
+    QPainter painter(&backdrop);
+    painter.drawImage(holePosition * scale, picture(QStringLiteral("hole.bmp"), scale));
+    return backdrop;
+}
+
+// The colour a pixel may take where `colour` is one of a check's two colours.
+QRgb checkPartner(QRgb colour)
+{
+    static const std::pair<QRgb, QRgb> checks[] = {{0xffc0c0af, 0xffc0cfaf},
+                                                    {0xff50403f, 0xff5f4f40}};
+    for (const auto &[a, b] : checks) {
+        if (colour == a)
+            return b;
+        if (colour == b)
+            return a;
+    }
+    return colour;
 }
 
 } // namespace
@@ -72,6 +84,8 @@ private slots:
     void iconLoads();
     void pixels_data();
     void pixels();
+    void housingAtTwiceTheSize_data();
+    void housingAtTwiceTheSize();
     void framesLeaveTheBackdropAlone_data() { frames(); }
     void framesLeaveTheBackdropAlone();
     void framesRegisterTheFollower_data() { frames(); }
@@ -84,6 +98,7 @@ private:
 void TestPictures::bitmapFiles_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
 
@@ -110,17 +125,22 @@ void TestPictures::bitmapFiles_data()
         {"frame-16.bmp", 151, 257},       {"frame-17.bmp", 121, 267},
         {"frame-18.bmp", 121, 285},       {"frame-19.bmp", 153, 253},
     };
-    for (const auto &f : fixed)
-        QTest::newRow(f.name) << QString::fromLatin1(f.name) << f.width << f.height;
+    // Every bitmap also comes drawn at exactly twice its size.
+    for (int scale : {1, 2}) {
+        for (const auto &f : fixed)
+            QTest::addRow("%s at %dx", f.name, scale)
+                << QString::fromLatin1(f.name) << scale << f.width * scale << f.height * scale;
+    }
 }
 
 void TestPictures::bitmapFiles()
 {
     QFETCH(QString, name);
+    QFETCH(int, scale);
     QFETCH(int, width);
     QFETCH(int, height);
 
-    const QByteArray b = bytesOf(name);
+    const QByteArray b = bytesOf(name, scale);
     QVERIFY2(b.size() >= 54, "missing from the resources");
     const int rowBytes = (3 * width + 3) / 4 * 4;
     QCOMPARE(b.left(2), QByteArray("BM"));
@@ -135,7 +155,7 @@ void TestPictures::bitmapFiles()
     QCOMPARE(le32(b, 30), 0u);            // uncompressed
 
     // Qt reads it back with the first stored row at the bottom.
-    const QImage image = picture(name);
+    const QImage image = picture(name, scale);
     QCOMPARE(image.size(), QSize(width, height));
     const int lastRow = 54 + rowBytes * (height - 1);
     const QRgb stored = qRgb(uchar(b[lastRow + 2]), uchar(b[lastRow + 1]), uchar(b[lastRow]));
@@ -241,45 +261,93 @@ void TestPictures::pixels()
     QCOMPARE(picture(name).pixel(at), colour);
 }
 
+void TestPictures::housingAtTwiceTheSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("area"); // in pixels of the ordinary picture
+
+    using namespace housing;
+    QTest::newRow("backdrop, the housing")
+        << QStringLiteral("backdrop.bmp") << QRect(QPoint(left, top), QPoint(right, bottom));
+    QTest::newRow("strip") << QStringLiteral("strip.bmp") << QRect(QPoint(0, 0), stripSize);
+}
+
+// Drawn from the same geometry, the housing's every pixel becomes two by two device pixels of
+// its colour: a one-pixel outline is two device pixels wide, never one, never blurred. Only
+// the checks may be dithered on device pixels, in their own two colours.
+void TestPictures::housingAtTwiceTheSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, area);
+    const QImage ordinary = picture(name);
+    const QImage sharp = picture(name, 2);
+    QCOMPARE(sharp.size(), ordinary.size() * 2);
+
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb colour = ordinary.pixel(x, y);
+            for (const QPoint device : {QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y),
+                                        QPoint(2 * x, 2 * y + 1), QPoint(2 * x + 1, 2 * y + 1)}) {
+                const QRgb p = sharp.pixel(device);
+                if (p != colour && p != checkPartner(colour))
+                    QFAIL(qPrintable(QStringLiteral("device pixel %1,%2 is %3, not %4")
+                                         .arg(device.x()).arg(device.y())
+                                         .arg(p, 8, 16).arg(colour, 8, 16)));
+            }
+        }
+    }
+}
+
 void TestPictures::frames()
 {
     QTest::addColumn<int>("frame");
-    for (int frame = 0; frame < 20; ++frame)
-        QTest::addRow("step %d, %s", frame, qPrintable(frameName(frame))) << frame;
+    QTest::addColumn<int>("scale");
+    for (int scale : {1, 2}) {
+        for (int frame = 0; frame < 20; ++frame)
+            QTest::addRow("step %d, %s at %dx", frame, qPrintable(frameName(frame)), scale)
+                << frame << scale;
+    }
 }
 
 void TestPictures::framesLeaveTheBackdropAlone()
 {
     QFETCH(int, frame);
-    const QImage image = picture(frameName(frame));
+    QFETCH(int, scale);
+    const QImage image = picture(frameName(frame), scale);
     const QRect at = frameRect(frame);
-    QCOMPARE(image.size(), at.size());
+    QCOMPARE(image.size(), at.size() * scale);
 
+    // In device pixels: the twice-size frame is cut out at twice the position.
+    const QPoint origin = at.topLeft() * scale;
+    // The follower stands at most a device pixel off its ordinary height, inside the margin.
     const QRect moving = camPixelBounds(camOfStep(frame), framePose(frame))
                              .united(followerBounds(frame))
                              .adjusted(-1, -1, 1, 1);
+    const QRect movingDevice(moving.topLeft() * scale, moving.size() * scale);
+    const QImage backdrop = stage(scale);
     int camPixels = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QPoint window = at.topLeft() + QPoint(x, y);
+            const QPoint device = origin + QPoint(x, y);
             camPixels += image.pixel(x, y) == camOutline;
             const bool edge = x == 0 || y == 0 || x == image.width() - 1
                               || y == image.height() - 1;
-            if (moving.contains(window) && !edge)
+            if (movingDevice.contains(device) && !edge)
                 continue;
-            if (image.pixel(x, y) != stage().pixel(window))
-                QFAIL(qPrintable(QStringLiteral("differs from the backdrop at window %1,%2")
-                                     .arg(window.x()).arg(window.y())));
+            if (image.pixel(x, y) != backdrop.pixel(device))
+                QFAIL(qPrintable(QStringLiteral("differs from the backdrop at device pixel %1,%2")
+                                     .arg(device.x()).arg(device.y())));
         }
     }
-    QVERIFY2(camPixels > 200, "no cam outline in the frame");
+    QVERIFY2(camPixels > 200 * scale, "no cam outline in the frame");
 }
 
 void TestPictures::framesRegisterTheFollower()
 {
     QFETCH(int, frame);
-    const QImage image = picture(frameName(frame));
-    const QPoint origin = frameRect(frame).topLeft();
+    QFETCH(int, scale);
+    const QImage image = picture(frameName(frame), scale);
+    const QPoint origin = frameRect(frame).topLeft() * scale;
 
     // The foot is the lowest long run of the follower's outline colour.
     int footRow = -1, first = -1, last = -1, rodTop = -1;
@@ -292,7 +360,7 @@ void TestPictures::framesRegisterTheFollower()
             if (on && runStart < 0)
                 runStart = x;
             if (!on && runStart >= 0) {
-                if (x - runStart > 50) {
+                if (x - runStart > 50 * scale) {
                     footRow = y;
                     first = runStart;
                     last = x - 1;
@@ -303,14 +371,15 @@ void TestPictures::framesRegisterTheFollower()
     }
     QVERIFY2(footRow >= 0, "no foot found");
 
+    // A window pixel's column covers `scale` device pixels; the height is found at each scale.
     const Columns foot = footColumns(camOfStep(frame));
     const int expectedFirst = camOfStep(frame) == Cam::Snail ? 280 : 284;
-    QVERIFY(std::abs(origin.x() + first - expectedFirst) <= 2);
-    QVERIFY(std::abs(origin.x() + last - (expectedFirst + 80)) <= 2);
-    QCOMPARE(origin.x() + first, foot.first);
-    QCOMPARE(origin.x() + last, foot.last);
-    QCOMPARE(origin.y() + footRow, footBottomRow(frame));
-    QCOMPARE(origin.y() + rodTop, rodTopRow(frame));
+    QVERIFY(std::abs(origin.x() + first - expectedFirst * scale) <= 2 * scale);
+    QVERIFY(std::abs(origin.x() + last - (expectedFirst + 80) * scale) <= 2 * scale);
+    QCOMPARE(origin.x() + first, foot.first * scale);
+    QCOMPARE(origin.x() + last, foot.last * scale + scale - 1);
+    QCOMPARE(origin.y() + footRow, footBottomRow(frame, scale));
+    QCOMPARE(origin.y() + rodTop, rodTopRow(frame, scale));
 
     // The foot rests on the rim: the cam's outline is on the very next row, under the foot.
     bool touches = false;
