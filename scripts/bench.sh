@@ -38,8 +38,8 @@ awk -F, '
         printf "tick, %s: wall time (all-thread CPU)|%.0f us (%.0f us)|< 50 us|%s\n",
                name[2], us, cpu, us < 50 ? "yes" : "no"
         verdict = (whole == 0 && other == 0) ? "yes" : \
-                  sprintf("no: %d whole-window repaints, all %d erases; %d px else", whole, erases, other)
-        printf "tick, %s: px repainted a tick, mean / most|%.0f / %d|only what moved and the segment, never 265848|%s\n",
+                  sprintf("no: %d whole, %d erases; %d px else", whole, erases, other)
+        printf "tick, %s: px repainted a tick, mean / most|%.0f / %d|moved pictures + segment; never 265848|%s\n",
                name[2], $(column["px/tick"]), $(column["max_px"]), verdict
     }' "$TMPDIR/tick.csv" >>"$rows"
 
