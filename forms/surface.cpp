@@ -9,8 +9,18 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace forms {
+
+namespace {
+
+QRectF scaled(const QRect &rect, qreal ratio)
+{
+    return QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio);
+}
+
+} // namespace
 
 Surface::Surface(int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
@@ -106,14 +116,17 @@ void Surface::Line(int x1, int y1, int x2, int y2, unsigned int bgrColour)
         else
             painter.drawLine(from, to);
     }
-    repaintRect(QRect(from, to).normalized());
+    const QRect drawn = QRect(from, to).normalized();
+    m_drawnSinceCls |= drawn;
+    repaintRect(drawn);
     emit lineDrawn(x1, y1, x2, y2);
 }
 
 void Surface::Cls()
 {
     m_drawing.fill(Qt::transparent);
-    update();
+    // Only where something was drawn needs painting again.
+    repaintRect(std::exchange(m_drawnSinceCls, QRect()));
     emit cleared();
 }
 
@@ -124,18 +137,22 @@ void Surface::repaintRect(const QRect &rect)
         update(visible);
 }
 
+// Paints rectangle by rectangle: a plain clip rectangle keeps Qt on its fast
+// path, where a clip region of several rectangles does not.
 void Surface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.fillRect(event->rect(), palette().color(QPalette::Window));
-    painter.drawPixmap(0, 0, m_background);
-    painter.drawImage(0, 0, m_drawing);
-    const QRect dirty = event->rect();
-    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
-        const WindowlessControl &control = **it;
-        if (control.isVisible() && control.paintedRect().intersects(dirty))
-            control.paint(painter);
+    const QColor backColour = palette().color(QPalette::Window);
+    for (const QRect &dirty : event->region()) {
+        painter.setClipRect(dirty);
+        painter.fillRect(dirty, backColour);
+        painter.drawPixmap(dirty, m_background, scaled(dirty, m_background.devicePixelRatio()));
+        painter.drawImage(dirty, m_drawing, scaled(dirty, m_drawing.devicePixelRatio()));
+        for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+            const WindowlessControl &control = **it;
+            if (control.isVisible() && control.paintedRect().intersects(dirty))
+                control.paint(painter);
+        }
     }
 }
 

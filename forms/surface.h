@@ -64,6 +64,7 @@ private:
 
     QPixmap m_background;
     QImage m_drawing;
+    QRect m_drawnSinceCls;
     std::vector<std::unique_ptr<WindowlessControl>> m_controls;
     const Picture *m_pressed = nullptr;
 };

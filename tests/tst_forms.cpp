@@ -2,6 +2,7 @@
 #include "forms/surface.h"
 #include "forms/twips.h"
 
+#include <QPaintEvent>
 #include <QTest>
 
 namespace {
@@ -27,6 +28,7 @@ private slots:
     void upperPicturesHideLowerOnes();
     void drawingLayerKeepsSegmentsUntilCls();
     void zeroLengthSegmentMarksOnePixel();
+    void repaintsOnlyWhatChanged();
 };
 
 void TestForms::twipsRoundOneWay_data()
@@ -128,6 +130,48 @@ void TestForms::zeroLengthSegmentMarksOnePixel()
     }
     QCOMPARE(black, 1);
     QCOMPARE(shot.pixelColor(20, 20), QColor(Qt::black));
+}
+
+namespace {
+
+// Collects the areas a widget is asked to paint.
+class PaintedRegion : public QObject
+{
+public:
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+void TestForms::repaintsOnlyWhatChanged()
+{
+    forms::Surface surface(9000, 6000);
+    auto *picture = surface.addPicture("picture", 1, tile(Qt::red, 20, 10), {0, 0, 300, 150},
+                                       false);
+    surface.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&surface));
+    PaintedRegion painted;
+    surface.installEventFilter(&painted);
+
+    picture->setLeft(1500);
+    surface.Line(3000, 3000, 4500, 3750);
+    QCoreApplication::processEvents();
+    QCOMPARE(painted.region, QRegion(0, 0, 20, 10) + QRegion(100, 0, 20, 10)
+                                 + QRegion(200, 200, 101, 51));
+
+    painted.region = QRegion();
+    surface.Line(1500, 4500, 1500, 4500);
+    surface.Cls();
+    QCoreApplication::processEvents();
+    QCOMPARE(painted.region.boundingRect(), QRect(100, 200, 201, 101));
 }
 
 QTEST_MAIN(TestForms)
