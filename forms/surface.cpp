@@ -116,7 +116,8 @@ void Surface::Line(int x1, int y1, int x2, int y2, unsigned int bgrColour)
         else
             painter.drawLine(from, to);
     }
-    const QRect drawn = QRect(from, to).normalized();
+    // A pixel of margin: at twice the density the pen spills half a pixel over.
+    const QRect drawn = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
     m_drawnSinceCls |= drawn;
     repaintRect(drawn);
     emit lineDrawn(x1, y1, x2, y2);
@@ -147,7 +148,10 @@ void Surface::paintEvent(QPaintEvent *event)
         painter.setClipRect(dirty);
         painter.fillRect(dirty, backColour);
         painter.drawPixmap(dirty, m_background, scaled(dirty, m_background.devicePixelRatio()));
-        painter.drawImage(dirty, m_drawing, scaled(dirty, m_drawing.devicePixelRatio()));
+        // Most dirty rectangles lie where nothing was ever traced.
+        const QRect traced = dirty.intersected(m_drawnSinceCls);
+        if (!traced.isEmpty())
+            painter.drawImage(traced, m_drawing, scaled(traced, m_drawing.devicePixelRatio()));
         for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
             const WindowlessControl &control = **it;
             if (control.isVisible() && control.paintedRect().intersects(dirty))
