@@ -10,9 +10,8 @@ source scripts/packages.sh
 scripts/deps.sh "${build_packages[@]}" "${bench_packages[@]}"
 
 build=build/bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRILON_BENCHMARKS=ON \
-      -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build"
+cmake --preset bench >/dev/null
+cmake --build --preset bench
 
 TMPDIR=$(mktemp -d)
 export TMPDIR
