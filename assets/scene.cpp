@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace assets {
 
@@ -328,11 +329,16 @@ void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale)
 
 QImage scene(int frame, int scale)
 {
-    QImage image = backdrop(scale);
-    {
-        QPainter painter(&image);
+    // Every scene starts from the same stage, the backdrop with the hole on the plate; the
+    // dithered sky is the slowest thing drawn, so draw the stage once for each scale.
+    static std::map<int, QImage> stages;
+    QImage &stage = stages[scale];
+    if (stage.isNull()) {
+        stage = backdrop(scale);
+        QPainter painter(&stage);
         painter.drawImage(holePosition * scale, hole(scale));
     }
+    QImage image = stage;
     paintCam(image, camOfStep(frame), framePose(frame, scale), scale);
     paintFollower(image, frame, scale);
     return image;
