@@ -91,10 +91,6 @@ const LineRow lineRows[] = {
     {14, "Line1", 6960, 2160, 9360, 2160, darkRed, true, &Form1::Line1},
 };
 
-QPixmap picture(const char *file)
-{
-    return forms::loadPicture(QString::fromLatin1(file));
-}
 
 } // namespace
 
@@ -117,12 +113,12 @@ Form1::~Form1()
 void Form1::buildControls()
 {
     forms::Surface *client = surface();
-    client->setBackground(picture("backdrop.bmp"), Qt::black);
+    client->setBackground(forms::loadPicture(QStringLiteral("backdrop.bmp")), Qt::black);
 
     for (const PictureRow &row : pictureRows) {
-        forms::Picture *control = client->addPicture(QString::fromLatin1(row.name), row.z,
-                                                     picture(row.file), row.placement,
-                                                     row.stretched);
+        forms::Picture *control = client->addStoredPicture(
+            QString::fromLatin1(row.name), row.z, QString::fromLatin1(row.file), row.placement,
+            row.stretched);
         if (row.member)
             this->*row.member = control;
         else

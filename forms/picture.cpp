@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include "pictures.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -10,9 +11,27 @@ Picture::Picture(Surface *surface, QString name, int zOrder, const QPixmap &pixm
                  Placement placement, bool stretched)
     : WindowlessControl(surface, std::move(name), zOrder, true)
     , m_pixmap(pixmap)
+    , m_size(pixmap.deviceIndependentSize().toSize())
     , m_placement(placement)
     , m_stretched(stretched)
 {
+}
+
+Picture::Picture(Surface *surface, QString name, int zOrder, QString storedFile,
+                 Placement placement, bool stretched)
+    : WindowlessControl(surface, std::move(name), zOrder, true)
+    , m_storedFile(std::move(storedFile))
+    , m_size(toPixels(placement.width), toPixels(placement.height))
+    , m_placement(placement)
+    , m_stretched(stretched)
+{
+}
+
+const QPixmap &Picture::pixmap() const
+{
+    if (m_pixmap.isNull() && !m_storedFile.isEmpty())
+        m_pixmap = loadPicture(m_storedFile);
+    return m_pixmap;
 }
 
 void Picture::setLeft(int left)
@@ -51,13 +70,12 @@ QRect Picture::paintedRect() const
 {
     if (m_stretched)
         return area();
-    return QRect(QPoint(toPixels(m_placement.left), toPixels(m_placement.top)),
-                 m_pixmap.deviceIndependentSize().toSize());
+    return QRect(QPoint(toPixels(m_placement.left), toPixels(m_placement.top)), m_size);
 }
 
 void Picture::paint(QPainter &painter) const
 {
-    painter.drawPixmap(paintedRect(), m_pixmap);
+    painter.drawPixmap(paintedRect(), pixmap());
 }
 
 } // namespace forms

@@ -1,6 +1,7 @@
 // A windowless picture control: an opaque bitmap at a place in twips, shown
 // at its own size (one pixel every 15 twips) or stretched to fill its area,
-// with an optional click handler.
+// with an optional click handler. A stored picture is decoded when it is
+// first painted, so pictures that wait out of sight cost nothing at start-up.
 #pragma once
 
 #include "windowlesscontrol.h"
@@ -23,6 +24,10 @@ public:
 
     Picture(Surface *surface, QString name, int zOrder, const QPixmap &pixmap,
             Placement placement, bool stretched);
+    // A stored picture by file name; an unstretched control measures exactly
+    // its picture, so its placement gives the picture's size.
+    Picture(Surface *surface, QString name, int zOrder, QString storedFile, Placement placement,
+            bool stretched);
 
     int left() const { return m_placement.left; }
     int top() const { return m_placement.top; }
@@ -33,7 +38,7 @@ public:
     void setWidth(int width);
 
     bool isStretched() const { return m_stretched; }
-    const QPixmap &pixmap() const { return m_pixmap; }
+    const QPixmap &pixmap() const;
 
     // A picture with a click handler is a button to assistive technology,
     // named by what a click does.
@@ -52,7 +57,9 @@ public:
     void paint(QPainter &painter) const override;
 
 private:
-    QPixmap m_pixmap;
+    mutable QPixmap m_pixmap;
+    QString m_storedFile;
+    QSize m_size;
     Placement m_placement;
     bool m_stretched;
     std::function<void()> m_onClick;

@@ -4,6 +4,7 @@
 #include "pictures.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -53,6 +54,15 @@ Picture *Surface::addPicture(const QString &name, int zOrder, const QPixmap &pix
                              Picture::Placement placement, bool stretched)
 {
     auto picture = std::make_unique<Picture>(this, name, zOrder, pixmap, placement, stretched);
+    Picture *result = picture.get();
+    insert(std::move(picture));
+    return result;
+}
+
+Picture *Surface::addStoredPicture(const QString &name, int zOrder, const QString &file,
+                                   Picture::Placement placement, bool stretched)
+{
+    auto picture = std::make_unique<Picture>(this, name, zOrder, file, placement, stretched);
     Picture *result = picture.get();
     insert(std::move(picture));
     return result;
@@ -129,6 +139,14 @@ void Surface::Cls()
     // Only where something was drawn needs painting again.
     repaintRect(std::exchange(m_drawnSinceCls, QRect()));
     emit cleared();
+}
+
+void Surface::controlShownOrHidden()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Surface::repaintRect(const QRect &rect)

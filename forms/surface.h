@@ -30,6 +30,9 @@ public:
     // Controls are kept in stacking order; z 1 is the top.
     Picture *addPicture(const QString &name, int zOrder, const QPixmap &pixmap,
                         Picture::Placement placement, bool stretched);
+    // A stored picture, opened through loadPicture when first painted.
+    Picture *addStoredPicture(const QString &name, int zOrder, const QString &file,
+                              Picture::Placement placement, bool stretched);
     LineControl *addLine(const QString &name, int zOrder, int x1, int y1, int x2, int y2,
                          unsigned int bgrColour, bool visible);
     const std::vector<std::unique_ptr<WindowlessControl>> &controls() const { return m_controls; }
@@ -48,6 +51,8 @@ public:
     const QImage &drawing() const { return m_drawing; }
 
     void repaintRect(const QRect &rect);
+    // Tells assistive technology that the set of offered pictures may have changed.
+    void controlShownOrHidden();
 
 signals:
     // Every segment drawn, in twips, and every erase: for whoever follows the graphs.

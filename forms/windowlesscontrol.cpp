@@ -18,6 +18,7 @@ void WindowlessControl::setVisible(bool visible)
         return;
     m_visible = visible;
     repaint(paintedRect());
+    m_surface->controlShownOrHidden();
 }
 
 void WindowlessControl::repaint(const QRect &rect) const

@@ -62,9 +62,8 @@ void Form2::buildControls()
     Line1 = client->addLine(QStringLiteral("Line1"), 6, 5880, 4320, 5400, 5280, 0, false);
     const auto answerPicture = [client](const char *name, int z, const char *file,
                                         forms::Picture::Placement placement) {
-        return client->addPicture(QString::fromLatin1(name), z,
-                                  forms::loadPicture(QString::fromLatin1(file)),
-                                  placement, true);
+        return client->addStoredPicture(QString::fromLatin1(name), z,
+                                        QString::fromLatin1(file), placement, true);
     };
     Image5 = answerPicture("Image5", 7, "icon-snail.bmp", {8160, 2280, 1320, 1620});
     Image3 = answerPicture("Image3", 8, "icon-double-lobe.bmp", {8160, 360, 1290, 1770});
