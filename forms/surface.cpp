@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 #include <utility>
 
 namespace forms {
@@ -157,24 +158,36 @@ void Surface::repaintRect(const QRect &rect)
 }
 
 // Paints rectangle by rectangle: a plain clip rectangle keeps Qt on its fast
-// path, where a clip region of several rectangles does not.
+// path, where a clip region of several rectangles does not. Pictures are
+// opaque, so nothing is painted where a picture above will cover it.
 void Surface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QColor backColour = palette().color(QPalette::Window);
+    std::vector<const WindowlessControl *> shown;
     for (const QRect &dirty : event->region()) {
-        painter.setClipRect(dirty);
-        painter.fillRect(dirty, backColour);
-        painter.drawPixmap(dirty, m_background, scaled(dirty, m_background.devicePixelRatio()));
-        // Most dirty rectangles lie where nothing was ever traced.
-        const QRect traced = dirty.intersected(m_drawnSinceCls);
-        if (!traced.isEmpty())
-            painter.drawImage(traced, m_drawing, scaled(traced, m_drawing.devicePixelRatio()));
-        for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
-            const WindowlessControl &control = **it;
-            if (control.isVisible() && control.paintedRect().intersects(dirty))
-                control.paint(painter);
+        QRegion uncovered(dirty);
+        shown.clear();
+        for (const auto &control : m_controls) {
+            const QRect painted = control->paintedRect();
+            if (!control->isVisible() || !uncovered.intersects(painted))
+                continue;
+            shown.push_back(control.get());
+            if (dynamic_cast<const Picture *>(control.get()))
+                uncovered -= painted;
         }
+        for (const QRect &bare : uncovered) {
+            painter.setClipRect(bare);
+            painter.fillRect(bare, backColour);
+            painter.drawPixmap(bare, m_background, scaled(bare, m_background.devicePixelRatio()));
+            // Most rectangles lie where nothing was ever traced.
+            const QRect traced = bare.intersected(m_drawnSinceCls);
+            if (!traced.isEmpty())
+                painter.drawImage(traced, m_drawing, scaled(traced, m_drawing.devicePixelRatio()));
+        }
+        painter.setClipRect(dirty);
+        for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+            (*it)->paint(painter);
     }
 }
 
