@@ -87,8 +87,6 @@ private slots:
     void workedSequence();
     void erasesAtTheEndOfEachPage_data();
     void erasesAtTheEndOfEachPage();
-    void picturesRegisterAtTheirDisplayPositions_data();
-    void picturesRegisterAtTheirDisplayPositions();
     void startAndStop();
     void refusedStartLeavesTheRunningCamAlone_data();
     void refusedStartLeavesTheRunningCamAlone();
@@ -195,42 +193,6 @@ void TestAnimation::erasesAtTheEndOfEachPage()
             erased.append(t);
     }
     QCOMPARE(erased, eraseTicks);
-}
-
-void TestAnimation::picturesRegisterAtTheirDisplayPositions_data()
-{
-    QTest::addColumn<Cam>("cam");
-    QTest::addColumn<QList<QPoint>>("positions");
-    QTest::newRow("pear") << Cam::Pear
-                          << QList<QPoint>{{3840, 110}, {3840, 330}, {3810, 390}, {3840, 390},
-                                           {3840, 390}, {3690, 420}, {3600, 390}, {3840, 300}};
-    QTest::newRow("double lobe") << Cam::DoubleLobe
-                                 << QList<QPoint>{{3800, 140}, {3800, 340}, {3580, 440},
-                                                  {3800, 220}};
-    QTest::newRow("snail") << Cam::Snail
-                           << QList<QPoint>{{3940, 740}, {3860, 740}, {3800, 645}, {3740, 525},
-                                            {3520, 390}, {3460, 305}, {3880, 180}, {4040, 120}};
-}
-
-// Each tick shows exactly one picture of the cam at its place and parks the rest.
-void TestAnimation::picturesRegisterAtTheirDisplayPositions()
-{
-    QFETCH(Cam, cam);
-    QFETCH(QList<QPoint>, positions);
-    Run run(cam);
-    for (int t = 0; t < 2 * positions.size(); ++t) {
-        const QString shown = run.tick().picture;
-        QVERIFY2(!shown.contains(','), qPrintable(shown));
-        auto *picture = static_cast<forms::Picture *>(run.form().surface()->control(shown));
-        QCOMPARE(QPoint(picture->left(), picture->top()), positions[t % positions.size()]);
-        int parked = 0;
-        for (const auto &control : run.form().surface()->controls()) {
-            auto *other = dynamic_cast<forms::Picture *>(control.get());
-            if (other && other->left() == 13840 && other->top() == 11110)
-                ++parked;
-        }
-        QCOMPARE(parked, positions.size() - 1);
-    }
 }
 
 void TestAnimation::startAndStop()

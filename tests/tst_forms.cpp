@@ -1,6 +1,5 @@
 // The windowing layer on its own: stacking, click routing, the drawing layer.
 #include "forms/surface.h"
-#include "forms/twips.h"
 
 #include <QPaintEvent>
 #include <QTest>
@@ -21,8 +20,6 @@ class TestForms : public QObject
     Q_OBJECT
 
 private slots:
-    void twipsRoundOneWay_data();
-    void twipsRoundOneWay();
     void clicksGoToTheTopmostVisiblePicture_data();
     void clicksGoToTheTopmostVisiblePicture();
     void upperPicturesHideLowerOnes();
@@ -30,22 +27,6 @@ private slots:
     void zeroLengthSegmentMarksOnePixel();
     void repaintsOnlyWhatChanged();
 };
-
-void TestForms::twipsRoundOneWay_data()
-{
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("whole") << 7080 << 472;
-    QTest::newRow("a third") << 110 << 7;
-    QTest::newRow("two thirds") << 1960 << 130;
-    QTest::newRow("negative") << -10 << -1;
-}
-
-void TestForms::twipsRoundOneWay()
-{
-    QFETCH(int, twips);
-    QTEST(forms::toPixels(twips), "pixels");
-}
 
 void TestForms::clicksGoToTheTopmostVisiblePicture_data()
 {

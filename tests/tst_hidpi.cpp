@@ -37,7 +37,6 @@ class TestHiDpi : public QObject
 private slots:
     void init();
     void cleanup();
-    void screenIsTwiceTheDensity();
     void backdropPixelForPixel();
     void housingOutlines_data();
     void housingOutlines();
@@ -45,7 +44,6 @@ private slots:
     void framesSitOnTheBackdrop();
     void tracedSegments_data();
     void tracedSegments();
-    void steepSegmentStepsByDevicePixels();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -61,13 +59,6 @@ void TestHiDpi::init()
 void TestHiDpi::cleanup()
 {
     m_form.reset();
-}
-
-void TestHiDpi::screenIsTwiceTheDensity()
-{
-    const QPixmap shot = m_form->surface()->grab();
-    QCOMPARE(shot.devicePixelRatio(), 2.0);
-    QCOMPARE(shot.size(), m_form->surface()->size() * 2);
 }
 
 // The window shows the backdrop drawn at twice the size, not the ordinary one enlarged: its
@@ -197,30 +188,6 @@ void TestHiDpi::tracedSegments()
     QVERIFY(to - from + 1 >= 2 && to - from + 1 <= widest);
     for (int i = from; i <= to; ++i)
         QCOMPARE(is[i], black);
-}
-
-// A steep segment drawn at the device's resolution moves sideways one device pixel at a time,
-// where the ordinary drawing enlarged would jump two.
-void TestHiDpi::steepSegmentStepsByDevicePixels()
-{
-    m_form->Image4_Click();
-    m_form->Timer1_Timer();
-    m_form->Timer1_Timer(); // draws (472, 104) - (478, 130)
-    const QImage shot = grabbed(*m_form);
-
-    int previous = -1, moves = 0;
-    for (int y = 2 * 106; y <= 2 * 128; ++y) {
-        int left = -1;
-        for (int x = 2 * 470; x <= 2 * 480 && left < 0; ++x)
-            left = shot.pixel(x, y) == black ? x : -1;
-        QVERIFY2(left >= 0, qPrintable(QStringLiteral("no segment on device row %1").arg(y)));
-        if (previous >= 0) {
-            QVERIFY(left - previous >= 0 && left - previous <= 1);
-            moves += left != previous;
-        }
-        previous = left;
-    }
-    QVERIFY(moves >= 8); // 12 device columns over the rows probed, less the ends
 }
 
 QTEST_MAIN(TestHiDpi)
