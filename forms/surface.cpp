@@ -51,41 +51,35 @@ void Surface::setBackground(const QPixmap &background, const QColor &backColour)
     update();
 }
 
-Picture *Surface::addPicture(const QString &name, int zOrder, const QPixmap &pixmap,
-                             Picture::Placement placement, bool stretched)
+template<typename Control>
+Control *Surface::insert(std::unique_ptr<Control> control)
 {
-    auto picture = std::make_unique<Picture>(this, name, zOrder, pixmap, placement, stretched);
-    Picture *result = picture.get();
-    insert(std::move(picture));
-    return result;
-}
-
-Picture *Surface::addStoredPicture(const QString &name, int zOrder, const QString &file,
-                                   Picture::Placement placement, bool stretched)
-{
-    auto picture = std::make_unique<Picture>(this, name, zOrder, file, placement, stretched);
-    Picture *result = picture.get();
-    insert(std::move(picture));
-    return result;
-}
-
-LineControl *Surface::addLine(const QString &name, int zOrder, int x1, int y1, int x2, int y2,
-                              unsigned int bgrColour, bool visible)
-{
-    auto line = std::make_unique<LineControl>(this, name, zOrder, x1, y1, x2, y2, bgrColour,
-                                              visible);
-    LineControl *result = line.get();
-    insert(std::move(line));
-    return result;
-}
-
-void Surface::insert(std::unique_ptr<WindowlessControl> control)
-{
+    Control *result = control.get();
     const auto below = std::upper_bound(
         m_controls.begin(), m_controls.end(), control->zOrder(),
         [](int z, const std::unique_ptr<WindowlessControl> &other) { return z < other->zOrder(); });
     repaintRect(control->paintedRect());
     m_controls.insert(below, std::move(control));
+    return result;
+}
+
+Picture *Surface::addPicture(const QString &name, int zOrder, const QPixmap &pixmap,
+                             Picture::Placement placement, bool stretched)
+{
+    return insert(std::make_unique<Picture>(this, name, zOrder, pixmap, placement, stretched));
+}
+
+Picture *Surface::addStoredPicture(const QString &name, int zOrder, const QString &file,
+                                   Picture::Placement placement, bool stretched)
+{
+    return insert(std::make_unique<Picture>(this, name, zOrder, file, placement, stretched));
+}
+
+LineControl *Surface::addLine(const QString &name, int zOrder, int x1, int y1, int x2, int y2,
+                              unsigned int bgrColour, bool visible)
+{
+    return insert(std::make_unique<LineControl>(this, name, zOrder, x1, y1, x2, y2, bgrColour,
+                                                visible));
 }
 
 WindowlessControl *Surface::control(const QString &name) const

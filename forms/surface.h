@@ -65,7 +65,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void insert(std::unique_ptr<WindowlessControl> control);
+    template<typename Control>
+    Control *insert(std::unique_ptr<Control> control);
 
     QPixmap m_background;
     QImage m_drawing;
