@@ -23,7 +23,12 @@ public:
     Form1();
     ~Form1() override;
 
-    forms::Picture *Image1(int k) const { return m_image1.at(std::size_t(k)); }
+    // The control array Image1 runs from 1 to 19; it has no member 0.
+    forms::Picture *Image1(int k) const
+    {
+        Q_ASSERT(k >= 1 && k <= 19);
+        return m_image1.at(std::size_t(k));
+    }
 
     // Controls, top of the stacking order first.
     QScrollBar *speed = nullptr;
