@@ -125,7 +125,9 @@ void TestHiDpi::framesSitOnTheBackdrop()
     const QImage after = grabbed(*m_form);
 
     const int step = ticks - 1;
-    const forms::Picture *frame = m_form->Image1(animation::pear.step(step).picture);
+    const int picture = animation::pear.step(step).picture;
+    const forms::Picture *frame = picture == animation::startPicture ? m_form->start
+                                                                     : m_form->Image1(picture);
     QCOMPARE(frame->pixmap().devicePixelRatio(), 2.0);
     const QRect area = frame->paintedRect();
     const QRect device(area.topLeft() * 2, area.size() * 2);
