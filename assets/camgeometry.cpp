@@ -188,34 +188,44 @@ QRect camPixelBounds(Cam cam, const CamPose &pose)
                  QPoint(int(std::ceil(r.right())), int(std::ceil(r.bottom()))));
 }
 
-int camTopRow(Cam cam, const CamPose &pose, int firstColumn, int lastColumn)
+CamBody paintCamBody(Cam cam, const CamPose &pose, QRgb backColour,
+                     const std::function<QRgb(QPointF edge)> &rimColour, QRgb frontColour)
 {
-    // Asked of the painter itself, filling the same polygons as the pictures do: near a tip the
-    // rim can be a sliver thinner than a pixel that no pixel centre falls in.
     const QPolygonF front = frontFace(cam, pose);
     const QPolygonF back = backFace(cam, pose);
     const QRect bounds = camPixelBounds(cam, pose).adjusted(-2, -2, 2, 2);
-    QImage layer(bounds.size(), QImage::Format_ARGB32);
-    layer.fill(Qt::transparent);
+    CamBody body{QImage(bounds.size(), QImage::Format_ARGB32), bounds.topLeft()};
+    body.layer.fill(Qt::transparent);
     {
-        QPainter painter(&layer);
-        painter.translate(-bounds.topLeft());
+        QPainter painter(&body.layer);
+        painter.translate(-body.origin);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
+        painter.setBrush(QColor(backColour));
         painter.drawPolygon(back);
         const int n = int(front.size());
         for (int i = 0; i < n; ++i) {
             const int j = (i + 1) % n;
+            painter.setBrush(QColor(rimColour(front[j] - front[i])));
             painter.drawPolygon(QPolygonF{front[i], front[j], back[j], back[i]});
         }
+        painter.setBrush(QColor(frontColour));
         painter.drawPolygon(front);
     }
-    const int first = std::max(firstColumn - bounds.left(), 0);
-    const int last = std::min(lastColumn - bounds.left(), layer.width() - 1);
-    for (int y = 0; y < layer.height(); ++y) {
+    return body;
+}
+
+int camTopRow(Cam cam, const CamPose &pose, int firstColumn, int lastColumn)
+{
+    // Asked of the painter itself, filling the same polygons as the pictures do: near a tip the
+    // rim can be a sliver thinner than a pixel that no pixel centre falls in.
+    const QRgb black = 0xff000000;
+    const CamBody body = paintCamBody(cam, pose, black, [](QPointF) { return black; }, black);
+    const int first = std::max(firstColumn - body.origin.x(), 0);
+    const int last = std::min(lastColumn - body.origin.x(), body.layer.width() - 1);
+    for (int y = 0; y < body.layer.height(); ++y) {
         for (int x = first; x <= last; ++x) {
-            if (qAlpha(layer.pixel(x, y)) != 0)
-                return bounds.top() + y;
+            if (qAlpha(body.layer.pixel(x, y)) != 0)
+                return body.origin.y() + y;
         }
     }
     return std::numeric_limits<int>::max();

@@ -7,11 +7,14 @@
 #include "animation/camtables.h"
 #include "forms/twips.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+
+#include <functional>
 
 namespace assets {
 
@@ -54,6 +57,16 @@ QPolygonF backFace(Cam cam, const CamPose &pose);
 
 // Everything the cam paints (rim, faces, shaft end), in pixels of the picture it is drawn into.
 QRect camPixelBounds(Cam cam, const CamPose &pose);
+
+// The cam's body filled into a transparent layer over its pixel bounds: the back face, a band of
+// rim for every edge of the front face (coloured by that edge's direction), the front face on
+// top. `origin` is the layer's top-left pixel in the picture.
+struct CamBody {
+    QImage layer;
+    QPoint origin;
+};
+CamBody paintCamBody(Cam cam, const CamPose &pose, QRgb backColour,
+                     const std::function<QRgb(QPointF edge)> &rimColour, QRgb frontColour);
 
 // The topmost painted row of the cam (faces and rim) over the pixel columns first..last, or a
 // large number where the cam does not reach those columns.

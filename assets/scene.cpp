@@ -282,27 +282,10 @@ QImage hole(int scale)
 
 void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale)
 {
-    const QPolygonF front = frontFace(cam, pose);
-    const QPolygonF back = backFace(cam, pose);
-    const QRect bounds = camPixelBounds(cam, pose).adjusted(-2, -2, 2, 2);
-
-    QImage layer(bounds.size(), QImage::Format_ARGB32);
-    layer.fill(Qt::transparent);
-    {
-        QPainter painter(&layer);
-        painter.translate(-bounds.topLeft());
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(colours::camRim));
-        painter.drawPolygon(back);
-        const int n = int(front.size());
-        for (int i = 0; i < n; ++i) {
-            const int j = (i + 1) % n;
-            painter.setBrush(QColor(rimTone(front[j] - front[i])));
-            painter.drawPolygon(QPolygonF{front[i], front[j], back[j], back[i]});
-        }
-        painter.setBrush(QColor(faceMarker));
-        painter.drawPolygon(front);
-    }
+    const CamBody body = paintCamBody(
+        cam, pose, colours::camRim, [](QPointF edge) { return rimTone(edge); }, faceMarker);
+    const QImage &layer = body.layer;
+    const QRect bounds(body.origin, layer.size());
 
     for (int y = 0; y < layer.height(); ++y) {
         for (int x = 0; x < layer.width(); ++x) {
