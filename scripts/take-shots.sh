@@ -4,12 +4,18 @@ set -euo pipefail
 build/default/app/kestrilon &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --name "Cam Simulation" 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
-    sleep 0.1
-done
-[[ -n "$window" ]] || { echo "The window did not appear." >&2; exit 1; }
+# Prints the id of the window whose title starts with $1, waiting up to 5 s.
+waitForWindow() {
+    local found
+    for _ in $(seq 50); do
+        found=$(xdotool search --name "$1" 2>/dev/null | head -n 1) && [[ -n "$found" ]] \
+            && { echo "$found"; return; }
+        sleep 0.1
+    done
+    echo "The window \"$1\" did not appear." >&2
+    exit 1
+}
+window=$(waitForWindow "Cam Simulation")
 sleep 0.5
 import -window "$window" shots/start.png
 echo "shots/start.png"
@@ -30,12 +36,7 @@ done
 # The test window: opened from the menu, one question posed, then a whole
 # test played by clicking (snail, double lobe, pear pictures) to its score.
 xdotool mousemove --window "$window" 22 9 click 1
-quiz=""
-for _ in $(seq 50); do
-    quiz=$(xdotool search --name "Kestrilon Test" 2>/dev/null | head -n 1) && [[ -n "$quiz" ]] && break
-    sleep 0.1
-done
-[[ -n "$quiz" ]] || { echo "The test window did not appear." >&2; exit 1; }
+quiz=$(waitForWindow "Kestrilon Test")
 sleep 0.3
 import -window "$quiz" shots/test-start.png
 echo "shots/test-start.png"
