@@ -282,10 +282,12 @@ QImage quizBackdrop(int scale)
         disc << QPointF(shaft.x() + 12 + r * std::sin(a), camTop - 0.42 * r * std::cos(a));
     }
     const QPointF thickness(0, 12);
-    painter.setBrush(QColor(214, 204, 120));
+    // The side in narrow pieces, each edged in its own colour so no seam shows between them.
+    const QColor side(214, 204, 120);
+    painter.setBrush(side);
+    painter.setPen(QPen(side, 1));
     for (int i = 0; i < disc.size(); ++i) {
         const QPointF a = disc[i], b = disc[(i + 1) % disc.size()];
-        painter.setPen(Qt::NoPen);
         painter.drawPolygon(QPolygonF{a, b, b + thickness, a + thickness});
     }
     painter.setPen(QPen(QColor(112, 112, 32), 1));
