@@ -95,7 +95,7 @@ const LineRow lineRows[] = {
 } // namespace
 
 Form1::Form1()
-    : forms::Form(QStringLiteral("Cam Simulation by the Kestrilon team"), clientWidth,
+    : forms::Form(tr("Cam Simulation by the Kestrilon team"), clientWidth,
                   clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -161,9 +161,10 @@ void Form1::buildControls()
     setFocusProxy(speed);
     client->setFocusProxy(speed);
 
-    Test = menuBar()->addAction(QStringLiteral("Test"));
+    //: The menu entry that opens the ten-question test on the cams
+    Test = menuBar()->addAction(tr("Test"));
     Test->setObjectName(QStringLiteral("Test"));
-    exit = menuBar()->addAction(QStringLiteral("Exit"));
+    exit = menuBar()->addAction(tr("Exit"));
     exit->setObjectName(QStringLiteral("exit"));
     connect(Test, &QAction::triggered, this, [this] { Test_Click(); });
     connect(exit, &QAction::triggered, this, [this] { exit_Click(); });

@@ -30,6 +30,20 @@ QPainterPath textPath(const QString &text, int pixelSize)
     return path;
 }
 
+// The lines one under the other, each centred on the first; one line is just its text.
+QPainterPath linesPath(const QStringList &lines, int pixelSize)
+{
+    if (lines.size() == 1)
+        return textPath(lines.front(), pixelSize);
+    QPainterPath path;
+    const double advance = pixelSize * 0.9;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QPainterPath line = textPath(lines[i], pixelSize);
+        path.addPath(line.translated(-line.boundingRect().center().x(), advance * i));
+    }
+    return path;
+}
+
 // Scales `path` into `box`, stretching one way at most by `maxStretch`, and centres it.
 QPainterPath fitted(const QPainterPath &path, const QRectF &box, double maxStretch)
 {
@@ -92,8 +106,8 @@ QImage titleLettering(QSize size, const QString &text, int scale)
 {
     QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
-    const QPainterPath path = fitted(textPath(text, 64), QRectF(3, 3, size.width() - 6,
-                                                                  size.height() - 6), 1.6);
+    const QPainterPath path = fitted(linesPath(text.split(QLatin1Char('\n')), 64),
+                                     QRectF(3, 3, size.width() - 6, size.height() - 6), 1.6);
     QPainter painter(&image);
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -110,7 +124,7 @@ QImage titleLettering(QSize size, const QString &text, int scale)
     return image;
 }
 
-QImage labelLettering(QSize size, const QStringList &lines, int scale)
+QImage labelLettering(QSize size, const QStringList &lines, int scale, double narrowest)
 {
     QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -120,19 +134,23 @@ QImage labelLettering(QSize size, const QStringList &lines, int scale)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(150, 210, 255));
     const double lineHeight = double(size.height()) / double(lines.size());
-    // One letter size for every line, so "Double" and "Lobe" match.
-    double letterScale = 1e9;
+    // One letter size for every line, so "Double" and "Lobe" match. A word too long for the
+    // width keeps its height and grows narrower, down to `narrowest` of its width, before it
+    // grows smaller.
+    double across = 1e9, down = 1e9;
     for (const QString &line : lines) {
         const QRectF r = textPath(line, 100).boundingRect();
-        letterScale = std::min({letterScale, (size.width() - 4) / r.width(),
-                                (lineHeight - 4) / r.height()});
+        across = std::min(across, (size.width() - 4) / r.width());
+        down = std::min(down, (lineHeight - 4) / r.height());
     }
+    down = std::min(down, across / narrowest);
+    across = std::min(across, down);
     for (int i = 0; i < lines.size(); ++i) {
         const QPainterPath path = textPath(lines[i], 100);
         const QRectF r = path.boundingRect();
         QTransform t;
         t.translate(size.width() / 2.0, lineHeight * (i + 0.5));
-        t.scale(letterScale, letterScale);
+        t.scale(across, down);
         t.translate(-r.center().x(), -r.center().y());
         painter.drawPath(t.map(path));
     }

@@ -41,21 +41,50 @@ QDir outputFolder(const char *path)
     return folder;
 }
 
-// Every bitmap, drawn `scale` times its size. The icon has sizes of its own and is not here.
+// The words drawn into pictures, in one language. A line break sets a title on two lines.
+struct Lettering {
+    const char *language; // the folder of its pictures; empty for English
+    QString cams, graph, pear;
+    QStringList doubleLobe;
+    QString snail;
+};
+
+// English first: its pictures are the ones every other language falls back on.
+const Lettering letterings[] = {
+    {"", QStringLiteral("Cams"), QStringLiteral("Time V Height"), QStringLiteral("Pear"),
+     {QStringLiteral("Double"), QStringLiteral("Lobe")}, QStringLiteral("Snail")},
+    {"de", QStringLiteral("Kurven-\nscheiben"), QStringLiteral("Zeit / Hub"),
+     QStringLiteral("Birne"), {QStringLiteral("Doppel-"), QStringLiteral("nocken")},
+     QStringLiteral("Schnecke")},
+    {"fr", QStringLiteral("Cames"), QStringLiteral("Temps / Levée"), QStringLiteral("Poire"),
+     {QStringLiteral("Double"), QStringLiteral("lobe")}, QStringLiteral("Escargot")},
+    {"es", QStringLiteral("Levas"), QStringLiteral("Tiempo / Altura"), QStringLiteral("Pera"),
+     {QStringLiteral("Doble"), QStringLiteral("lóbulo")}, QStringLiteral("Caracol")},
+};
+
+// The five lettering pictures in one language, drawn `scale` times their size. English
+// words fit their pictures as they are; a longer word may be drawn narrower.
+QList<std::pair<QString, QImage>> letteringPictures(const Lettering &words, int scale)
+{
+    const double narrowest = *words.language ? 0.7 : 1.0;
+    return {
+        {QStringLiteral("cams-title.bmp"), titleLettering({96, 36}, words.cams, scale)},
+        {QStringLiteral("graph-title.bmp"), titleLettering({168, 36}, words.graph, scale)},
+        {QStringLiteral("label-pear.bmp"),
+         labelLettering({62, 20}, {words.pear}, scale, narrowest)},
+        {QStringLiteral("label-double-lobe.bmp"),
+         labelLettering({58, 38}, words.doubleLobe, scale, narrowest)},
+        {QStringLiteral("label-snail.bmp"),
+         labelLettering({48, 22}, {words.snail}, scale, narrowest)},
+    };
+}
+
+// Every bitmap, drawn `scale` times its size, with the lettering of every language. The icon
+// has sizes of its own and is not here.
 bool writeBitmaps(const QDir &folder, int scale)
 {
-    const QList<std::pair<QString, QImage>> bitmaps{
+    QList<std::pair<QString, QImage>> bitmaps{
         {QStringLiteral("backdrop.bmp"), backdrop(scale)},
-        {QStringLiteral("cams-title.bmp"),
-         titleLettering({96, 36}, QStringLiteral("Cams"), scale)},
-        {QStringLiteral("graph-title.bmp"),
-         titleLettering({168, 36}, QStringLiteral("Time V Height"), scale)},
-        {QStringLiteral("label-pear.bmp"),
-         labelLettering({62, 20}, {QStringLiteral("Pear")}, scale)},
-        {QStringLiteral("label-double-lobe.bmp"),
-         labelLettering({58, 38}, {QStringLiteral("Double"), QStringLiteral("Lobe")}, scale)},
-        {QStringLiteral("label-snail.bmp"),
-         labelLettering({48, 22}, {QStringLiteral("Snail")}, scale)},
         {QStringLiteral("icon-pear.bmp"), camIcon(Cam::Pear, {82, 96}, scale)},
         {QStringLiteral("icon-double-lobe.bmp"), camIcon(Cam::DoubleLobe, {82, 114}, scale)},
         {QStringLiteral("icon-snail.bmp"), camIcon(Cam::Snail, {84, 104}, scale)},
@@ -67,6 +96,17 @@ bool writeBitmaps(const QDir &folder, int scale)
         {QStringLiteral("bird.bmp"), bird(scale)},
         {QStringLiteral("quiz-backdrop.bmp"), quizBackdrop(scale)},
     };
+    for (const Lettering &words : letterings) {
+        const QString prefix = *words.language
+                                   ? QLatin1String(words.language) + QLatin1Char('/')
+                                   : QString();
+        if (!prefix.isEmpty() && !folder.mkpath(prefix)) {
+            std::fprintf(stderr, "kestrilon-pictures: cannot create %s\n", words.language);
+            return false;
+        }
+        for (auto &[name, image] : letteringPictures(words, scale))
+            bitmaps.append({prefix + name, image});
+    }
     bool ok = true;
     for (const auto &[name, image] : bitmaps)
         ok = write(folder, name, bmp24(image)) && ok;

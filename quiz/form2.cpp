@@ -8,21 +8,19 @@
 namespace {
 
 constexpr unsigned int darkBlue = 0xC00000; // 0x00BBGGRR
-const QString anotherGo = QStringLiteral("Another Go ?");
-const QString nextQuestion = QStringLiteral("Next Question");
 
-forms::TextBox *textBox(const char *name, const char *text, double pointSize, bool centred)
+forms::TextBox *textBox(const char *name, const QString &text, double pointSize, bool centred)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(pointSize);
-    return new forms::TextBox(QString::fromLatin1(name), QString::fromLatin1(text), font,
+    return new forms::TextBox(QString::fromLatin1(name), text, font,
                               centred ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
 } // namespace
 
 Form2::Form2()
-    : forms::Form(QStringLiteral("Kestrilon Test by the Kestrilon team"), 9600, 5910, Kind::Tool)
+    : forms::Form(tr("Kestrilon Test by the Kestrilon team"), 9600, 5910, Kind::Tool)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,11 +36,14 @@ void Form2::buildControls()
     client->setBackground(forms::loadPicture(QStringLiteral("quiz-backdrop.bmp")),
                           forms::fromBgr(darkBlue));
 
-    Text4 = textBox("Text4", "You Scored", 18, true);
-    Text3 = textBox("Text3", "0", 18, false);
-    Text2 = textBox("Text2", "0", 18, false);
-    Text1 = textBox("Text1", "Please click on the start button to begin the test", 13.5, true);
-    Command1 = new QPushButton(QStringLiteral("Click to Start"));
+    //: Beside the score, which is drawn as "2 / 10"
+    Text4 = textBox("Text4", tr("You Scored"), 18, true);
+    Text3 = textBox("Text3", QStringLiteral("0"), 18, false);
+    Text2 = textBox("Text2", QStringLiteral("0"), 18, false);
+    Text1 = textBox("Text1", tr("Please click on the start button to begin the test"), 13.5,
+                    true);
+    //: The button that poses the first question
+    Command1 = new QPushButton(tr("Click to Start"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: rgb(0, 128, 0); color: white;"
@@ -84,6 +85,8 @@ void Form2::Form_Load()
 void Form2::Command1_Click()
 {
     answerPending = 1;
+    const QString anotherGo = tr("Another Go ?");
+    const QString nextQuestion = tr("Next Question");
     if (Command1->text() == anotherGo) {
         questionNumber = 1;
         score = 0;
@@ -99,7 +102,7 @@ void Form2::Command1_Click()
     Command1->setText(nextQuestion);
     Text4->hide();
     if (questionNumber >= 1 && questionNumber <= quiz::questionCount)
-        Text1->setText(QString::fromLatin1(quiz::questions[std::size_t(questionNumber - 1)].text));
+        Text1->setText(tr(quiz::questions[std::size_t(questionNumber - 1)].text));
     Command1->hide();
     if (questionNumber == quiz::questionCount + 1) {
         Text1->setText(QString());

@@ -1,5 +1,6 @@
 # The Debian packages each command needs; sourced by the scripts.
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 test_packages=(desktop-file-utils appstream)
 screenshot_packages=(xvfb xauth imagemagick)
 bench_packages=(libbenchmark-dev libx11-dev xvfb xauth x11-utils xdotool imagemagick)

@@ -1,0 +1,91 @@
+#include "language.h"
+
+#include "forms/pictures.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
+
+namespace language {
+
+namespace {
+
+std::unique_ptr<QTranslator> ownTranslator;
+std::unique_ptr<QTranslator> qtTranslator;
+QString currentCode;
+
+void remove(std::unique_ptr<QTranslator> &translator)
+{
+    if (translator) {
+        QCoreApplication::removeTranslator(translator.get());
+        translator.reset();
+    }
+}
+
+// "de" for "de-DE", "de_AT" or "DE".
+QString baseOf(const QString &code)
+{
+    return code.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+}
+
+} // namespace
+
+QStringList available()
+{
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+}
+
+QString known(const QString &code)
+{
+    const QString base = baseOf(code);
+    return available().contains(base) ? base : QString();
+}
+
+QString choose(const QStringList &preferred)
+{
+    for (const QString &code : preferred) {
+        const QString base = baseOf(code);
+        if (base == QLatin1String("en") || base == QLatin1String("c"))
+            return {};
+        if (available().contains(base))
+            return base;
+    }
+    return {};
+}
+
+bool use(const QString &code)
+{
+    remove(ownTranslator);
+    remove(qtTranslator);
+    currentCode.clear();
+    forms::setPictureLanguage(QString());
+    if (code.isEmpty())
+        return true;
+
+    auto own = std::make_unique<QTranslator>();
+    if (!own->load(QStringLiteral(":/i18n/kestrilon_%1.qm").arg(code)))
+        return false;
+    QCoreApplication::installTranslator(own.get());
+    ownTranslator = std::move(own);
+
+    // Qt's own texts (the standard dialogs, a text box's context menu) where the system has
+    // them; the program works as well without.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_%1").arg(code),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        qtTranslator = std::move(qt);
+    }
+    currentCode = code;
+    forms::setPictureLanguage(code);
+    return true;
+}
+
+QString current()
+{
+    return currentCode;
+}
+
+} // namespace language

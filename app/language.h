@@ -1,0 +1,31 @@
+// Which language the program speaks, and loading its translations: ours, embedded in the
+// executable, and Qt's own from the system where they are installed. English is the
+// program's own language and needs no translation.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace language {
+
+// The languages the program has translations for, besides English.
+QStringList available();
+
+// The language to speak for a list of preferred languages, most preferred first, as
+// QLocale::uiLanguages() gives them ("de-DE", "fr", "C"). The first one we have wins;
+// English, or a list with none we have, gives an empty string: the program's own English.
+QString choose(const QStringList &preferred);
+
+// `code` as a language we have ("de" for "de_AT" or "DE-de"), or an empty string if we
+// have none for it.
+QString known(const QString &code);
+
+// Installs the translations for `code` (one of available(), or empty for English) in
+// place of any installed before, and makes the stored pictures follow. Windows made
+// afterwards speak it. False if our own translation could not be loaded.
+bool use(const QString &code);
+
+// The language use() last chose; empty for English.
+QString current();
+
+} // namespace language
