@@ -66,6 +66,8 @@ private slots:
     void complete();
     void upToDate_data();
     void upToDate();
+    void desktopFiles_data();
+    void desktopFiles();
 };
 
 void TestTranslations::complete_data()
@@ -118,6 +120,52 @@ void TestTranslations::upToDate()
     QVERIFY(before.open(QIODevice::ReadOnly) && after.open(QIODevice::ReadOnly));
     QVERIFY2(before.readAll() == after.readAll(),
              "out of date: build the update_translations target and translate what it adds");
+}
+
+void TestTranslations::desktopFiles_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char *code : {"de", "fr", "es"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// The menu entry and the software centre's page say in each language what English says:
+// every translatable key of the entry, and each of the metainfo's texts, paragraph for
+// paragraph.
+void TestTranslations::desktopFiles()
+{
+    QFETCH(QString, code);
+    QFile entry(QStringLiteral(KESTRILON_PACKAGING_DIR "/org.kestrilon.Kestrilon.desktop"));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString entryText = QString::fromUtf8(entry.readAll());
+    for (const char *key : {"Name", "GenericName", "Comment", "Keywords"}) {
+        const QString english = QStringLiteral("\n%1=").arg(QLatin1String(key));
+        const QString own = QStringLiteral("\n%1[%2]=").arg(QLatin1String(key), code);
+        if (entryText.contains(english))
+            QVERIFY2(entryText.contains(own), qPrintable(own.trimmed()));
+    }
+
+    QFile metainfo(
+        QStringLiteral(KESTRILON_PACKAGING_DIR "/org.kestrilon.Kestrilon.metainfo.xml.in"));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    QHash<QString, int> english, own;
+    QXmlStreamReader xml(&metainfo);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString tag = xml.name().toString();
+        if (tag != QLatin1String("name") && tag != QLatin1String("summary")
+            && tag != QLatin1String("p") && tag != QLatin1String("caption"))
+            continue;
+        const QString language = xml.attributes().value(QLatin1String("xml:lang")).toString();
+        if (language.isEmpty())
+            english[tag] += 1;
+        else if (language == code)
+            own[tag] += 1;
+    }
+    QVERIFY(!xml.hasError());
+    QVERIFY(!english.isEmpty());
+    QCOMPARE(own, english);
 }
 
 QTEST_APPLESS_MAIN(TestTranslations)
