@@ -44,12 +44,13 @@ QPainterPath linesPath(const QStringList &lines, int pixelSize)
     return path;
 }
 
-// Scales `path` into `box`, stretching one way at most by `maxStretch`, and centres it.
+// Scales `path` into `box`, narrower than its own shape at most by `maxStretch` and never
+// wider, and centres it.
 QPainterPath fitted(const QPainterPath &path, const QRectF &box, double maxStretch)
 {
     const QRectF r = path.boundingRect();
     double sx = box.width() / r.width(), sy = box.height() / r.height();
-    sx = std::min(sx, sy * maxStretch);
+    sx = std::min(sx, sy);
     sy = std::min(sy, sx * maxStretch);
     QTransform t;
     t.translate(box.center().x(), box.center().y());

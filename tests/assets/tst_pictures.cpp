@@ -85,6 +85,23 @@ Lettering letteringClass(QRgb p)
     return Lettering::Other;
 }
 
+const QStringList letteringFiles{"cams-title.bmp", "graph-title.bmp", "label-pear.bmp",
+                                 "label-double-lobe.bmp", "label-snail.bmp"};
+
+// The smallest rectangle holding every pixel that is not the black ground.
+QRect ink(const QImage &image)
+{
+    QRect found;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) + qGreen(p) + qBlue(p) > 60)
+                found |= QRect(x, y, 1, 1);
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 class TestPictures : public QObject
@@ -110,6 +127,8 @@ private slots:
     void framesHaveSmoothEdges();
     void shineStaysInsideTheLetters_data();
     void shineStaysInsideTheLetters();
+    void letteringIsWholeAndLegible_data();
+    void letteringIsWholeAndLegible();
     void skyHasNoBands_data();
     void skyHasNoBands();
     void quizFollowerInFrontOfTheWall_data();
@@ -149,11 +168,21 @@ void TestPictures::bitmapFiles_data()
         {"frame-16.bmp", 151, 257},       {"frame-17.bmp", 121, 267},
         {"frame-18.bmp", 121, 285},       {"frame-19.bmp", 153, 253},
     };
-    // Every bitmap also comes drawn at exactly twice its size.
+    // Every bitmap also comes drawn at exactly twice its size, and the lettering in every
+    // language at the English lettering's size.
     for (int scale : {1, 2}) {
         for (const auto &f : fixed)
             QTest::addRow("%s at %dx", f.name, scale)
                 << QString::fromLatin1(f.name) << scale << f.width * scale << f.height * scale;
+        for (const auto &f : fixed) {
+            if (!letteringFiles.contains(QLatin1String(f.name)))
+                continue;
+            for (const char *language : {"de", "fr", "es"}) {
+                const QString name = QLatin1String(language) + QLatin1Char('/') + f.name;
+                QTest::addRow("%s at %dx", qPrintable(name), scale)
+                    << name << scale << f.width * scale << f.height * scale;
+            }
+        }
     }
 }
 
@@ -491,6 +520,41 @@ void TestPictures::shineStaysInsideTheLetters_data()
         for (const char *name : {"cams-title.bmp", "graph-title.bmp"})
             QTest::addRow("%s at %dx", name, scale) << QString::fromLatin1(name) << scale;
     }
+}
+
+void TestPictures::letteringIsWholeAndLegible_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("scale");
+    for (int scale : {1, 2}) {
+        for (const char *language : {"de", "fr", "es"}) {
+            for (const QString &file : letteringFiles) {
+                const QString name = QLatin1String(language) + QLatin1Char('/') + file;
+                QTest::addRow("%s at %dx", qPrintable(name), scale) << name << scale;
+            }
+        }
+    }
+}
+
+// A word in another language is whole, clear of the picture's edges as the English word is,
+// and not much smaller: its letters stand at least two thirds as tall as the English ones.
+void TestPictures::letteringIsWholeAndLegible()
+{
+    QFETCH(QString, name);
+    QFETCH(int, scale);
+    const QImage own = picture(name, scale);
+    const QImage english = picture(name.section(QLatin1Char('/'), 1), scale);
+    QVERIFY(!own.isNull() && !english.isNull());
+    QCOMPARE(own.size(), english.size());
+    QVERIFY(own != english);
+
+    const QRect word = ink(own);
+    QVERIFY2(QRect(QPoint(scale, scale), own.size() - QSize(2, 2) * scale).contains(word),
+             "the word touches the picture's edge");
+    QVERIFY2(3 * word.height() >= 2 * ink(english).height(),
+             qPrintable(QStringLiteral("%1 px tall, English %2")
+                            .arg(word.height())
+                            .arg(ink(english).height())));
 }
 
 // The shine lies along the strokes' lit edges, at the upper left: every pixel of it has the
