@@ -43,6 +43,19 @@ QString known(const QString &code)
     return available().contains(base) ? base : QString();
 }
 
+bool asked(const QString &name, QString *code)
+{
+    const QString base = baseOf(name);
+    if (base == QLatin1String("en")) {
+        code->clear();
+        return true;
+    }
+    if (!available().contains(base))
+        return false;
+    *code = base;
+    return true;
+}
+
 QString choose(const QStringList &preferred)
 {
     for (const QString &code : preferred) {

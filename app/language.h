@@ -20,6 +20,10 @@ QString choose(const QStringList &preferred);
 // have none for it.
 QString known(const QString &code);
 
+// The language a teacher asked for by name ("de", "fr_CA", "en"): true with `code` set (empty
+// for English), or false if the program does not speak it.
+bool asked(const QString &name, QString *code);
+
 // Installs the translations for `code` (one of available(), or empty for English) in
 // place of any installed before, and makes the stored pictures follow. Windows made
 // afterwards speak it. False if our own translation could not be loaded.

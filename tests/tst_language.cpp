@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -46,6 +48,10 @@ private slots:
     void cleanup();
     void chosenFromTheDesktop_data();
     void chosenFromTheDesktop();
+    void askedByName_data();
+    void askedByName();
+    void qtsOwnTexts_data();
+    void qtsOwnTexts();
     void texts_data();
     void texts();
     void everyQuestionIsTranslated_data();
@@ -83,6 +89,55 @@ void TestLanguage::chosenFromTheDesktop()
     QFETCH(QStringList, preferred);
     QFETCH(QString, chosen);
     QCOMPARE(language::choose(preferred), chosen);
+}
+
+void TestLanguage::askedByName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("spoken");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("en") << "en" << true << QString();
+    QTest::newRow("en_GB") << "en_GB" << true << QString();
+    QTest::newRow("de") << "de" << true << "de";
+    QTest::newRow("DE") << "DE" << true << "de";
+    QTest::newRow("fr_CA") << "fr_CA" << true << "fr";
+    QTest::newRow("es-419") << "es-419" << true << "es";
+    QTest::newRow("pt") << "pt" << false << QString();
+    QTest::newRow("nothing") << "" << false << QString();
+    QTest::newRow("C") << "C" << false << QString();
+}
+
+void TestLanguage::askedByName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, spoken);
+    QFETCH(QString, code);
+    QString chosen = QStringLiteral("unset");
+    QCOMPARE(language::asked(name, &chosen), spoken);
+    if (spoken)
+        QCOMPARE(chosen, code);
+}
+
+void TestLanguage::qtsOwnTexts_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : languages.mid(1))
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+// Qt's own texts, such as a text box's context menu, follow the language where the system
+// has Qt's translations, and are English again after English is chosen.
+void TestLanguage::qtsOwnTexts()
+{
+    QFETCH(QString, code);
+    const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+                         + QStringLiteral("/qtbase_%1.qm").arg(code);
+    if (!QFile::exists(file))
+        QSKIP("Qt's translations are not installed");
+    QVERIFY(language::use(code));
+    QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QLatin1String("&Undo"));
+    QVERIFY(language::use(QString()));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
 }
 
 void TestLanguage::texts_data()
