@@ -162,8 +162,8 @@ void TestLanguage::texts_data()
                         << QStringList{"Simulation de cames par l’équipe Kestrilon", "Test",
                                        "Quitter", "Test Kestrilon par l’équipe Kestrilon",
                                        "Cliquez sur le bouton de départ pour lancer le test",
-                                       "Commencer le test", "Question suivante", "Encore une fois ?",
-                                       "Votre score"};
+                                       "Commencer le test", "Question suivante",
+                                       "Encore une fois ?", "Votre score"};
     QTest::newRow("es") << "es"
                         << QStringList{"Simulación de levas del equipo Kestrilon", "Prueba",
                                        "Salir", "Prueba Kestrilon del equipo Kestrilon",
