@@ -150,10 +150,18 @@ void TestTranslations::desktopFiles()
     QVERIFY(metainfo.open(QIODevice::ReadOnly));
     QHash<QString, int> english, own;
     QXmlStreamReader xml(&metainfo);
+    int depth = 0; // 1 inside <component>
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+        if (token != QXmlStreamReader::StartElement)
             continue;
+        ++depth;
         const QString tag = xml.name().toString();
+        // the program's name, not its developer's
+        if (tag == QLatin1String("name") && depth != 2)
+            continue;
         if (tag != QLatin1String("name") && tag != QLatin1String("summary")
             && tag != QLatin1String("p") && tag != QLatin1String("caption"))
             continue;
