@@ -27,7 +27,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     startup::releaseStartupMessages();
 
-    language::use(language::choose(QLocale::system().uiLanguages()));
+    language::use(answer.languageAsked ? answer.language
+                                       : language::choose(QLocale::system().uiLanguages()));
 
     Form1 simulation;
     simulation.show();

@@ -1,6 +1,8 @@
 // Kestrilon's start-up: identity, command line, and the word it gives when there is no display.
 #include "startup.h"
 
+#include "language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -46,7 +48,8 @@ CommandLineAnswer usageError(const QString &complaint, const QCommandLineParser 
 {
     return {false, exitUsage, QString(),
             QStringLiteral("%1: %2\n").arg(QLatin1String(executableName), complaint)
-                + helpText(parser)};
+                + helpText(parser),
+            false, QString()};
 }
 
 const char noDisplayLine[] =
@@ -109,8 +112,13 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
                                   QStringLiteral("Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and end."));
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Speak this language: en, de, fr or es, "
+                                                 "instead of the desktop's."),
+                                  QStringLiteral("code"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(lang);
     for (const QtOption &qtOption : qtOptions) {
         QCommandLineOption option(QLatin1String(qtOption.name), QString(),
                                   qtOption.takesValue ? QStringLiteral("value") : QString());
@@ -128,13 +136,22 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
                               .arg(parser.positionalArguments().constFirst()),
                           parser);
     if (parser.isSet(help))
-        return {false, 0, helpText(parser), QString()};
+        return {false, 0, helpText(parser), QString(), false, QString()};
     if (parser.isSet(version))
         return {false, 0,
                 QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                               QCoreApplication::applicationVersion()),
-                QString()};
-    return {};
+                QString(), false, QString()};
+    CommandLineAnswer answer;
+    if (parser.isSet(lang)) {
+        answer.languageAsked = true;
+        if (!language::asked(parser.value(lang), &answer.language))
+            return usageError(QStringLiteral("Kestrilon does not speak '%1'; it speaks en, de, "
+                                             "fr and es.")
+                                  .arg(parser.value(lang)),
+                              parser);
+    }
+    return answer;
 }
 
 void holdStartupMessages()

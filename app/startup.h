@@ -26,6 +26,8 @@ struct CommandLineAnswer {
     int exitCode = 0;
     QString standardOutput;
     QString standardError;
+    bool languageAsked = false; // --lang was given: speak `language`, not the desktop's
+    QString language;           // empty for English
 };
 
 // Reads the whole argument list, program name first. Qt's own start-up options (-platform,

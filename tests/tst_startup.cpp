@@ -140,6 +140,16 @@ void TestStartup::commandLine_data()
                                                    << QString()
                                                    << refused("Missing value after '-platform'.");
 
+    QTest::newRow("--version in another language")
+        << QStringList{"--lang", "de", "--version"} << none << 0 << version << QString();
+    QTest::newRow("a language it does not speak")
+        << QStringList{"--lang", "pt"} << none << 2 << QString()
+        << refused("Kestrilon does not speak 'pt'; it speaks en, de, fr and es.");
+    QTest::newRow("--lang without its code") << QStringList{"--lang"} << none << 2 << QString()
+                                             << refused("Missing value after '--lang'.");
+    QTest::newRow("no display, in French")
+        << QStringList{"--lang=fr"} << none << 1 << QString() << noDisplay;
+
     QTest::newRow("no display at all") << none << none << 1 << QString() << noDisplay;
     QTest::newRow("no display, X11 asked for")
         << QStringList{"-platform", "xcb"} << none << 1 << QString() << noDisplay;
@@ -198,7 +208,7 @@ void TestStartup::manualNamesEveryOption_data()
             ++options;
         }
     }
-    QCOMPARE(options, 5);
+    QCOMPARE(options, 6);
 }
 
 void TestStartup::manualNamesEveryOption()
