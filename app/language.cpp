@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -56,8 +57,10 @@ bool asked(const QString &name, QString *code)
     return true;
 }
 
-QString choose(const QStringList &preferred)
+QString choose(const QStringList &preferred, const QString &localeName)
 {
+    if (localeName == QLatin1String("C") || localeName == QLatin1String("POSIX"))
+        return {};
     for (const QString &code : preferred) {
         const QString base = baseOf(code);
         if (base == QLatin1String("en") || base == QLatin1String("c"))
@@ -66,6 +69,12 @@ QString choose(const QStringList &preferred)
             return base;
     }
     return {};
+}
+
+QString fromDesktop()
+{
+    const QLocale system = QLocale::system();
+    return choose(system.uiLanguages(), system.name());
 }
 
 bool use(const QString &code)

@@ -14,7 +14,12 @@ QStringList available();
 // The language to speak for a list of preferred languages, most preferred first, as
 // QLocale::uiLanguages() gives them ("de-DE", "fr", "C"). The first one we have wins;
 // English, or a list with none we have, gives an empty string: the program's own English.
-QString choose(const QStringList &preferred);
+// A desktop whose locale is "C" gets English whatever its preferred languages say, as
+// programs translated with gettext do.
+QString choose(const QStringList &preferred, const QString &localeName = QString());
+
+// The language the desktop asks for, from QLocale::system().
+QString fromDesktop();
 
 // `code` as a language we have ("de" for "de_AT" or "DE-de"), or an empty string if we
 // have none for it.

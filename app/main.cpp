@@ -5,7 +5,6 @@
 #include "startup.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <cstdio>
 
@@ -27,8 +26,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     startup::releaseStartupMessages();
 
-    language::use(answer.languageAsked ? answer.language
-                                       : language::choose(QLocale::system().uiLanguages()));
+    language::use(answer.languageAsked ? answer.language : language::fromDesktop());
 
     Form1 simulation;
     simulation.show();

@@ -70,25 +70,32 @@ void TestLanguage::cleanup()
 void TestLanguage::chosenFromTheDesktop_data()
 {
     QTest::addColumn<QStringList>("preferred");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("LANG=C") << QStringList{"C"} << QString();
-    QTest::newRow("en_GB") << QStringList{"en-GB", "en"} << QString();
-    QTest::newRow("en_US before German") << QStringList{"en-US", "de-DE"} << QString();
-    QTest::newRow("de_DE") << QStringList{"de-DE", "de", "en-US"} << "de";
-    QTest::newRow("de_AT") << QStringList{"de-AT"} << "de";
-    QTest::newRow("fr_CA") << QStringList{"fr-CA", "fr"} << "fr";
-    QTest::newRow("es_MX written with _") << QStringList{"es_MX"} << "es";
-    QTest::newRow("capitals") << QStringList{"FR-fr"} << "fr";
-    QTest::newRow("Portuguese, then French") << QStringList{"pt-BR", "fr-FR"} << "fr";
-    QTest::newRow("only Japanese") << QStringList{"ja-JP", "ja"} << QString();
-    QTest::newRow("nothing") << QStringList{} << QString();
+    QTest::newRow("LANG=C") << QStringList{"C"} << "C" << QString();
+    QTest::newRow("LANG=C, LANGUAGE=de") << QStringList{"de"} << "C" << QString();
+    QTest::newRow("LANG=POSIX, LANGUAGE=fr") << QStringList{"fr"} << "POSIX" << QString();
+    QTest::newRow("LANG=de_DE, LANGUAGE=fr") << QStringList{"fr", "de-DE"} << "de_DE" << "fr";
+    QTest::newRow("en_GB") << QStringList{"en-GB", "en"} << QString() << QString();
+    QTest::newRow("en_US before German")
+        << QStringList{"en-US", "de-DE"} << QString() << QString();
+    QTest::newRow("de_DE") << QStringList{"de-DE", "de", "en-US"} << QString() << "de";
+    QTest::newRow("de_AT") << QStringList{"de-AT"} << QString() << "de";
+    QTest::newRow("fr_CA") << QStringList{"fr-CA", "fr"} << QString() << "fr";
+    QTest::newRow("es_MX written with _") << QStringList{"es_MX"} << QString() << "es";
+    QTest::newRow("capitals") << QStringList{"FR-fr"} << QString() << "fr";
+    QTest::newRow("Portuguese, then French")
+        << QStringList{"pt-BR", "fr-FR"} << QString() << "fr";
+    QTest::newRow("only Japanese") << QStringList{"ja-JP", "ja"} << QString() << QString();
+    QTest::newRow("nothing") << QStringList{} << QString() << QString();
 }
 
 void TestLanguage::chosenFromTheDesktop()
 {
     QFETCH(QStringList, preferred);
+    QFETCH(QString, locale);
     QFETCH(QString, chosen);
-    QCOMPARE(language::choose(preferred), chosen);
+    QCOMPARE(language::choose(preferred, locale), chosen);
 }
 
 void TestLanguage::askedByName_data()
