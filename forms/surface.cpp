@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 #include <utility>
 
@@ -146,6 +147,15 @@ void Surface::controlShownOrHidden()
 
 void Surface::repaintRect(const QRect &rect)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != std::floor(ratio)) {
+        // At a fractional scale a device pixel on the edge of `rect` shows some of it too.
+        // Qt rounds such pixels one way under a plain clip rectangle and another way
+        // under a clip of several, so everything waiting is painted as one rectangle.
+        m_waiting |= rect.adjusted(-1, -1, 1, 1).intersected(this->rect());
+        update(m_waiting);
+        return;
+    }
     const QRect visible = rect.intersected(this->rect());
     if (!visible.isEmpty())
         update(visible);
@@ -154,12 +164,18 @@ void Surface::repaintRect(const QRect &rect)
 // Paints rectangle by rectangle: a plain clip rectangle keeps Qt on its fast
 // path, where a clip region of several rectangles does not. Pictures are
 // opaque, so nothing is painted where a picture above will cover it.
+// At a fractional scale the edge of a window pixel can fall inside a device
+// pixel, which two pieces clipped apart would each leave to the other; there
+// the dirty area is painted as one piece, every layer whole, bottom up.
 void Surface::paintEvent(QPaintEvent *event)
 {
+    m_waiting = QRect();
     QPainter painter(this);
     const QColor backColour = palette().color(QPalette::Window);
+    const qreal ratio = devicePixelRatioF();
+    const bool inPieces = ratio == std::floor(ratio);
     std::vector<const WindowlessControl *> shown;
-    for (const QRect &dirty : event->region()) {
+    for (const QRect &dirty : inPieces ? event->region() : QRegion(event->rect())) {
         QRegion uncovered(dirty);
         shown.clear();
         for (const auto &control : m_controls) {
@@ -167,7 +183,7 @@ void Surface::paintEvent(QPaintEvent *event)
             if (!control->isVisible() || !uncovered.intersects(painted))
                 continue;
             shown.push_back(control.get());
-            if (dynamic_cast<const Picture *>(control.get()))
+            if (inPieces && dynamic_cast<const Picture *>(control.get()))
                 uncovered -= painted;
         }
         for (const QRect &bare : uncovered) {

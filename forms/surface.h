@@ -71,6 +71,7 @@ private:
     QPixmap m_background;
     QImage m_drawing;
     QRect m_drawnSinceCls;
+    QRect m_waiting; // the area waiting to be painted, at a fractional scale
     std::vector<std::unique_ptr<WindowlessControl>> m_controls;
     const Picture *m_pressed = nullptr;
 };

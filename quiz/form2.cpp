@@ -41,7 +41,9 @@ void Form2::buildControls()
     Text4 = textBox("Text4", "You Scored", 18, true);
     Text3 = textBox("Text3", "0", 18, false);
     Text2 = textBox("Text2", "0", 18, false);
-    Text1 = textBox("Text1", "Please click on the start button to begin the test", 13.5, true);
+    // DejaVu Sans is wide: at 12 pt the longest question still fits the box with room at
+    // both ends, where 13.5 pt would cut four questions off.
+    Text1 = textBox("Text1", "Please click on the start button to begin the test", 12, true);
     Command1 = new QPushButton(QStringLiteral("Click to Start"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setStyleSheet(QStringLiteral(
