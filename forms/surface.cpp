@@ -201,18 +201,29 @@ void Surface::paintEvent(QPaintEvent *event)
     }
 }
 
+// A click is the left button's own press and release on one picture; other
+// buttons, pressed or released in between, change nothing.
 void Surface::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton ? pictureAt(event->position().toPoint())
-                                                  : nullptr;
+    if (event->button() == Qt::LeftButton)
+        m_pressed = pictureAt(event->position().toPoint());
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() != Qt::LeftButton)
+        return;
     const Picture *pressed = std::exchange(m_pressed, nullptr);
-    if (event->button() == Qt::LeftButton && pressed
-        && pressed == pictureAt(event->position().toPoint()))
+    if (pressed && pressed == pictureAt(event->position().toPoint()))
         pressed->click();
+}
+
+// A double-click acts as one click: the first click has already acted, often by
+// showing another picture under the pointer, and the second press does nothing.
+void Surface::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = nullptr;
 }
 
 } // namespace forms

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestForm1 : public QObject
@@ -25,6 +26,8 @@ private slots:
     void windowAndMenuBar();
     void clicksReachTheRightPicture_data();
     void clicksReachTheRightPicture();
+    void doubleClickActsAsOneClick_data();
+    void doubleClickActsAsOneClick();
     void firstPixels_data();
     void firstPixels();
     void holeShowsUntilAFrameCoversIt();
@@ -216,6 +219,40 @@ void TestForm1::clicksReachTheRightPicture()
     const QList<forms::Timer *> timers{m_form->Timer1, m_form->Timer2, m_form->Timer3};
     for (int t = 1; t <= 3; ++t)
         QCOMPARE(timers[t - 1]->isEnabled(), t == runningTimer);
+}
+
+void TestForm1::doubleClickActsAsOneClick_data()
+{
+    QTest::addColumn<int>("cam"); // 1 pear, 2 double lobe, 3 snail
+    QTest::addColumn<bool>("running");
+    QTest::newRow("pear icon") << 1 << false;
+    QTest::newRow("pear cover") << 1 << true;
+    QTest::newRow("double-lobe icon") << 2 << false;
+    QTest::newRow("double-lobe cover") << 2 << true;
+    QTest::newRow("snail icon") << 3 << false;
+    QTest::newRow("snail cover") << 3 << true;
+}
+
+// A double-click, delivered as the window system delivers it, starts a stopped cam and leaves
+// it running, and stops a running cam and leaves it stopped: the cover that the first click
+// uncovers under the pointer does not take the second press.
+void TestForm1::doubleClickActsAsOneClick()
+{
+    QFETCH(int, cam);
+    QFETCH(bool, running);
+    forms::Picture *icon = cam == 1 ? m_form->Image4 : cam == 2 ? m_form->Image3 : m_form->Image5;
+    forms::Timer *timer = cam == 1 ? m_form->Timer1 : cam == 2 ? m_form->Timer2 : m_form->Timer3;
+    if (running)
+        icon->click();
+    QSignalSpy erased(m_form->surface(), &forms::Surface::cleared);
+    QSignalSpy drawn(m_form->surface(), &forms::Surface::lineDrawn);
+    const QPoint at = m_form->surface()->mapTo(m_form.get(), icon->area().center());
+    QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, at);
+    QCOMPARE(timer->isEnabled(), !running);
+    QCOMPARE(icon->isVisible(), running);
+    QCOMPARE(erased.count(), 0);
+    // Only the pear's start draws, and only its one starting point.
+    QCOMPARE(drawn.count(), cam == 1 && !running ? 1 : 0);
 }
 
 void TestForm1::firstPixels_data()

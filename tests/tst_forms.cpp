@@ -1,6 +1,8 @@
 // The windowing layer on its own: stacking, click routing, the drawing layer.
 #include "forms/surface.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QTest>
 
@@ -22,6 +24,8 @@ class TestForms : public QObject
 private slots:
     void clicksGoToTheTopmostVisiblePicture_data();
     void clicksGoToTheTopmostVisiblePicture();
+    void onlyTheLeftButtonMakesAClick_data();
+    void onlyTheLeftButtonMakesAClick();
     void upperPicturesHideLowerOnes();
     void drawingLayerKeepsSegmentsUntilCls();
     void zeroLengthSegmentMarksOnePixel();
@@ -60,6 +64,55 @@ void TestForms::clicksGoToTheTopmostVisiblePicture()
     surface.show();
     QTest::mouseClick(&surface, Qt::LeftButton, {}, at);
     QTEST(clicked, "clicked");
+}
+
+void TestForms::onlyTheLeftButtonMakesAClick_data()
+{
+    // Mouse events in order: p press, r release, d double-click; L left, R right button;
+    // "off" moves the pointer off the picture for the events after it.
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left click") << QStringList{"pL", "rL"} << 1;
+    QTest::newRow("right click") << QStringList{"pR", "rR"} << 0;
+    QTest::newRow("right press and release inside a left click")
+        << QStringList{"pL", "pR", "rR", "rL"} << 1;
+    QTest::newRow("right released after the left") << QStringList{"pL", "pR", "rL", "rR"} << 1;
+    QTest::newRow("left press and release inside a right click")
+        << QStringList{"pR", "pL", "rL", "rR"} << 1;
+    QTest::newRow("double-click") << QStringList{"pL", "rL", "dL", "rL"} << 1;
+    QTest::newRow("double-click, second press delivered too")
+        << QStringList{"pL", "rL", "pL", "dL", "rL"} << 1;
+    QTest::newRow("triple click") << QStringList{"pL", "rL", "dL", "rL", "pL", "rL"} << 2;
+    QTest::newRow("released off the picture") << QStringList{"pL", "off", "rL"} << 0;
+}
+
+// A click is the left button's own press and release on one picture. Another button in
+// between changes nothing, and the second press of a double-click does nothing: learners
+// double-click, and a double-click acts as one click.
+void TestForms::onlyTheLeftButtonMakesAClick()
+{
+    QFETCH(QStringList, events);
+    forms::Surface surface(1500, 1500);
+    int clicks = 0;
+    surface.addPicture("picture", 1, tile(Qt::red, 40, 40), {0, 0, 600, 600}, false)
+        ->setClickHandler([&] { ++clicks; }, "picture");
+    surface.show();
+    QPoint at(20, 20);
+    Qt::MouseButtons held;
+    for (const QString &event : events) {
+        if (event == "off") {
+            at = QPoint(70, 70);
+            continue;
+        }
+        const Qt::MouseButton button = event[1] == 'L' ? Qt::LeftButton : Qt::RightButton;
+        const QEvent::Type type = event[0] == 'p'   ? QEvent::MouseButtonPress
+                                  : event[0] == 'd' ? QEvent::MouseButtonDblClick
+                                                    : QEvent::MouseButtonRelease;
+        held.setFlag(button, type != QEvent::MouseButtonRelease);
+        QMouseEvent mouse(type, at, surface.mapToGlobal(at), button, held, {});
+        QApplication::sendEvent(&surface, &mouse);
+    }
+    QTEST(clicks, "clicks");
 }
 
 void TestForms::upperPicturesHideLowerOnes()

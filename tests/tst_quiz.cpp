@@ -70,6 +70,8 @@ private slots:
     void wholeTest();
     void questionsInTurn();
     void ignoredClicks();
+    void doubleClickAnswersOnce_data();
+    void doubleClickAnswersOnce();
     void clickAfterTheScoreDisplayOnlyClearsThePending();
     void anotherGoStartsAtQuestionOne();
     void scoreDisplayReadsOnTheWindow();
@@ -162,6 +164,34 @@ void TestQuiz::ignoredClicks()
     QCOMPARE(quiz.Text2->text(), QString("0"));
     QCOMPARE(quiz.Text3->text(), QString("1"));
     QCOMPARE(quiz.answerPending, 0);
+}
+
+void TestQuiz::doubleClickAnswersOnce_data()
+{
+    QTest::addColumn<QChar>("cam");
+    QTest::addColumn<int>("score");
+    QTest::newRow("right picture") << QChar('D') << 1;
+    QTest::newRow("wrong picture") << QChar('S') << 0;
+}
+
+// A double-click on an answer picture, delivered as the window system delivers it, answers
+// the question once; the second question is not answered by it.
+void TestQuiz::doubleClickAnswersOnce()
+{
+    QFETCH(QChar, cam);
+    Form2 &quiz = *m_quiz;
+    QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+    press(quiz);
+    clickPicture(quiz, quiz.Image5);
+    press(quiz); // question 2: the double lobe
+    const QPoint at = quiz.surface()->mapTo(&quiz, pictureFor(quiz, cam)->area().center());
+    QTest::mouseDClick(quiz.windowHandle(), Qt::LeftButton, {}, at);
+    QCOMPARE(quiz.questionNumber, 3);
+    QCOMPARE(quiz.answered, 2);
+    QFETCH(int, score);
+    QCOMPARE(quiz.score, 1 + score);
+    QCOMPARE(quiz.answerPending, 0);
+    QVERIFY(quiz.Command1->isVisible());
 }
 
 void TestQuiz::clickAfterTheScoreDisplayOnlyClearsThePending()
