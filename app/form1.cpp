@@ -2,6 +2,7 @@
 
 #include "animation/camtick.h"
 #include "forms/pictures.h"
+#include "forms/scrollbarkeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -153,6 +154,7 @@ void Form1::buildControls()
     speed->setValue(500);
     // Like the old Change event: a dragged thumb reports once, when released.
     speed->setTracking(false);
+    forms::raiseOnRight(speed);
     speed->setFocusPolicy(Qt::StrongFocus);
     client->place(speed, 2760, 6120, 4095, 135);
     speed->setAccessibleName(tr("Speed"));

@@ -24,6 +24,8 @@ private slots:
     void stackingOrderIsComplete();
     void timersAndScrollBar();
     void windowAndMenuBar();
+    void arrowKeysMoveTheSpeedTheirWay_data();
+    void arrowKeysMoveTheSpeedTheirWay();
     void clicksReachTheRightPicture_data();
     void clicksReachTheRightPicture();
     void doubleClickActsAsOneClick_data();
@@ -194,6 +196,28 @@ void TestForm1::windowAndMenuBar()
     QCOMPARE(items[0]->text(), QString("Test"));
     QCOMPARE(items[1]->text(), QString("Exit"));
     QVERIFY(!items[0]->menu() && !items[1]->menu());
+}
+
+void TestForm1::arrowKeysMoveTheSpeedTheirWay_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("change");
+    QTest::newRow("Right") << int(Qt::Key_Right) << 1;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 1;
+    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 10;
+    QTest::newRow("Left") << int(Qt::Key_Left) << -1;
+    QTest::newRow("Up") << int(Qt::Key_Up) << -1;
+    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << -10;
+}
+
+// Right and Down raise the value, as on every other scroll bar, and so slow the cams down.
+void TestForm1::arrowKeysMoveTheSpeedTheirWay()
+{
+    QFETCH(int, key);
+    QFETCH(int, change);
+    QTest::keyClick(m_form->speed, Qt::Key(key));
+    QCOMPARE(m_form->speed->value(), 500 + change);
+    QCOMPARE(m_form->Timer1->interval(), 500 + change);
 }
 
 void TestForm1::clicksReachTheRightPicture_data()
