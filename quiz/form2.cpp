@@ -81,15 +81,24 @@ void Form2::Form_Load()
     score = 0;
     answered = 0;
     answerPending = 0;
+    m_offersAnotherGo = false;
+}
+
+// The form keeps which caption it gave the button: desktops add accelerator marks to
+// captions, and a translation would change them.
+void Form2::setCaption(const QString &caption)
+{
+    Command1->setText(caption);
+    m_offersAnotherGo = caption == anotherGo;
 }
 
 void Form2::Command1_Click()
 {
     answerPending = 1;
-    if (Command1->text() == anotherGo) {
+    if (m_offersAnotherGo) {
         questionNumber = 1;
         score = 0;
-        Command1->setText(nextQuestion);
+        setCaption(nextQuestion);
         answered = 0;
         Text1->setText(QString());
         Text2->hide();
@@ -98,7 +107,7 @@ void Form2::Command1_Click()
         Text4->hide();
         Command1_Click();
     }
-    Command1->setText(nextQuestion);
+    setCaption(nextQuestion);
     Text4->hide();
     if (questionNumber >= 1 && questionNumber <= quiz::questionCount)
         Text1->setText(QString::fromLatin1(quiz::questions[std::size_t(questionNumber - 1)].text));
@@ -107,7 +116,7 @@ void Form2::Command1_Click()
         Text1->setText(QString());
         Text2->show();
         Command1->show();
-        Command1->setText(anotherGo);
+        setCaption(anotherGo);
         Text3->show();
         Line1->setVisible(true);
         Text4->show();

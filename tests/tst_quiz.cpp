@@ -74,6 +74,8 @@ private slots:
     void doubleClickAnswersOnce();
     void clickAfterTheScoreDisplayOnlyClearsThePending();
     void anotherGoStartsAtQuestionOne();
+    void playsTheSameWhateverTheCaptionReads_data();
+    void playsTheSameWhateverTheCaptionReads();
     void scoreDisplayReadsOnTheWindow();
     void textBoxesAreLegible_data();
     void textBoxesAreLegible();
@@ -228,6 +230,43 @@ void TestQuiz::anotherGoStartsAtQuestionOne()
     clickPicture(quiz, quiz.Image4); // wrong
     QCOMPARE(quiz.Text2->text(), QString("0"));
     QCOMPARE(quiz.Text3->text(), QString("1"));
+}
+
+void TestQuiz::playsTheSameWhateverTheCaptionReads_data()
+{
+    // What a desktop or a translation makes of the caption before each press.
+    QTest::addColumn<QString>("pattern"); // %1 is the caption the quiz gave the button
+    QTest::newRow("as given") << "%1";
+    QTest::newRow("accelerator on the first letter") << "&%1";
+    QTest::newRow("translated") << "<%1>";
+}
+
+// Two whole tests, the second after "Another Go ?", while something else rewrites the button's
+// caption: the quiz keeps its own state and plays exactly as with the captions it gave.
+void TestQuiz::playsTheSameWhateverTheCaptionReads()
+{
+    QFETCH(QString, pattern);
+    Form2 &quiz = *m_quiz;
+    const auto rewriteAndPress = [&] {
+        QVERIFY(quiz.Command1->isVisible());
+        quiz.Command1->setText(pattern.arg(quiz.Command1->text()));
+        QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+    };
+    for (const QString &answers : {QStringLiteral("SDPSDSPSDS"), QStringLiteral("DDDDDDDDDD")}) {
+        rewriteAndPress();
+        QCOMPARE(quiz.questionNumber, 1);
+        QCOMPARE(quiz.Text1->text(), QString("Click on the snail cam."));
+        for (const QChar cam : answers) {
+            clickPicture(quiz, pictureFor(quiz, cam));
+            rewriteAndPress();
+        }
+        QCOMPARE(quiz.answered, 10);
+        QVERIFY(shown(quiz).scoreVisible);
+        QVERIFY(shown(quiz).buttonVisible);
+        QCOMPARE(shown(quiz).caption, QString("Another Go ?"));
+    }
+    QCOMPARE(quiz.Text2->text(), QString("3"));
+    QCOMPARE(quiz.Text3->text(), QString("10"));
 }
 
 void TestQuiz::scoreDisplayReadsOnTheWindow()
