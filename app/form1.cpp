@@ -100,7 +100,7 @@ Form1::Form1()
                   clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    setWindowIcon(forms::loadIcon(QStringLiteral("kestrilon.ico")));
     buildControls();
     fixSize();
     Form_Load();

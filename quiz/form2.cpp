@@ -26,7 +26,7 @@ Form2::Form2()
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    setWindowIcon(forms::loadIcon(QStringLiteral("kestrilon.ico")));
     buildControls();
     fixSize();
     Form_Load();
