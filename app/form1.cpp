@@ -254,6 +254,8 @@ void Form1::Test_Click()
 {
     if (!m_form2)
         m_form2 = new Form2;
+    // The test window has no task-bar button: once minimised, only this brings it back.
+    m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();

@@ -8,7 +8,9 @@
 #include "forms/textbox.h"
 #include <QPushButton>
 #include <QScrollBar>
+#include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QTest>
 
@@ -81,6 +83,7 @@ private slots:
     void textBoxesAreLegible();
     void testMenuOpensOneWindow();
     void closingAndReopeningGivesAFreshTest();
+    void testBringsAMinimisedWindowBack();
     void camsKeepTurningWhileTheTestIsOpen();
     void programEndsWhenTheLastWindowCloses_data();
     void programEndsWhenTheLastWindowCloses();
@@ -362,6 +365,31 @@ void TestQuiz::closingAndReopeningGivesAFreshTest()
     QCOMPARE(again->answerPending, 0);
     QCOMPARE(again->Command1->text(), QString("Click to Start"));
     QCOMPARE(again->Text1->text(), QString("Please click on the start button to begin the test"));
+}
+
+// The test window has no task-bar button: once minimised, only "Test" can bring it back,
+// normal and active, and with the quiz where the learner left it.
+void TestQuiz::testBringsAMinimisedWindowBack()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Test->trigger();
+    QPointer<Form2> quiz = form.testWindow();
+    QVERIFY(QTest::qWaitForWindowActive(quiz));
+    press(*quiz);
+    quiz->showMinimized();
+    QTRY_VERIFY(quiz->isMinimized());
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    form.Test->trigger();
+    QTRY_VERIFY(!quiz->isMinimized());
+    QTRY_VERIFY(quiz->isActiveWindow());
+    QCOMPARE(form.testWindow(), quiz.data());
+    QCOMPARE(quiz->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowNoState);
+    QCOMPARE(quiz->questionNumber, 1);
+    QCOMPARE(quiz->answerPending, 1);
 }
 
 void TestQuiz::camsKeepTurningWhileTheTestIsOpen()
