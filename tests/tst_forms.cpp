@@ -1,4 +1,5 @@
 // The windowing layer on its own: stacking, click routing, the drawing layer.
+#include "forms/form.h"
 #include "forms/surface.h"
 
 #include <QApplication>
@@ -27,6 +28,8 @@ private slots:
     void onlyTheLeftButtonMakesAClick_data();
     void onlyTheLeftButtonMakesAClick();
     void upperPicturesHideLowerOnes();
+    void windowsOpenWhereTheyCanBeReached_data();
+    void windowsOpenWhereTheyCanBeReached();
     void drawingLayerKeepsSegmentsUntilCls();
     void zeroLengthSegmentMarksOnePixel();
     void repaintsOnlyWhatChanged();
@@ -113,6 +116,35 @@ void TestForms::onlyTheLeftButtonMakesAClick()
         QApplication::sendEvent(&surface, &mouse);
     }
     QTEST(clicks, "clicks");
+}
+
+void TestForms::windowsOpenWhereTheyCanBeReached_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("placed");
+    QTest::newRow("fits: centred") << QSize(636, 437) << QRect(0, 0, 1280, 1024)
+                                   << QPoint(322, 293);
+    QTest::newRow("fits a second screen: centred on it")
+        << QSize(636, 437) << QRect(1280, 24, 1920, 1056) << QPoint(1922, 333);
+    QTest::newRow("scale 3 on 1280 x 1024: top-left corner") << QSize(1908, 1311)
+                                                            << QRect(0, 0, 1280, 1024)
+                                                            << QPoint(0, 0);
+    QTest::newRow("below a top panel") << QSize(1908, 1311) << QRect(0, 32, 1280, 992)
+                                       << QPoint(0, 32);
+    QTest::newRow("too tall only: centred across") << QSize(636, 1311)
+                                                   << QRect(0, 0, 1280, 1024)
+                                                   << QPoint(322, 0);
+    QTest::newRow("too wide only: centred down") << QSize(1908, 437) << QRect(0, 0, 1280, 1024)
+                                                 << QPoint(0, 293);
+}
+
+// A window larger than the screen keeps its title bar, menu bar and top-left corner on it.
+void TestForms::windowsOpenWhereTheyCanBeReached()
+{
+    QFETCH(QSize, window);
+    QFETCH(QRect, available);
+    QTEST(forms::Form::placeOnScreen(window, available), "placed");
 }
 
 void TestForms::upperPicturesHideLowerOnes()

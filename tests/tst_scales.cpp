@@ -84,6 +84,7 @@ private slots:
     void textsFitTheirBox();
     void noSeams_data();
     void noSeams();
+    void windowsOpenOnTheScreen();
 };
 
 void TestScales::textsFitTheirBox_data()
@@ -186,6 +187,29 @@ void TestScales::noSeams()
                                             .arg(differing)
                                             .arg(first.x())
                                             .arg(first.y())));
+}
+
+// Both windows open with their top-left corner, and so the title bar and menu bar, on the
+// screen; centred, wherever they fit.
+void TestScales::windowsOpenOnTheScreen()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Test_Click();
+    QVERIFY(QTest::qWaitForWindowExposed(form.testWindow()));
+    const QRect available = form.screen()->availableGeometry();
+    for (const QWidget *window : {static_cast<QWidget *>(&form),
+                                  static_cast<QWidget *>(form.testWindow())}) {
+        const QRect frame = window->frameGeometry();
+        QVERIFY2(available.contains(frame.topLeft()),
+                 qPrintable(QStringLiteral("%1 at %2,%3")
+                                .arg(window->objectName())
+                                .arg(frame.x())
+                                .arg(frame.y())));
+        if (available.width() >= frame.width())
+            QVERIFY(qAbs(frame.center().x() - available.center().x()) <= 1);
+    }
 }
 
 QTEST_MAIN(TestScales)
