@@ -166,7 +166,7 @@ void Surface::repaintRect(const QRect &rect)
 // opaque, so nothing is painted where a picture above will cover it.
 // At a fractional scale the edge of a window pixel can fall inside a device
 // pixel, which two pieces clipped apart would each leave to the other; there
-// the dirty area is painted as one piece, every layer whole, bottom up.
+// the dirty area is painted as one piece, bottom layer up.
 void Surface::paintEvent(QPaintEvent *event)
 {
     m_waiting = QRect();
