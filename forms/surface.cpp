@@ -189,11 +189,21 @@ void Surface::paintEvent(QPaintEvent *event)
         for (const QRect &bare : uncovered) {
             painter.setClipRect(bare);
             painter.fillRect(bare, backColour);
-            painter.drawPixmap(bare, m_background, scaled(bare, m_background.devicePixelRatio()));
             // Most rectangles lie where nothing was ever traced.
             const QRect traced = bare.intersected(m_drawnSinceCls);
-            if (!traced.isEmpty())
-                painter.drawImage(traced, m_drawing, scaled(traced, m_drawing.devicePixelRatio()));
+            if (inPieces) {
+                painter.drawPixmap(bare, m_background,
+                                   scaled(bare, m_background.devicePixelRatio()));
+                if (!traced.isEmpty())
+                    painter.drawImage(traced, m_drawing,
+                                      scaled(traced, m_drawing.devicePixelRatio()));
+            } else {
+                // A device pixel astride two window pixels takes its colour from the same
+                // one every time only if each layer is drawn whole, under the clip.
+                painter.drawPixmap(0, 0, m_background);
+                if (!traced.isEmpty())
+                    painter.drawImage(0, 0, m_drawing);
+            }
         }
         painter.setClipRect(dirty);
         for (auto it = shown.rbegin(); it != shown.rend(); ++it)

@@ -120,12 +120,13 @@ void TestScales::textsFitTheirBox()
 
 void TestScales::noSeams_data()
 {
-    QTest::addColumn<int>("cam"); // 0: none yet; 1 pear, 2 double lobe, 3 snail
-    QTest::addColumn<int>("cycle");
-    QTest::newRow("start-up") << 0 << 0;
-    QTest::newRow("pear ran a cycle and stopped") << 1 << 8;
-    QTest::newRow("double lobe ran a cycle and stopped") << 2 << 4;
-    QTest::newRow("snail ran a cycle and stopped") << 3 << 8;
+    QTest::addColumn<QString>("cams"); // run in turn: P pear, D double lobe, S snail
+    QTest::addColumn<int>("ticks");    // each
+    QTest::newRow("start-up") << "" << 0;
+    QTest::newRow("pear ran a cycle and stopped") << "P" << 8;
+    QTest::newRow("double lobe ran a cycle and stopped") << "D" << 4;
+    QTest::newRow("snail ran a cycle and stopped") << "S" << 8;
+    QTest::newRow("each cam in turn, ten ticks each") << "PDS" << 10;
 }
 
 // The client area as the screen shows it after painting piece by piece, as the window paints
@@ -134,18 +135,18 @@ void TestScales::noSeams_data()
 // drawn at the screen's own density.
 void TestScales::noSeams()
 {
-    QFETCH(int, cam);
-    QFETCH(int, cycle);
+    QFETCH(QString, cams);
+    QFETCH(int, ticks);
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(20);
-    if (cam > 0) {
-        forms::Picture *icon = cam == 1 ? form.Image4 : cam == 2 ? form.Image3 : form.Image5;
-        forms::Picture *cover = cam == 1 ? form.Image7 : cam == 2 ? form.Image8 : form.Image6;
-        forms::Timer *timer = cam == 1 ? form.Timer1 : cam == 2 ? form.Timer2 : form.Timer3;
+    for (const QChar cam : cams) {
+        forms::Picture *icon = cam == 'P' ? form.Image4 : cam == 'D' ? form.Image3 : form.Image5;
+        forms::Picture *cover = cam == 'P' ? form.Image7 : cam == 'D' ? form.Image8 : form.Image6;
+        forms::Timer *timer = cam == 'P' ? form.Timer1 : cam == 'D' ? form.Timer2 : form.Timer3;
         QTest::mouseClick(form.surface(), Qt::LeftButton, {}, icon->area().center());
-        for (int t = 0; t < cycle; ++t) {
+        for (int t = 0; t < ticks; ++t) {
             timer->tick();
             QTest::qWait(5);
         }
