@@ -2,6 +2,7 @@
 
 #include "animation/camtick.h"
 #include "forms/pictures.h"
+#include "forms/scrollbarkeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,7 +100,7 @@ Form1::Form1()
                   clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    setWindowIcon(forms::loadIcon(QStringLiteral("kestrilon.ico")));
     buildControls();
     fixSize();
     Form_Load();
@@ -153,6 +154,7 @@ void Form1::buildControls()
     speed->setValue(500);
     // Like the old Change event: a dragged thumb reports once, when released.
     speed->setTracking(false);
+    forms::raiseOnRight(speed);
     speed->setFocusPolicy(Qt::StrongFocus);
     client->place(speed, 2760, 6120, 4095, 135);
     speed->setAccessibleName(tr("Speed"));
@@ -253,6 +255,8 @@ void Form1::Test_Click()
 {
     if (!m_form2)
         m_form2 = new Form2;
+    // The test window has no task-bar button: once minimised, only this brings it back.
+    m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();

@@ -63,6 +63,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     template<typename Control>
@@ -71,6 +72,7 @@ private:
     QPixmap m_background;
     QImage m_drawing;
     QRect m_drawnSinceCls;
+    QRect m_waiting; // the area waiting to be painted, at a fractional scale
     std::vector<std::unique_ptr<WindowlessControl>> m_controls;
     const Picture *m_pressed = nullptr;
 };

@@ -24,7 +24,7 @@ Form2::Form2()
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    setWindowIcon(forms::loadIcon(QStringLiteral("kestrilon.ico")));
     buildControls();
     fixSize();
     Form_Load();
@@ -40,7 +40,10 @@ void Form2::buildControls()
     Text4 = textBox("Text4", tr("You Scored"), 18, true);
     Text3 = textBox("Text3", QStringLiteral("0"), 18, false);
     Text2 = textBox("Text2", QStringLiteral("0"), 18, false);
-    Text1 = textBox("Text1", tr("Please click on the start button to begin the test"), 13.5,
+    // DejaVu Sans is wide: at 12 pt the longest question still fits the box with room at
+    // both ends, where 13.5 pt would cut four questions off. Translations keep within the
+    // longest English question's width.
+    Text1 = textBox("Text1", tr("Please click on the start button to begin the test"), 12,
                     true);
     //: The button that poses the first question
     Command1 = new QPushButton(tr("Click to Start"));
@@ -80,6 +83,15 @@ void Form2::Form_Load()
     score = 0;
     answered = 0;
     answerPending = 0;
+    m_offersAnotherGo = false;
+}
+
+// The form keeps which caption it gave the button: desktops add accelerator marks to
+// captions, and a translation would change them.
+void Form2::setCaption(const QString &caption)
+{
+    Command1->setText(caption);
+    m_offersAnotherGo = caption == tr("Another Go ?");
 }
 
 void Form2::Command1_Click()
@@ -87,10 +99,10 @@ void Form2::Command1_Click()
     answerPending = 1;
     const QString anotherGo = tr("Another Go ?");
     const QString nextQuestion = tr("Next Question");
-    if (Command1->text() == anotherGo) {
+    if (m_offersAnotherGo) {
         questionNumber = 1;
         score = 0;
-        Command1->setText(nextQuestion);
+        setCaption(nextQuestion);
         answered = 0;
         Text1->setText(QString());
         Text2->hide();
@@ -99,7 +111,7 @@ void Form2::Command1_Click()
         Text4->hide();
         Command1_Click();
     }
-    Command1->setText(nextQuestion);
+    setCaption(nextQuestion);
     Text4->hide();
     if (questionNumber >= 1 && questionNumber <= quiz::questionCount)
         Text1->setText(tr(quiz::questions[std::size_t(questionNumber - 1)].text));
@@ -108,7 +120,7 @@ void Form2::Command1_Click()
         Text1->setText(QString());
         Text2->show();
         Command1->show();
-        Command1->setText(anotherGo);
+        setCaption(anotherGo);
         Text3->show();
         Line1->setVisible(true);
         Text4->show();

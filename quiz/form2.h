@@ -41,5 +41,8 @@ public:
 
 private:
     void buildControls();
+    void setCaption(const QString &caption);
     void answer(quiz::Cam clicked);
+
+    bool m_offersAnotherGo = false; // the button reads "Another Go ?"
 };

@@ -2,8 +2,9 @@
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The desktop checks: validators for the menu entry, the AppStream description and the
-# package (dpkg-shlibdeps comes with dpkg-dev), and real X11 and Wayland servers to start on.
+# package (dpkg-shlibdeps comes with dpkg-dev), and real X11 and Wayland servers to start
+# on, with a window manager for what only a managed window does.
 test_packages=(desktop-file-utils appstream appstream-util lintian dpkg-dev
-               xvfb xauth x11-utils weston qt6-wayland)
+               xvfb xauth x11-utils openbox weston qt6-wayland)
 screenshot_packages=(xvfb xauth imagemagick)
 bench_packages=(libbenchmark-dev libx11-dev xvfb xauth x11-utils xdotool imagemagick)

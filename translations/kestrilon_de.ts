@@ -107,12 +107,12 @@
     <message>
         <source>Click on the cam which gives a slow lift and a fast drop.</source>
         <extracomment>Question 4. Which cam raises its follower slowly and then lets it fall suddenly? (The snail: a long gradual rise, then a sudden drop at its step.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe: Hub langsam, Fall schnell.</translation>
+        <translation>Klicke auf die Kurvenscheibe: Hub langsam, Fall rasch.</translation>
     </message>
     <message>
         <source>Click on the cam which produces the fastest cycle.</source>
         <extracomment>Question 5. Which cam makes the follower go up and down most often per turn? (The double lobe: two lifts every turn.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe mit dem kürzesten Zyklus.</translation>
+        <translation>Klicke auf die Kurvenscheibe mit kürzestem Zyklus.</translation>
     </message>
     <message>
         <source>Click on the cam which can only go in one direction.</source>
