@@ -1,12 +1,12 @@
 #include "form1.h"
 
 #include "animation/camtick.h"
+#include "assets/pictures.h"
 #include "forms/pictures.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QMenuBar>
 #include <QScrollBar>
 
@@ -99,7 +99,7 @@ Form1::Form1()
                   clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    setWindowIcon(assets::windowIcon());
     buildControls();
     fixSize();
     Form_Load();
