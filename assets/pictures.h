@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QList>
 #include <QString>
 
 namespace assets {
@@ -10,9 +9,6 @@ namespace assets {
 // ":/pictures/<name>", where Qt finds the embedded file of that name; with `scale` 2,
 // ":/pictures@2x/<name>", the same picture drawn at twice the size.
 QString picturePath(const QString &name, int scale = 1);
-
-// The sizes, in pixels, the spanner icon is drawn at, smallest first.
-QList<int> iconSizes();
 
 // The spanner at all its sizes, for both windows: decoded on the first call, shared after.
 QIcon windowIcon();
