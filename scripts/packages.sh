@@ -1,5 +1,9 @@
 # The Debian packages each command needs; sourced by the scripts.
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
-test_packages=(desktop-file-utils appstream qt6-svg-dev)
+# The desktop checks: validators for the menu entry, the AppStream description and the
+# package (dpkg-shlibdeps comes with dpkg-dev), real X11 and Wayland servers to start on, and
+# Qt's SVG renderer to draw the scalable icon with.
+test_packages=(desktop-file-utils appstream appstream-util lintian dpkg-dev
+               xvfb xauth x11-utils weston qt6-wayland qt6-svg-dev)
 screenshot_packages=(xvfb xauth imagemagick)
 bench_packages=(libbenchmark-dev libx11-dev xvfb xauth x11-utils xdotool imagemagick)
