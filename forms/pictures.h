@@ -3,7 +3,6 @@
 // them; only the set the screen needs is ever decoded.
 #pragma once
 
-#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -15,8 +14,5 @@ int pictureScale();
 // A stored picture by its file name; its device-independent size is always
 // the size of the ordinary picture.
 QPixmap loadPicture(const QString &file);
-
-// A stored icon by its file name, decoded once and shared by every window that shows it.
-QIcon loadIcon(const QString &file);
 
 } // namespace forms
