@@ -1,13 +1,13 @@
 #include "form1.h"
 
 #include "animation/camtick.h"
+#include "assets/pictures.h"
 #include "forms/pictures.h"
 #include "forms/scrollbarkeys.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QMenuBar>
 #include <QScrollBar>
 
@@ -100,7 +100,7 @@ Form1::Form1()
                   clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(forms::loadIcon(QStringLiteral("kestrilon.ico")));
+    setWindowIcon(assets::windowIcon());
     buildControls();
     fixSize();
     Form_Load();

@@ -1,9 +1,7 @@
 #include "pictures.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QHash>
 
 namespace forms {
 
@@ -46,27 +44,6 @@ QPixmap loadPicture(const QString &file)
         }
     }
     return QPixmap(storedPath(QStringLiteral(":/pictures/"), file));
-}
-
-namespace {
-
-QHash<QString, QIcon> &decodedIcons()
-{
-    static QHash<QString, QIcon> icons;
-    return icons;
-}
-
-} // namespace
-
-QIcon loadIcon(const QString &file)
-{
-    QHash<QString, QIcon> &icons = decodedIcons();
-    if (icons.isEmpty())
-        qAddPostRoutine([] { decodedIcons().clear(); }); // while the application still stands
-    auto found = icons.find(file);
-    if (found == icons.end())
-        found = icons.insert(file, QIcon(QStringLiteral(":/pictures/") + file));
-    return *found;
 }
 
 } // namespace forms

@@ -4,7 +4,6 @@
 // them come in a set for each language, beside the English ones.
 #pragma once
 
-#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -20,8 +19,5 @@ void setPictureLanguage(const QString &code);
 // A stored picture by its file name; its device-independent size is always
 // the size of the ordinary picture.
 QPixmap loadPicture(const QString &file);
-
-// A stored icon by its file name, decoded once and shared by every window that shows it.
-QIcon loadIcon(const QString &file);
 
 } // namespace forms

@@ -1,8 +1,8 @@
 #include "form2.h"
 
+#include "assets/pictures.h"
 #include "forms/pictures.h"
 
-#include <QIcon>
 #include <QPushButton>
 
 namespace {
@@ -24,7 +24,7 @@ Form2::Form2()
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(forms::loadIcon(QStringLiteral("kestrilon.ico")));
+    setWindowIcon(assets::windowIcon());
     buildControls();
     fixSize();
     Form_Load();
