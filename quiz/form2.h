@@ -39,7 +39,11 @@ public:
     void Image4_Click();
     void Image5_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
+    void offerKeyboardAndReader();
     void answer(quiz::Cam clicked);
 };
