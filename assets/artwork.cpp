@@ -100,15 +100,13 @@ QImage titleLettering(QSize size, const QString &text, int scale)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(112, 64, 128));
     painter.drawPath(path.translated(1.2, 1.2));
-    painter.setBrush(QColor(184, 255, 184));
-    painter.drawPath(path.translated(-1.0, -1.0));
     painter.setBrush(QColor(236, 176, 236));
     painter.drawPath(path);
-    // a light green streak across the upper part of each letter
-    painter.setClipPath(path);
-    painter.setBrush(QColor(200, 255, 200));
-    const QRectF r = path.boundingRect();
-    painter.drawRect(QRectF(r.left(), r.top() + r.height() * 0.16, r.width(), r.height() * 0.05));
+    // The shine: a thin light green band inside each stroke, along the edges that face the
+    // light at the upper left. It lies within the letter, so it never crosses a stroke or
+    // fills the gap between two parts of a letter.
+    painter.setBrush(QColor(184, 255, 184));
+    painter.drawPath(path.subtracted(path.translated(1.2, 1.2)));
     return image;
 }
 
@@ -151,6 +149,7 @@ QImage bird(int scale)
     const QBrush paleFeathers = checkBrush(qRgb(128, 240, 240), qRgb(208, 208, 216));
     QPainter painter(&layer);
     painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
 
     QPainterPath farWing;
@@ -230,13 +229,18 @@ QImage quizBackdrop(int scale)
 
     QPainter painter(&image);
     painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A one-pixel pen on whole coordinates would straddle two pixels at the ordinary size:
+    // centre it on them, so level and upright lines stay crisp while slants are smoothed.
+    if (scale == 1)
+        painter.translate(0.5, 0.5);
     painter.setPen(QPen(QColor(48, 48, 16), 1));
 
     // The box: floor corners front-left, front-right, back-right, back-left; walls stand up.
     const QPointF fl(40, 340), fr(500, 340), br(448, 190), bl(96, 190);
     const QPointF up(0, -64);
     const QPointF frontUp(0, -26);
-    const QColor olive(128, 128, 48), oliveDark(96, 96, 32), oliveTop(168, 168, 96);
+    const QColor olive(128, 128, 48), oliveDark(96, 96, 32);
     const QColor brown(120, 72, 40), floor(200, 200, 200);
 
     painter.setBrush(floor);
@@ -247,6 +251,16 @@ QImage quizBackdrop(int scale)
     painter.drawPolygon(QPolygonF{fl, bl, bl + up, fl + up}); // left wall, inner face
     painter.setBrush(brown);
     painter.drawPolygon(QPolygonF{fr, br, br + up, fr + up}); // right end, inner face
+
+    // The walls' lit top edges; the left wall's lies behind the follower, which comes in
+    // over it, so it is drawn before the follower and the others after.
+    const QColor oliveTop(168, 168, 96);
+    auto topEdge = [&](QPointF a, QPointF b) {
+        painter.setPen(QPen(QColor(48, 48, 16), 1));
+        painter.setBrush(oliveTop);
+        painter.drawPolygon(QPolygonF{a, b, b + QPointF(0, -5), a + QPointF(0, -5)});
+    };
+    topEdge(fl + frontUp, bl + up);
 
     // The follower's way through the left wall, at the cam's height.
     const double camTop = 236;
@@ -268,10 +282,12 @@ QImage quizBackdrop(int scale)
         disc << QPointF(shaft.x() + 12 + r * std::sin(a), camTop - 0.42 * r * std::cos(a));
     }
     const QPointF thickness(0, 12);
-    painter.setBrush(QColor(214, 204, 120));
+    // The side in narrow pieces, each edged in its own colour so no seam shows between them.
+    const QColor side(214, 204, 120);
+    painter.setBrush(side);
+    painter.setPen(QPen(side, 1));
     for (int i = 0; i < disc.size(); ++i) {
         const QPointF a = disc[i], b = disc[(i + 1) % disc.size()];
-        painter.setPen(Qt::NoPen);
         painter.drawPolygon(QPolygonF{a, b, b + thickness, a + thickness});
     }
     painter.setPen(QPen(QColor(112, 112, 32), 1));
@@ -310,10 +326,9 @@ QImage quizBackdrop(int scale)
     painter.setPen(QPen(QColor(48, 48, 16), 1));
     painter.setBrush(olive);
     painter.drawPolygon(QPolygonF{fl, fr, fr + frontUp, fl + frontUp});
-    painter.setBrush(oliveTop);
     for (const auto &[a, b] : {std::pair{fl + frontUp, fr + frontUp}, {bl + up, br + up},
-                               {fl + frontUp, bl + up}, {fr + frontUp, br + up}})
-        painter.drawPolygon(QPolygonF{a, b, b + QPointF(0, -5), a + QPointF(0, -5)});
+                               {fr + frontUp, br + up}})
+        topEdge(a, b);
     return image;
 }
 

@@ -189,15 +189,17 @@ QRect camPixelBounds(Cam cam, const CamPose &pose)
 }
 
 CamBody paintCamBody(Cam cam, const CamPose &pose, QRgb backColour,
-                     const std::function<QRgb(QPointF edge)> &rimColour, QRgb frontColour)
+                     const std::function<QRgb(QPointF edge)> &rimColour, QRgb frontColour,
+                     int samples)
 {
     const QPolygonF front = frontFace(cam, pose);
     const QPolygonF back = backFace(cam, pose);
     const QRect bounds = camPixelBounds(cam, pose).adjusted(-2, -2, 2, 2);
-    CamBody body{QImage(bounds.size(), QImage::Format_ARGB32), bounds.topLeft()};
+    CamBody body{QImage(bounds.size() * samples, QImage::Format_ARGB32), bounds.topLeft()};
     body.layer.fill(Qt::transparent);
     {
         QPainter painter(&body.layer);
+        painter.scale(samples, samples);
         painter.translate(-body.origin);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(backColour));

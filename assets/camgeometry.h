@@ -60,13 +60,15 @@ QRect camPixelBounds(Cam cam, const CamPose &pose);
 
 // The cam's body filled into a transparent layer over its pixel bounds: the back face, a band of
 // rim for every edge of the front face (coloured by that edge's direction), the front face on
-// top. `origin` is the layer's top-left pixel in the picture.
+// top. `origin` is the layer's top-left pixel in the picture. With `samples` above 1 the layer
+// holds that many samples a pixel each way, for drawing with smooth edges.
 struct CamBody {
     QImage layer;
     QPoint origin;
 };
 CamBody paintCamBody(Cam cam, const CamPose &pose, QRgb backColour,
-                     const std::function<QRgb(QPointF edge)> &rimColour, QRgb frontColour);
+                     const std::function<QRgb(QPointF edge)> &rimColour, QRgb frontColour,
+                     int samples = 1);
 
 // The topmost painted row of the cam (faces and rim) over the pixel columns first..last, or a
 // large number where the cam does not reach those columns.

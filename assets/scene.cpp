@@ -1,6 +1,9 @@
-// Draws the machine flat-shaded with thin outlines, without antialiasing, so that every pixel
-// outside the moving parts of a frame is exactly the backdrop's.
+// Draws the machine flat-shaded with thin outlines. Curved and slanted edges are smoothed by
+// coverage against whatever lies beneath them on the whole scene, so a frame cut out of it
+// still shows exactly the backdrop's pixels outside the moving parts.
 #include "assets/scene.h"
+
+#include "assets/samplelayer.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -63,22 +66,20 @@ QRgb housingColour(int x, int y, bool first, QRgb sky)
     return y <= panelBottom ? colours::panel : brown;
 }
 
-// A pixel of a painted layer lies on the layer's border if one of the pixels up to `reach`
-// away along a row or column is empty: the border is `reach` pixels thick.
-bool onBorder(const QImage &layer, int x, int y, QRgb marker, bool sameMarkerOnly, int reach)
+// Samples a device pixel each way for every smoothed edge.
+constexpr int samples = 4;
+
+double smoothStep(double from, double to, double v)
 {
-    static constexpr int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
-    for (int step = 1; step <= reach; ++step) {
-        for (int i = 0; i < 4; ++i) {
-            const int nx = x + dx[i] * step, ny = y + dy[i] * step;
-            if (nx < 0 || ny < 0 || nx >= layer.width() || ny >= layer.height())
-                return true;
-            const QRgb n = layer.pixel(nx, ny);
-            if (qAlpha(n) == 0 || (sameMarkerOnly && n != marker))
-                return true;
-        }
-    }
-    return false;
+    const double t = std::clamp((v - from) / (to - from), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+QRgb mix(QRgb a, QRgb b, double t)
+{
+    auto channel = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
+    return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)),
+                channel(qBlue(a), qBlue(b)));
 }
 
 QRgb rimTone(QPointF edge)
@@ -89,11 +90,9 @@ QRgb rimTone(QPointF edge)
         return colours::camRim;
     const double nx = edge.y() / length, ny = -edge.x() / length;
     const double lit = (-nx - 1.6 * ny) / std::hypot(1.0, 1.6);
-    if (lit > 0.85)
-        return rimLit;
-    if (lit < 0.2)
-        return rimShade;
-    return colours::camRim;
+    // The lit and the shaded bands fade in over a few degrees of the rim, not at one edge.
+    const QRgb lower = mix(rimShade, colours::camRim, smoothStep(0.12, 0.28, lit));
+    return mix(lower, rimLit, smoothStep(0.8, 0.9, lit));
 }
 
 void paintShaft(QPainter &painter, const CamPose &pose, int scale)
@@ -101,6 +100,7 @@ void paintShaft(QPainter &painter, const CamPose &pose, int scale)
     const double s = shaftRadius * pose.scale;
     const QPointF end = pose.centre + shaftEndOffset * pose.scale;
     const QPen outline(QColor(shaftOutline), scale);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(outline);
     painter.setBrush(QColor(0xff404050));
     painter.drawEllipse(pose.centre, s + scale, s + scale); // the bore's edge
@@ -120,30 +120,17 @@ void paintShaft(QPainter &painter, const CamPose &pose, int scale)
     painter.drawEllipse(end, double(scale), double(scale));
 }
 
-// Fills `shape` pixel by pixel with tone(x, y) and an `outline` `reach` pixels thick along its
-// border.
-template<typename Tone>
-void paintFlat(QImage &target, const QPainterPath &shape, QRgb outline, int reach, Tone tone)
+// The hole's opening on the plate, in window pixels: where the rod goes down into it.
+QRectF holeOpening()
 {
-    const QRect bounds = shape.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    QImage mask(bounds.size(), QImage::Format_ARGB32);
-    mask.fill(Qt::transparent);
-    {
-        QPainter painter(&mask);
-        painter.translate(-bounds.topLeft());
-        painter.fillPath(shape, QColor(faceMarker));
-    }
-    for (int y = 0; y < mask.height(); ++y) {
-        for (int x = 0; x < mask.width(); ++x) {
-            if (qAlpha(mask.pixel(x, y)) == 0)
-                continue;
-            const QPoint p = bounds.topLeft() + QPoint(x, y);
-            if (!target.rect().contains(p))
-                continue;
-            target.setPixel(p, onBorder(mask, x, y, faceMarker, false, reach) ? outline
-                                                                              : tone(p.x(), p.y()));
-        }
-    }
+    const QPointF centre = QPointF(holePosition) + QPointF(holeSize.width(), holeSize.height()) / 2;
+    const double rx = holeSize.width() / 2.0 - 1 - 1.5, ry = holeSize.height() / 2.0 - 1 - 1.2;
+    return {centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry};
+}
+
+QRectF scaled(const QRectF &r, double s)
+{
+    return {r.topLeft() * s, r.size() * s};
 }
 
 void paintFollower(QImage &target, int frame, int scale)
@@ -159,49 +146,74 @@ void paintFollower(QImage &target, int frame, int scale)
     const double rodLeft = rod.first * s, rodRight = (rod.last + 1.0) * s;
     const double endHalf = follower::rodEndRows * s / 2.0;
 
+    const QRect bounds(QPoint(foot.first * scale - 2, top - 2),
+                       QPoint((foot.last + 1) * scale + 1, footBottom + 2));
+    SampleLayer layer(bounds, samples);
     auto cylinder = [&](int x, int) {
         const double f = ((x + 0.5) / scale - rod.first) / rod.width();
         return f < 0.3 ? followerLit : f < 0.7 ? colours::follower : followerShade;
     };
+    const int outline = layer.addColour(colours::followerOutline);
 
-    // Above the plate the rod runs down into the hole, ending at the hole's middle.
-    const double holeMiddle = (holePosition.y() + holeSize.height() / 2.0) * s;
-    QPainterPath upper;
-    upper.addRect(QRectF(rodLeft, top + endHalf, rodRight - rodLeft, holeMiddle - top - endHalf));
-    upper.addEllipse(QRectF(rodLeft, holeMiddle - endHalf / 2, rodRight - rodLeft, endHalf));
-    paintFlat(target, upper.simplified(), colours::followerOutline, scale, cylinder);
+    // One rod from its top face down to the foot; the plate in front of it hides it later.
+    const QRectF shaft(rodLeft, top + endHalf, rodRight - rodLeft, footTop + 1.0 - top - endHalf);
+    QPainterPath body;
+    body.addRect(shaft);
+    layer.fillOutlined(body, layer.addPaint(cylinder), outline, s);
+
+    // Below the plate's face, inside the hole, the rod stands in the hole's shade.
+    const QRectF opening = scaled(holeOpening(), s);
+    const double rodRadius = (rodRight - rodLeft) / 2.0;
+    const double crossHalf = rodRadius * opening.height() / opening.width();
+    QPainterPath inShade;
+    inShade.addRect(QRectF(rodLeft, opening.center().y(), rodRight - rodLeft, opening.height()));
+    QPainterPath crossSection;
+    crossSection.addEllipse(QPointF((rodLeft + rodRight) / 2, opening.center().y()), rodRadius,
+                            crossHalf);
+    std::vector<bool> shaded = layer.cover(inShade.subtracted(crossSection));
+    const std::vector<bool> edges = layer.border(layer.cover(body), s);
+    for (std::size_t i = 0; i < shaded.size(); ++i)
+        shaded[i] = shaded[i] && !edges[i];
+    layer.set(shaded, layer.addPaint([&](int x, int y) {
+        return mix(cylinder(x, y), 0xff504850, 0.35);
+    }));
+
     QPainterPath end;
     end.addEllipse(QRectF(rodLeft, top, rodRight - rodLeft, follower::rodEndRows * s));
-    paintFlat(target, end, colours::followerOutline, scale, [](int, int) { return followerTop; });
+    layer.fillOutlined(end, layer.addColour(followerTop), outline, s);
 
-    // Below the plate the rod comes out above the foot.
-    const double underPlate = (housing::plateBottom + 1.0) * s;
-    QPainterPath lower;
-    lower.addRect(QRectF(rodLeft, underPlate, rodRight - rodLeft, footTop + 1.0 - underPlate));
-    paintFlat(target, lower, colours::followerOutline, scale, cylinder);
+    // The plate's face in front of the hole and the plate's edges below it pass in front.
+    QPainterPath plateFront;
+    plateFront.addRect(QRectF(foot.first * s, opening.center().y(), foot.width() * s,
+                              (housing::plateBottom + 1.0) * s - opening.center().y()));
+    QPainterPath hole;
+    hole.addEllipse(opening);
+    layer.erase(layer.cover(plateFront.subtracted(hole)));
 
     QPainterPath plate;
     plate.addRect(QRectF(foot.first * s, footTop, foot.width() * s, follower::footRows * s));
     const int faceTop = footTop + follower::footTopFaceRows * scale;
-    paintFlat(target, plate, colours::followerOutline, scale, [&](int x, int y) {
+    layer.fillOutlined(plate, layer.addPaint([&](int x, int y) {
         if (y >= faceTop && y < faceTop + scale)
             return colours::followerOutline;
         if (y < faceTop)
             return followerTop;
         return x / scale < foot.first + 6 ? followerLit : colours::follower;
-    });
+    }), outline, s);
+    layer.resolve(target);
 }
 
 } // namespace
 
 QRgb ditheredBlend(QRgb from, QRgb to, double t, int x, int y)
 {
-    // Each channel falls between two steps of 8; the pixel's place in the check decides.
+    // Each channel falls between two neighbouring levels; the pixel's place in the check
+    // decides, so a gradient moves on by half a level at a time and never shows a band.
     const double threshold = check(x, y) ? 0.25 : 0.75;
     auto channel = [&](int a, int b) {
         const double v = a + (b - a) * std::clamp(t, 0.0, 1.0);
-        const double low = std::floor(v / 8) * 8;
-        const double value = (v - low) / 8 > threshold ? low + 8 : low;
+        const double low = std::floor(v);
+        const double value = v - low > threshold ? low + 1 : low;
         return std::clamp(int(value), 0, 255);
     };
     return qRgb(channel(qRed(from), qRed(to)), channel(qGreen(from), qGreen(to)),
@@ -256,21 +268,27 @@ QImage hole(int scale)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const int wx = x + holePosition.x() * scale, wy = y + holePosition.y() * scale;
-            // the ellipses are measured in window pixels, at the device pixel's centre
-            const double dx = (x + 0.5) / scale - cx, dy = (y + 0.5) / scale - cy;
-            QRgb c = check(wx, wy) ? colours::plateLight : colours::plateLightCheck;
-            if (inside(dx, dy, rx, ry)) {
-                c = colours::plateEdge;
-                if (inside(dx, dy, rx - 1.5, ry - 1.2)) {
-                    if (inside(dx, dy - depth, rx - 1.5, ry - 1.2)) {
-                        c = 0xff808080; // the floor
-                    } else {
-                        const double t = (x + 0.5) / scale / holeSize.width();
-                        c = ditheredBlend(0xffdcdccf, 0xff505048, t, wx, wy);
+            const QRgb plate = check(wx, wy) ? colours::plateLight : colours::plateLightCheck;
+            const double t = (x + 0.5) / scale / holeSize.width();
+            const QRgb wall = ditheredBlend(0xffdcdccf, 0xff505048, t, wx, wy);
+            // the ellipses are measured in window pixels, at each sample of the device pixel
+            int r = 0, g = 0, b = 0;
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    const double dx = (x + (sx + 0.5) / samples) / scale - cx;
+                    const double dy = (y + (sy + 0.5) / samples) / scale - cy;
+                    QRgb c = plate;
+                    if (inside(dx, dy, rx, ry)) {
+                        c = colours::plateEdge;
+                        if (inside(dx, dy, rx - 1.5, ry - 1.2))
+                            c = inside(dx, dy - depth, rx - 1.5, ry - 1.2) ? 0xff808080 : wall;
                     }
+                    r += qRed(c), g += qGreen(c), b += qBlue(c);
                 }
             }
-            image.setPixel(x, y, c);
+            const int all = samples * samples;
+            image.setPixel(x, y, qRgb((r + all / 2) / all, (g + all / 2) / all,
+                                      (b + all / 2) / all));
         }
     }
     const int mark = int(cx) * scale;
@@ -280,34 +298,86 @@ QImage hole(int scale)
     return image;
 }
 
-void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale)
+namespace {
+
+// Where the follower's foot rests on the cam: its columns and the first row under it.
+struct Contact {
+    int first = 0;
+    int last = -1;
+    int row = 0;
+};
+
+void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale, const Contact &contact)
 {
     const CamBody body = paintCamBody(
-        cam, pose, colours::camRim, [](QPointF edge) { return rimTone(edge); }, faceMarker);
-    const QImage &layer = body.layer;
-    const QRect bounds(body.origin, layer.size());
-
+        cam, pose, colours::camRim, [](QPointF edge) { return rimTone(edge); }, faceMarker,
+        samples);
+    SampleLayer layer(QRect(body.origin, body.layer.size() / samples), samples);
+    const int face = layer.addPaint([](int x, int y) {
+        return check(x, y) ? colours::camFace : colours::camFaceCheck;
+    });
+    std::vector<int> &paints = layer.paints();
+    std::vector<bool> inside(paints.size()), front(paints.size());
+    QRgb last = 0;
+    int lastPaint = SampleLayer::empty;
     for (int y = 0; y < layer.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(body.layer.constScanLine(y));
         for (int x = 0; x < layer.width(); ++x) {
-            const QRgb c = layer.pixel(x, y);
+            const std::size_t i = std::size_t(y) * layer.width() + x;
+            const QRgb c = line[x];
             if (qAlpha(c) == 0)
                 continue;
-            const QPoint p = bounds.topLeft() + QPoint(x, y);
-            if (!target.rect().contains(p))
-                continue;
-            QRgb out = c;
-            if (onBorder(layer, x, y, 0, false, scale))
-                out = colours::camOutline;
-            else if (c == faceMarker)
-                out = onBorder(layer, x, y, faceMarker, true, scale)
-                          ? colours::camOutline
-                          : (check(p.x(), p.y()) ? colours::camFace : colours::camFaceCheck);
-            target.setPixel(p, out);
+            inside[i] = true;
+            front[i] = c == faceMarker;
+            if (c != last) {
+                last = c;
+                lastPaint = front[i] ? face : layer.addColour(c);
+            }
+            paints[i] = lastPaint;
         }
     }
+    // A shade thicker than a pixel, so the smoothed curve still reads as a solid line.
+    const double reach = 1.6 * scale;
+    const int outline = layer.addColour(colours::camOutline);
+    layer.set(layer.border(inside, reach), outline);
+    layer.set(layer.border(front, reach), outline);
+
+    // Where the rim comes within a fraction of a pixel of the foot, its outline lies flat
+    // against the foot's sole for the whole pixel: no sliver of backdrop between them, and a
+    // pointed rim still meets the sole with a pixel of outline.
+    const QRect bounds = layer.bounds();
+    const int sole = (contact.row - bounds.top()) * samples;
+    auto topOf = [&](int column) {
+        int first = 0;
+        while (first < layer.height() && !inside[std::size_t(first) * layer.width() + column])
+            ++first;
+        return first;
+    };
+    for (int x = contact.first; x <= contact.last; ++x) {
+        const int left = (x - bounds.left()) * samples;
+        if (left < 0 || left + samples > layer.width())
+            continue;
+        bool touches = false;
+        for (int column = left; column < left + samples; ++column)
+            touches = touches || topOf(column) <= sole + (3 * scale * samples) / 4;
+        if (!touches)
+            continue;
+        for (int column = left; column < left + samples; ++column) {
+            for (int y = std::max(sole, 0); y < sole + scale * samples && y < layer.height(); ++y)
+                paints[std::size_t(y) * layer.width() + column] = outline;
+        }
+    }
+    layer.resolve(target);
 
     QPainter painter(&target);
     paintShaft(painter, pose, scale);
+}
+
+} // namespace
+
+void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale)
+{
+    paintCam(target, cam, pose, scale, Contact{});
 }
 
 QImage scene(int frame, int scale)
@@ -322,7 +392,10 @@ QImage scene(int frame, int scale)
         painter.drawImage(holePosition * scale, hole(scale));
     }
     QImage image = stage;
-    paintCam(image, camOfStep(frame), framePose(frame, scale), scale);
+    const Columns foot = footColumns(camOfStep(frame));
+    const Contact contact{foot.first * scale, (foot.last + 1) * scale - 1,
+                          footBottomRow(frame, scale) + 1};
+    paintCam(image, camOfStep(frame), framePose(frame, scale), scale, contact);
     paintFollower(image, frame, scale);
     return image;
 }

@@ -29,6 +29,10 @@ for cam in pear:40:100 double-lobe:40:220 snail:40:340; do
     sleep 2.3
     import -window "$window" "shots/$name.png"
     echo "shots/$name.png"
+    if [[ $name == pear ]]; then
+        # the hole on the top plate with the rod through it, for the close-up sheet
+        convert "shots/$name.png" -crop "100x64+276+$(( 80 + menu ))" +repage shots/hole.png
+    fi
     click "$x" "$y" # the cover now lies where the icon was
     sleep 0.3
 done
@@ -58,3 +62,6 @@ for cam in S D P S D S P D S D; do
 done
 import -window "$quiz" shots/test-score.png
 echo "shots/test-score.png"
+
+scripts/closeup.sh build/default/assets/pictures shots/hole.png shots/closeup.png
+echo "shots/closeup.png"
