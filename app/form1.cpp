@@ -110,6 +110,9 @@ Form1::Form1()
 Form1::~Form1()
 {
     delete m_form2;
+    // The surface outlives the graphs it asks for words.
+    for (auto &[graph, area] : m_graphs)
+        area->setDescriber({});
 }
 
 void Form1::buildControls()

@@ -8,6 +8,12 @@ program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# On a real display the program loads libxkbcommon-x11, whose strndup of a
+# keymap name that is not NUL-terminated the sanitizers' strict string checks
+# report; the call is within bounds, so those checks are off for this run.
+if [[ -n "${ASAN_OPTIONS:-}" ]]; then
+    export ASAN_OPTIONS=$ASAN_OPTIONS:strict_string_checks=0
+fi
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 status=0
