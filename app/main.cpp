@@ -1,14 +1,29 @@
 // Kestrilon: cams turning under a follower, their lift traced on graphs,
 // and a ten-question test on what the learner saw.
 #include "form1.h"
+#include "startup.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    startup::setIdentity();
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const startup::CommandLineAnswer answer = startup::readCommandLine(arguments);
+    if (!answer.openWindow) {
+        std::fputs(answer.standardOutput.toLocal8Bit().constData(), stdout);
+        std::fputs(answer.standardError.toLocal8Bit().constData(), stderr);
+        return answer.exitCode;
+    }
+
+    startup::holdStartupMessages();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrilon"));
-    QApplication::setApplicationVersion(QStringLiteral(KESTRILON_VERSION));
+    startup::releaseStartupMessages();
 
     Form1 simulation;
     simulation.show();

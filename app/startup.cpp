@@ -1,0 +1,175 @@
+// Kestrilon's start-up: identity, command line, and the word it gives when there is no display.
+#include "startup.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+namespace startup {
+
+namespace {
+
+// Options every Qt program takes, documented with QGuiApplication and QApplication and used by
+// session managers (-session) and testers (-platform). They are Qt's to act on, not ours.
+struct QtOption {
+    const char *name;
+    bool takesValue;
+};
+constexpr QtOption qtOptions[] = {
+    {"platform", true},   {"platformpluginpath", true}, {"platformtheme", true},
+    {"plugin", true},     {"qwindowgeometry", true},    {"qwindowicon", true},
+    {"qwindowtitle", true}, {"session", true},          {"display", true},
+    {"geometry", true},   {"name", true},               {"style", true},
+    {"stylesheet", true}, {"qmljsdebugger", true},      {"reverse", false},
+    {"widgetcount", false}, {"nograb", false},          {"dograb", false},
+};
+
+QString usageLine()
+{
+    return QStringLiteral("Usage: %1 [options]").arg(QLatin1String(executableName));
+}
+
+// Qt names the program in the usage line only when an application object exists.
+QString helpText(const QCommandLineParser &parser)
+{
+    QString text = parser.helpText();
+    text.replace(0, text.indexOf(QLatin1Char('\n')), usageLine());
+    return text;
+}
+
+CommandLineAnswer usageError(const QString &complaint, const QCommandLineParser &parser)
+{
+    return {false, exitUsage, QString(),
+            QStringLiteral("%1: %2\n").arg(QLatin1String(executableName), complaint)
+                + helpText(parser)};
+}
+
+const char noDisplayLine[] =
+    "kestrilon: no display to open the window on; "
+    "xvfb-run -a kestrilon gives it a virtual one\n";
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+std::mutex heldMutex;
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler handlerBefore = nullptr;
+
+// The application object's only fatal message at start-up is that no platform could be
+// brought up: with the desktop platforms that means no display could be reached.
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        std::fflush(stdout);
+        std::fputs(noDisplayLine, stderr);
+        std::_Exit(exitNoDisplay);
+    }
+    const std::lock_guard lock(heldMutex);
+    heldMessages.push_back({type, context.file, context.line, context.function,
+                            context.category, text});
+}
+
+const char *orNull(const QByteArray &text)
+{
+    return text.isNull() ? nullptr : text.constData();
+}
+
+} // namespace
+
+void setIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrilon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRILON_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Kestrilon"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("kestrilon.org"));
+    QGuiApplication::setDesktopFileName(QLatin1String(desktopId));
+}
+
+CommandLineAnswer readCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words (-platform offscreen), never bundled letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Cams turning under a follower, their lift traced on graphs, and a ten-question test.\n"
+        "Qt's own options, such as -platform and -display, are taken as well."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"),
+                                   QStringLiteral("?")},
+                                  QStringLiteral("Show this help and end."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and end."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QtOption &qtOption : qtOptions) {
+        QCommandLineOption option(QLatin1String(qtOption.name), QString(),
+                                  qtOption.takesValue ? QStringLiteral("value") : QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    QStringList withProgram = arguments;
+    if (withProgram.isEmpty())
+        withProgram.append(QLatin1String(executableName));
+    if (!parser.parse(withProgram))
+        return usageError(parser.errorText(), parser);
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("Unexpected argument '%1'.")
+                              .arg(parser.positionalArguments().constFirst()),
+                          parser);
+    if (parser.isSet(help))
+        return {false, 0, helpText(parser), QString()};
+    if (parser.isSet(version))
+        return {false, 0,
+                QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                              QCoreApplication::applicationVersion()),
+                QString()};
+    return {};
+}
+
+void holdStartupMessages()
+{
+    handlerBefore = qInstallMessageHandler(holdMessage);
+}
+
+void releaseStartupMessages()
+{
+    qInstallMessageHandler(handlerBefore);
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(heldMutex);
+        held.swap(heldMessages);
+    }
+    for (const HeldMessage &message : held) {
+        const QMessageLogger logger(orNull(message.file), message.line,
+                                    orNull(message.function), orNull(message.category));
+        const QByteArray text = message.text.toUtf8();
+        switch (message.type) {
+        case QtDebugMsg:
+            logger.debug("%s", text.constData());
+            break;
+        case QtInfoMsg:
+            logger.info("%s", text.constData());
+            break;
+        case QtWarningMsg:
+            logger.warning("%s", text.constData());
+            break;
+        case QtCriticalMsg:
+        case QtFatalMsg:
+            logger.critical("%s", text.constData());
+            break;
+        }
+    }
+}
+
+} // namespace startup

@@ -1,0 +1,41 @@
+// What Kestrilon does before its first window opens: the name the desktop knows it by,
+// its command line, and one plain line instead of a crash when no display can be reached.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace startup {
+
+// The menu entry, the icon and the Wayland app id all carry this name, so a dock can match
+// the running window to its entry.
+inline constexpr char desktopId[] = "org.kestrilon.Kestrilon";
+// The executable's name: usage lines, and the instance half of the X11 WM_CLASS that the
+// menu entry's StartupWMClass names.
+inline constexpr char executableName[] = "kestrilon";
+
+inline constexpr int exitNoDisplay = 1;
+inline constexpr int exitUsage = 2;
+
+// Application name and version, organisation, and the desktop entry the windows belong to.
+// Needs no application object, so the command line can be answered before one exists.
+void setIdentity();
+
+struct CommandLineAnswer {
+    bool openWindow = true; // false: print the texts and end with exitCode
+    int exitCode = 0;
+    QString standardOutput;
+    QString standardError;
+};
+
+// Reads the whole argument list, program name first. Qt's own start-up options (-platform,
+// -display, -style, ...) are let through for the application object to take.
+CommandLineAnswer readCommandLine(const QStringList &arguments);
+
+// Between these two calls Qt's messages are held back. Should the application object fail to
+// start for want of a display, the held messages are dropped, one line says so, and the
+// program ends with exitNoDisplay; otherwise they are let out in their order.
+void holdStartupMessages();
+void releaseStartupMessages();
+
+} // namespace startup
