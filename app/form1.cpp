@@ -1,13 +1,14 @@
 #include "form1.h"
 
 #include "animation/camtick.h"
+#include "assets/pictures.h"
 #include "forms/menubarkeys.h"
 #include "forms/pictures.h"
+#include "forms/scrollbarkeys.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QShortcut>
@@ -101,7 +102,7 @@ Form1::Form1()
                   clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    setWindowIcon(assets::windowIcon());
     buildControls();
     fixSize();
     Form_Load();
@@ -158,6 +159,7 @@ void Form1::buildControls()
     speed->setValue(500);
     // Like the old Change event: a dragged thumb reports once, when released.
     speed->setTracking(false);
+    forms::raiseOnRight(speed);
     speed->setFocusPolicy(Qt::StrongFocus);
     client->place(speed, 2760, 6120, 4095, 135);
     connect(speed, &QScrollBar::valueChanged, this, [this] { speed_Change(); });
@@ -321,6 +323,8 @@ void Form1::Test_Click()
 {
     if (!m_form2)
         m_form2 = new Form2;
+    // The test window has no task-bar button: once minimised, only this brings it back.
+    m_form2->setWindowState(m_form2->windowState() & ~Qt::WindowMinimized);
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();

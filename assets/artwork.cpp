@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace assets {
 
@@ -332,10 +333,116 @@ QImage quizBackdrop(int scale)
     return image;
 }
 
-QImage spanner(int size, bool smooth)
+namespace {
+
+// One piece of the smooth spanner: a shape filled with `fill`, or outlined with `stroke`.
+struct SpannerLayer
 {
-    // Along the spanner from the handle's end to the open jaws, in units of the picture's width.
-    // Small pictures get a fatter spanner so the jaws still read at 16 pixels.
+    QPainterPath path;
+    QColor fill;
+    QColor stroke;
+    double strokeWidth = 0;
+};
+
+// The spanner for a square of `size` pixels, as the smooth sizes and the scalable picture
+// draw it: its body, the dark shading on its lower side, and its outline.
+std::vector<SpannerLayer> smoothSpanner(double size)
+{
+    // Built along the spanner, from the handle's end to the open jaws, in units so fine that
+    // the boolean operations flatten the round head into many short lines, then turned onto
+    // the diagonal and scaled to the picture.
+    const double unit = 1024;
+    const double half = 0.075 * unit, headRadius = 0.17 * unit, gap = 0.068 * unit;
+    const QPointF headCentre(0.27 * unit, 0);
+    QPainterPath handle;
+    handle.addRoundedRect(QRectF(-0.44 * unit, -half, 0.66 * unit, 2 * half), half, half);
+    QPainterPath head;
+    head.addEllipse(headCentre, headRadius, headRadius);
+    // The jaws' slot: a channel with a round end; winding so the two overlap as one.
+    QPainterPath slot;
+    slot.setFillRule(Qt::WindingFill);
+    slot.addRect(QRectF(headCentre.x(), -gap, 0.3 * unit, 2 * gap));
+    slot.addEllipse(headCentre, gap, gap);
+    const QPainterPath shape = handle.united(head).subtracted(slot);
+    QPainterPath lowerSide;
+    lowerSide.addRect(QRectF(-0.6 * unit, 0.02 * unit, 1.2 * unit, 0.3 * unit));
+
+    QTransform t;
+    t.translate(size / 2.0, size / 2.0);
+    t.rotate(-45);
+    t.scale(size * 1.12 / unit, size * 1.12 / unit);
+    const QPainterPath body = t.map(shape);
+    return {
+        {body, QColor(192, 192, 192), {}, 0},
+        {t.map(shape.intersected(lowerSide)), QColor(128, 128, 128), {}, 0},
+        {body, {}, Qt::black, size / 32.0},
+    };
+}
+
+QString svgNumber(double value)
+{
+    QString text = QString::number(value, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+QString svgPathData(const QPainterPath &path)
+{
+    QStringList parts;
+    QPointF subpathStart;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const QString point = svgNumber(e.x) + QLatin1Char(' ') + svgNumber(e.y);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            parts << QStringLiteral("M") + point;
+            subpathStart = e;
+            break;
+        case QPainterPath::LineToElement:
+            // A subpath that comes back to its start is closed, so its outline joins there.
+            if (QPointF(e) == subpathStart && (i + 1 == path.elementCount()
+                                               || path.elementAt(i + 1).isMoveTo()))
+                parts << QStringLiteral("Z");
+            else
+                parts << QStringLiteral("L") + point;
+            break;
+        case QPainterPath::CurveToElement:
+            parts << QStringLiteral("C") + point;
+            break;
+        case QPainterPath::CurveToDataElement:
+            parts << point;
+            break;
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QImage spanner(int size)
+{
+    if (size >= 48) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const SpannerLayer &layer : smoothSpanner(size)) {
+            painter.setBrush(layer.fill.isValid() ? QBrush(layer.fill) : QBrush());
+            painter.setPen(layer.stroke.isValid()
+                               ? QPen(layer.stroke, layer.strokeWidth, Qt::SolidLine,
+                                      Qt::RoundCap, Qt::RoundJoin)
+                               : QPen(Qt::NoPen));
+            painter.drawPath(layer.path);
+        }
+        return image;
+    }
+
+    // The small sizes are drawn pixel by pixel, with a one-pixel outline around them; the
+    // 16-colour icon file holds two of them. At 16 pixels the spanner is fatter so its jaws
+    // still read.
     const double fat = size <= 16 ? 1.35 : 1.0;
     const double half = 0.075 * fat, headRadius = 0.17 * fat, gap = 0.068 * fat;
     QPainterPath handle;
@@ -357,23 +464,43 @@ QImage spanner(int size, bool smooth)
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, smooth);
     painter.setPen(Qt::NoPen);
     const QPainterPath body = t.map(shape);
-    const double edge = smooth ? size / 32.0 : 0.0;
     painter.setBrush(QColor(192, 192, 192));
     painter.drawPath(body);
     painter.setBrush(QColor(128, 128, 128));
     painter.drawPath(body.intersected(t.map(shadow)));
-    if (smooth) {
-        painter.setPen(QPen(Qt::black, edge));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(body);
-    }
     painter.end();
-    if (!smooth)
-        outlineAround(image, qRgb(0, 0, 0));
+    outlineAround(image, qRgb(0, 0, 0));
     return image;
+}
+
+QByteArray spannerSvg()
+{
+    const int size = 256;
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                                 "height=\"%1\" viewBox=\"0 0 %1 %1\">\n")
+                      .arg(size);
+    for (const SpannerLayer &layer : smoothSpanner(size)) {
+        svg += QStringLiteral("  <path d=\"%1\"").arg(svgPathData(layer.path));
+        if (layer.fill.isValid()) {
+            svg += QStringLiteral(" fill=\"%1\" fill-rule=\"%2\"")
+                       .arg(layer.fill.name(),
+                            layer.path.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero")
+                                                                     : QStringLiteral("evenodd"));
+        } else {
+            svg += QStringLiteral(" fill=\"none\"");
+        }
+        if (layer.stroke.isValid()) {
+            svg += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" "
+                                  "stroke-linejoin=\"round\"")
+                       .arg(layer.stroke.name(), svgNumber(layer.strokeWidth));
+        }
+        svg += QStringLiteral("/>\n");
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }
 
 } // namespace assets

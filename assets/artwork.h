@@ -2,6 +2,7 @@
 // spanner icon.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -23,7 +24,12 @@ QImage labelLettering(QSize size, const QStringList &lines, int scale = 1);
 QImage bird(int scale = 1);
 QImage quizBackdrop(int scale = 1);
 
-// The spanner drawn for a square of `size` pixels; transparent around it.
-QImage spanner(int size, bool smooth);
+// The spanner drawn for a square of `size` pixels; transparent around it. Below 48 pixels it
+// is drawn pixel by pixel with a one-pixel black outline; from 48 pixels up, smoothed.
+QImage spanner(int size);
+
+// The smooth spanner as a scalable picture: an SVG document of the same shapes, 256 units
+// square.
+QByteArray spannerSvg();
 
 } // namespace assets

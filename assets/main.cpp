@@ -98,14 +98,14 @@ int main(int argc, char *argv[])
 
     bool ok = writeBitmaps(folder, 1);
     ok = writeBitmaps(sharpFolder, 2) && ok;
-    ok = write(folder, QStringLiteral("kestrilon.ico"),
-               icoFile({spanner(32, false), spanner(16, false)})) && ok;
-    for (int size : {16, 32, 64}) {
+    ok = write(folder, QStringLiteral("kestrilon.ico"), icoFile({spanner(32), spanner(16)})) && ok;
+    for (int size : {KESTRILON_ICON_SIZES}) {
         const QString name = QStringLiteral("kestrilon-%1.png").arg(size);
-        if (!spanner(size, size > 32).save(folder.filePath(name))) {
+        if (!spanner(size).save(folder.filePath(name))) {
             std::fprintf(stderr, "kestrilon-pictures: cannot write %s\n", qPrintable(name));
             ok = false;
         }
     }
+    ok = write(folder, QStringLiteral("kestrilon.svg"), spannerSvg()) && ok;
     return ok ? 0 : 1;
 }

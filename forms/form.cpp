@@ -31,9 +31,15 @@ void Form::centreOnScreen()
     const QScreen *shownOn = screen();
     if (!shownOn)
         return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(shownOn->availableGeometry().center());
-    move(frame.topLeft());
+    move(placeOnScreen(frameGeometry().size(), shownOn->availableGeometry()));
+}
+
+QPoint Form::placeOnScreen(QSize size, const QRect &available)
+{
+    QRect placed(QPoint(), size);
+    placed.moveCenter(available.center());
+    return QPoint(size.width() <= available.width() ? placed.left() : available.left(),
+                  size.height() <= available.height() ? placed.top() : available.top());
 }
 
 void Form::showEvent(QShowEvent *event)

@@ -29,6 +29,10 @@ public:
     // Fixes the window's size around the client area and the menu bar, if any.
     void fixSize();
     void centreOnScreen();
+    // Where a window frame of `size` goes on a screen whose free area is `available`: centred
+    // along each direction it fits in, else at the free area's top or left edge, so that its
+    // title bar and menu bar can be reached.
+    static QPoint placeOnScreen(QSize size, const QRect &available);
 
 protected:
     bool m_centreWhenShown = true;

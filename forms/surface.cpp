@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 #include <utility>
 
@@ -153,6 +154,15 @@ void Surface::controlShownOrHidden()
 
 void Surface::repaintRect(const QRect &rect)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != std::floor(ratio)) {
+        // At a fractional scale a device pixel on the edge of `rect` shows some of it too.
+        // Qt rounds such pixels one way under a plain clip rectangle and another way
+        // under a clip of several, so everything waiting is painted as one rectangle.
+        m_waiting |= rect.adjusted(-1, -1, 1, 1).intersected(this->rect());
+        update(m_waiting);
+        return;
+    }
     const QRect visible = rect.intersected(this->rect());
     if (!visible.isEmpty())
         update(visible);
@@ -161,12 +171,18 @@ void Surface::repaintRect(const QRect &rect)
 // Paints rectangle by rectangle: a plain clip rectangle keeps Qt on its fast
 // path, where a clip region of several rectangles does not. Pictures are
 // opaque, so nothing is painted where a picture above will cover it.
+// At a fractional scale the edge of a window pixel can fall inside a device
+// pixel, which two pieces clipped apart would each leave to the other; there
+// the dirty area is painted as one piece, bottom layer up.
 void Surface::paintEvent(QPaintEvent *event)
 {
+    m_waiting = QRect();
     QPainter painter(this);
     const QColor backColour = palette().color(QPalette::Window);
+    const qreal ratio = devicePixelRatioF();
+    const bool inPieces = ratio == std::floor(ratio);
     std::vector<const WindowlessControl *> shown;
-    for (const QRect &dirty : event->region()) {
+    for (const QRect &dirty : inPieces ? event->region() : QRegion(event->rect())) {
         QRegion uncovered(dirty);
         shown.clear();
         for (const auto &control : m_controls) {
@@ -174,17 +190,27 @@ void Surface::paintEvent(QPaintEvent *event)
             if (!control->isVisible() || !uncovered.intersects(painted))
                 continue;
             shown.push_back(control.get());
-            if (dynamic_cast<const Picture *>(control.get()))
+            if (inPieces && dynamic_cast<const Picture *>(control.get()))
                 uncovered -= painted;
         }
         for (const QRect &bare : uncovered) {
             painter.setClipRect(bare);
             painter.fillRect(bare, backColour);
-            painter.drawPixmap(bare, m_background, scaled(bare, m_background.devicePixelRatio()));
             // Most rectangles lie where nothing was ever traced.
             const QRect traced = bare.intersected(m_drawnSinceCls);
-            if (!traced.isEmpty())
-                painter.drawImage(traced, m_drawing, scaled(traced, m_drawing.devicePixelRatio()));
+            if (inPieces) {
+                painter.drawPixmap(bare, m_background,
+                                   scaled(bare, m_background.devicePixelRatio()));
+                if (!traced.isEmpty())
+                    painter.drawImage(traced, m_drawing,
+                                      scaled(traced, m_drawing.devicePixelRatio()));
+            } else {
+                // A device pixel astride two window pixels takes its colour from the same
+                // one every time only if each layer is drawn whole, under the clip.
+                painter.drawPixmap(0, 0, m_background);
+                if (!traced.isEmpty())
+                    painter.drawImage(0, 0, m_drawing);
+            }
         }
         painter.setClipRect(dirty);
         for (auto it = shown.rbegin(); it != shown.rend(); ++it)
@@ -196,18 +222,29 @@ void Surface::paintEvent(QPaintEvent *event)
     }
 }
 
+// A click is the left button's own press and release on one picture; other
+// buttons, pressed or released in between, change nothing.
 void Surface::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton ? pictureAt(event->position().toPoint())
-                                                  : nullptr;
+    if (event->button() == Qt::LeftButton)
+        m_pressed = pictureAt(event->position().toPoint());
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() != Qt::LeftButton)
+        return;
     const Picture *pressed = std::exchange(m_pressed, nullptr);
-    if (event->button() == Qt::LeftButton && pressed
-        && pressed == pictureAt(event->position().toPoint()))
+    if (pressed && pressed == pictureAt(event->position().toPoint()))
         pressed->click();
+}
+
+// A double-click acts as one click: the first click has already acted, often by
+// showing another picture under the pointer, and the second press does nothing.
+void Surface::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = nullptr;
 }
 
 } // namespace forms

@@ -86,6 +86,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -101,6 +102,7 @@ private:
     QPixmap m_background;
     QImage m_drawing;
     QRect m_drawnSinceCls;
+    QRect m_waiting; // the area waiting to be painted, at a fractional scale
     std::vector<std::unique_ptr<WindowlessControl>> m_controls;
     std::vector<std::unique_ptr<DescribedArea>> m_describedAreas;
     const Picture *m_pressed = nullptr;

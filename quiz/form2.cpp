@@ -1,8 +1,8 @@
 #include "form2.h"
 
+#include "assets/pictures.h"
 #include "forms/pictures.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -27,7 +27,7 @@ Form2::Form2()
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrilon.ico")));
+    setWindowIcon(assets::windowIcon());
     buildControls();
     fixSize();
     Form_Load();
@@ -42,7 +42,9 @@ void Form2::buildControls()
     Text4 = textBox("Text4", "You Scored", 18, true);
     Text3 = textBox("Text3", "0", 18, false);
     Text2 = textBox("Text2", "0", 18, false);
-    Text1 = textBox("Text1", "Please click on the start button to begin the test", 13.5, true);
+    // DejaVu Sans is wide: at 12 pt the longest question still fits the box with room at
+    // both ends, where 13.5 pt would cut four questions off.
+    Text1 = textBox("Text1", "Please click on the start button to begin the test", 12, true);
     Command1 = new QPushButton(QStringLiteral("Click to Start"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setStyleSheet(QStringLiteral(
@@ -117,15 +119,24 @@ void Form2::Form_Load()
     score = 0;
     answered = 0;
     answerPending = 0;
+    m_offersAnotherGo = false;
+}
+
+// The form keeps which caption it gave the button: desktops add accelerator marks to
+// captions, and a translation would change them.
+void Form2::setCaption(const QString &caption)
+{
+    Command1->setText(caption);
+    m_offersAnotherGo = caption == anotherGo;
 }
 
 void Form2::Command1_Click()
 {
     answerPending = 1;
-    if (Command1->text() == anotherGo) {
+    if (m_offersAnotherGo) {
         questionNumber = 1;
         score = 0;
-        Command1->setText(nextQuestion);
+        setCaption(nextQuestion);
         answered = 0;
         Text1->setText(QString());
         Text2->hide();
@@ -134,7 +145,7 @@ void Form2::Command1_Click()
         Text4->hide();
         Command1_Click();
     }
-    Command1->setText(nextQuestion);
+    setCaption(nextQuestion);
     Text4->hide();
     if (questionNumber >= 1 && questionNumber <= quiz::questionCount)
         Text1->setText(QString::fromLatin1(quiz::questions[std::size_t(questionNumber - 1)].text));
@@ -143,7 +154,7 @@ void Form2::Command1_Click()
         Text1->setText(QString());
         Text2->show();
         Command1->show();
-        Command1->setText(anotherGo);
+        setCaption(anotherGo);
         Text3->show();
         Line1->setVisible(true);
         Text4->show();

@@ -45,5 +45,8 @@ protected:
 private:
     void buildControls();
     void offerKeyboardAndReader();
+    void setCaption(const QString &caption);
     void answer(quiz::Cam clicked);
+
+    bool m_offersAnotherGo = false; // the button reads "Another Go ?"
 };

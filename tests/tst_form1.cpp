@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestForm1 : public QObject
@@ -23,8 +24,12 @@ private slots:
     void stackingOrderIsComplete();
     void timersAndScrollBar();
     void windowAndMenuBar();
+    void arrowKeysMoveTheSpeedTheirWay_data();
+    void arrowKeysMoveTheSpeedTheirWay();
     void clicksReachTheRightPicture_data();
     void clicksReachTheRightPicture();
+    void doubleClickActsAsOneClick_data();
+    void doubleClickActsAsOneClick();
     void firstPixels_data();
     void firstPixels();
     void holeShowsUntilAFrameCoversIt();
@@ -195,6 +200,28 @@ void TestForm1::windowAndMenuBar()
     QVERIFY(!items[0]->menu() && !items[1]->menu());
 }
 
+void TestForm1::arrowKeysMoveTheSpeedTheirWay_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("change");
+    QTest::newRow("Right") << int(Qt::Key_Right) << 1;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 1;
+    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 10;
+    QTest::newRow("Left") << int(Qt::Key_Left) << -1;
+    QTest::newRow("Up") << int(Qt::Key_Up) << -1;
+    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << -10;
+}
+
+// Right and Down raise the value, as on every other scroll bar, and so slow the cams down.
+void TestForm1::arrowKeysMoveTheSpeedTheirWay()
+{
+    QFETCH(int, key);
+    QFETCH(int, change);
+    QTest::keyClick(m_form->speed, Qt::Key(key));
+    QCOMPARE(m_form->speed->value(), 500 + change);
+    QCOMPARE(m_form->Timer1->interval(), 500 + change);
+}
+
 void TestForm1::clicksReachTheRightPicture_data()
 {
     QTest::addColumn<QPoint>("at"); // pixels
@@ -218,6 +245,40 @@ void TestForm1::clicksReachTheRightPicture()
     const QList<forms::Timer *> timers{m_form->Timer1, m_form->Timer2, m_form->Timer3};
     for (int t = 1; t <= 3; ++t)
         QCOMPARE(timers[t - 1]->isEnabled(), t == runningTimer);
+}
+
+void TestForm1::doubleClickActsAsOneClick_data()
+{
+    QTest::addColumn<int>("cam"); // 1 pear, 2 double lobe, 3 snail
+    QTest::addColumn<bool>("running");
+    QTest::newRow("pear icon") << 1 << false;
+    QTest::newRow("pear cover") << 1 << true;
+    QTest::newRow("double-lobe icon") << 2 << false;
+    QTest::newRow("double-lobe cover") << 2 << true;
+    QTest::newRow("snail icon") << 3 << false;
+    QTest::newRow("snail cover") << 3 << true;
+}
+
+// A double-click, delivered as the window system delivers it, starts a stopped cam and leaves
+// it running, and stops a running cam and leaves it stopped: the cover that the first click
+// uncovers under the pointer does not take the second press.
+void TestForm1::doubleClickActsAsOneClick()
+{
+    QFETCH(int, cam);
+    QFETCH(bool, running);
+    forms::Picture *icon = cam == 1 ? m_form->Image4 : cam == 2 ? m_form->Image3 : m_form->Image5;
+    forms::Timer *timer = cam == 1 ? m_form->Timer1 : cam == 2 ? m_form->Timer2 : m_form->Timer3;
+    if (running)
+        icon->click();
+    QSignalSpy erased(m_form->surface(), &forms::Surface::cleared);
+    QSignalSpy drawn(m_form->surface(), &forms::Surface::lineDrawn);
+    const QPoint at = m_form->surface()->mapTo(m_form.get(), icon->area().center());
+    QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, at);
+    QCOMPARE(timer->isEnabled(), !running);
+    QCOMPARE(icon->isVisible(), running);
+    QCOMPARE(erased.count(), 0);
+    // Only the pear's start draws, and only its one starting point.
+    QCOMPARE(drawn.count(), cam == 1 && !running ? 1 : 0);
 }
 
 void TestForm1::firstPixels_data()

@@ -4,6 +4,8 @@
 #include "forms/picture.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QPointer>
 #include <QTest>
 
 namespace {
@@ -30,6 +32,7 @@ class TestLongRun : public QObject
 private slots:
     void millionTicks_data();
     void millionTicks();
+    void testWindowOpenedAndClosed();
 };
 
 void TestLongRun::millionTicks_data()
@@ -74,6 +77,34 @@ void TestLongRun::millionTicks()
     // Allow a little slack for the allocator; growth per tick would show as megabytes.
     QVERIFY2(residentKiB() - settled < 2048,
              qPrintable(QStringLiteral("%1 KiB then %2 KiB").arg(settled).arg(residentKiB())));
+#endif
+}
+
+// A class that opens and closes the test window all afternoon: each opening gives back what
+// it took. Only a real window system asks for the window's icon, so this runs at a display.
+void TestLongRun::testWindowOpenedAndClosed()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("needs a real window system");
+    Form1 form;
+    form.show();
+    long afterTen = 0;
+    for (int opened = 1; opened <= 300; ++opened) {
+        form.Test_Click();
+        QPointer<Form2> quiz = form.testWindow();
+        QVERIFY(quiz);
+        QCoreApplication::processEvents();
+        quiz->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(quiz.isNull());
+        if (opened == 10)
+            afterTen = residentKiB();
+    }
+#if defined(__SANITIZE_ADDRESS__)
+    Q_UNUSED(afterTen);
+#else
+    QVERIFY2(residentKiB() - afterTen < 1024,
+             qPrintable(QStringLiteral("%1 KiB then %2 KiB").arg(afterTen).arg(residentKiB())));
 #endif
 }
 

@@ -8,7 +8,9 @@
 #include "forms/textbox.h"
 #include <QPushButton>
 #include <QScrollBar>
+#include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QTest>
 
@@ -70,13 +72,18 @@ private slots:
     void wholeTest();
     void questionsInTurn();
     void ignoredClicks();
+    void doubleClickAnswersOnce_data();
+    void doubleClickAnswersOnce();
     void clickAfterTheScoreDisplayOnlyClearsThePending();
     void anotherGoStartsAtQuestionOne();
+    void playsTheSameWhateverTheCaptionReads_data();
+    void playsTheSameWhateverTheCaptionReads();
     void scoreDisplayReadsOnTheWindow();
     void textBoxesAreLegible_data();
     void textBoxesAreLegible();
     void testMenuOpensOneWindow();
     void closingAndReopeningGivesAFreshTest();
+    void testBringsAMinimisedWindowBack();
     void camsKeepTurningWhileTheTestIsOpen();
     void programEndsWhenTheLastWindowCloses_data();
     void programEndsWhenTheLastWindowCloses();
@@ -164,6 +171,34 @@ void TestQuiz::ignoredClicks()
     QCOMPARE(quiz.answerPending, 0);
 }
 
+void TestQuiz::doubleClickAnswersOnce_data()
+{
+    QTest::addColumn<QChar>("cam");
+    QTest::addColumn<int>("score");
+    QTest::newRow("right picture") << QChar('D') << 1;
+    QTest::newRow("wrong picture") << QChar('S') << 0;
+}
+
+// A double-click on an answer picture, delivered as the window system delivers it, answers
+// the question once; the second question is not answered by it.
+void TestQuiz::doubleClickAnswersOnce()
+{
+    QFETCH(QChar, cam);
+    Form2 &quiz = *m_quiz;
+    QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+    press(quiz);
+    clickPicture(quiz, quiz.Image5);
+    press(quiz); // question 2: the double lobe
+    const QPoint at = quiz.surface()->mapTo(&quiz, pictureFor(quiz, cam)->area().center());
+    QTest::mouseDClick(quiz.windowHandle(), Qt::LeftButton, {}, at);
+    QCOMPARE(quiz.questionNumber, 3);
+    QCOMPARE(quiz.answered, 2);
+    QFETCH(int, score);
+    QCOMPARE(quiz.score, 1 + score);
+    QCOMPARE(quiz.answerPending, 0);
+    QVERIFY(quiz.Command1->isVisible());
+}
+
 void TestQuiz::clickAfterTheScoreDisplayOnlyClearsThePending()
 {
     Form2 &quiz = *m_quiz;
@@ -198,6 +233,43 @@ void TestQuiz::anotherGoStartsAtQuestionOne()
     clickPicture(quiz, quiz.Image4); // wrong
     QCOMPARE(quiz.Text2->text(), QString("0"));
     QCOMPARE(quiz.Text3->text(), QString("1"));
+}
+
+void TestQuiz::playsTheSameWhateverTheCaptionReads_data()
+{
+    // What a desktop or a translation makes of the caption before each press.
+    QTest::addColumn<QString>("pattern"); // %1 is the caption the quiz gave the button
+    QTest::newRow("as given") << "%1";
+    QTest::newRow("accelerator on the first letter") << "&%1";
+    QTest::newRow("translated") << "<%1>";
+}
+
+// Two whole tests, the second after "Another Go ?", while something else rewrites the button's
+// caption: the quiz keeps its own state and plays exactly as with the captions it gave.
+void TestQuiz::playsTheSameWhateverTheCaptionReads()
+{
+    QFETCH(QString, pattern);
+    Form2 &quiz = *m_quiz;
+    const auto rewriteAndPress = [&] {
+        QVERIFY(quiz.Command1->isVisible());
+        quiz.Command1->setText(pattern.arg(quiz.Command1->text()));
+        QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+    };
+    for (const QString &answers : {QStringLiteral("SDPSDSPSDS"), QStringLiteral("DDDDDDDDDD")}) {
+        rewriteAndPress();
+        QCOMPARE(quiz.questionNumber, 1);
+        QCOMPARE(quiz.Text1->text(), QString("Click on the snail cam."));
+        for (const QChar cam : answers) {
+            clickPicture(quiz, pictureFor(quiz, cam));
+            rewriteAndPress();
+        }
+        QCOMPARE(quiz.answered, 10);
+        QVERIFY(shown(quiz).scoreVisible);
+        QVERIFY(shown(quiz).buttonVisible);
+        QCOMPARE(shown(quiz).caption, QString("Another Go ?"));
+    }
+    QCOMPARE(quiz.Text2->text(), QString("3"));
+    QCOMPARE(quiz.Text3->text(), QString("10"));
 }
 
 void TestQuiz::scoreDisplayReadsOnTheWindow()
@@ -293,6 +365,31 @@ void TestQuiz::closingAndReopeningGivesAFreshTest()
     QCOMPARE(again->answerPending, 0);
     QCOMPARE(again->Command1->text(), QString("Click to Start"));
     QCOMPARE(again->Text1->text(), QString("Please click on the start button to begin the test"));
+}
+
+// The test window has no task-bar button: once minimised, only "Test" can bring it back,
+// normal and active, and with the quiz where the learner left it.
+void TestQuiz::testBringsAMinimisedWindowBack()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Test->trigger();
+    QPointer<Form2> quiz = form.testWindow();
+    QVERIFY(QTest::qWaitForWindowActive(quiz));
+    press(*quiz);
+    quiz->showMinimized();
+    QTRY_VERIFY(quiz->isMinimized());
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    form.Test->trigger();
+    QTRY_VERIFY(!quiz->isMinimized());
+    QTRY_VERIFY(quiz->isActiveWindow());
+    QCOMPARE(form.testWindow(), quiz.data());
+    QCOMPARE(quiz->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowNoState);
+    QCOMPARE(quiz->questionNumber, 1);
+    QCOMPARE(quiz->answerPending, 1);
 }
 
 void TestQuiz::camsKeepTurningWhileTheTestIsOpen()

@@ -78,7 +78,12 @@ x11-display)
     echo "X11 $wmClass"
     instance=$(sed -n 's/^WM_CLASS(STRING) = "\([^"]*\)", .*/\1/p' <<<"$wmClass")
     [[ "$instance" == "$expected" ]] || fail "WM_CLASS instance '$instance', StartupWMClass '$expected'"
-    xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (' || fail "the window carries no icon"
+    # Read whole before searching: the icon at every size is long, and a search that stops at
+    # the first match would cut xprop off mid-write and fail the pipe.
+    icon=$(xprop -len 100000000 -id "$window" _NET_WM_ICON)
+    for size in 16 32 48 128 256; do
+        grep -q "Icon ($size x $size)" <<<"$icon" || fail "the window carries no $size px icon"
+    done
     ;;
 *)
     fail "unknown mode $mode"
