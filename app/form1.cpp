@@ -2,6 +2,7 @@
 
 #include "animation/camtick.h"
 #include "assets/pictures.h"
+#include "forms/menubarkeys.h"
 #include "forms/pictures.h"
 #include "forms/scrollbarkeys.h"
 
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -109,6 +111,9 @@ Form1::Form1()
 Form1::~Form1()
 {
     delete m_form2;
+    // The surface outlives the graphs it asks for words.
+    for (auto &[graph, area] : m_graphs)
+        area->setDescriber({});
 }
 
 void Form1::buildControls()
@@ -157,11 +162,7 @@ void Form1::buildControls()
     forms::raiseOnRight(speed);
     speed->setFocusPolicy(Qt::StrongFocus);
     client->place(speed, 2760, 6120, 4095, 135);
-    speed->setAccessibleName(tr("Speed"));
-    speed->setAccessibleDescription(tr("Milliseconds between pictures"));
     connect(speed, &QScrollBar::valueChanged, this, [this] { speed_Change(); });
-    setFocusProxy(speed);
-    client->setFocusProxy(speed);
 
     //: The menu entry that opens the ten-question test on the cams
     Test = menuBar()->addAction(tr("Test"));
@@ -170,6 +171,74 @@ void Form1::buildControls()
     exit->setObjectName(QStringLiteral("exit"));
     connect(Test, &QAction::triggered, this, [this] { Test_Click(); });
     connect(exit, &QAction::triggered, this, [this] { exit_Click(); });
+    offerKeyboardAndReader();
+}
+
+// Tab moves through the three cam spots, top to bottom, then the scroll bar,
+// which holds the focus when the window opens. A reader hears the start and
+// stop pictures as buttons, a refused start as unavailable, and each graph as
+// an image described in words.
+void Form1::offerKeyboardAndReader()
+{
+    forms::Surface *client = surface();
+    client->addFocusPlace({Image4, Image7});
+    client->addFocusPlace({Image3, Image8});
+    client->addFocusPlace({Image5, Image6});
+    setTabOrder(client, speed);
+    setFocusProxy(speed);
+    speed->setFocus();
+
+    // A start is refused while another cam runs, which its icon's absence tells.
+    Image4->setAvailableWhen([this] { return Image3->isVisible() && Image5->isVisible(); });
+    Image3->setAvailableWhen([this] { return Image4->isVisible() && Image5->isVisible(); });
+    Image5->setAvailableWhen([this] { return Image4->isVisible() && Image3->isVisible(); });
+
+    speed->setAccessibleName(tr("Time between pictures"));
+    const auto describeSpeed = [this] {
+        speed->setAccessibleDescription(tr("%1 milliseconds").arg(speed->value()));
+    };
+    describeSpeed();
+    connect(speed, &QScrollBar::valueChanged, this, describeSpeed);
+
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    forms::openMenuBarWithF10(this);
+
+    // Each graph lies between its axes; its pen line's first point is its origin.
+    const struct {
+        const char *cam;
+        const forms::LineControl *pen, *across, *up;
+        const animation::CamTable &table;
+    } graphs[] = {{QT_TR_NOOP("pear"), Line3, Line1, Line2, animation::pear},
+                  {QT_TR_NOOP("double lobe"), Line6, Line4, Line5, animation::doubleLobe},
+                  {QT_TR_NOOP("snail"), Line9, Line8, Line7, animation::snail}};
+    for (const auto &graph : graphs) {
+        const QString cam = tr(graph.cam);
+        const int left = std::min(graph.across->x1(), graph.across->x2());
+        const int top = std::min(graph.up->y1(), graph.up->y2());
+        forms::DescribedArea *area = client->addDescribedArea(
+            tr("Lift graph of the %1 cam").arg(cam), left, top,
+            std::max(graph.across->x1(), graph.across->x2()) - left,
+            std::max(graph.up->y1(), graph.up->y2()) - top);
+        m_graphs.emplace_back(LiftGraph(cam, {graph.pen->x1(), graph.pen->y1()},
+                                        graph.table.cycleWidth),
+                              area);
+    }
+    for (auto &[graph, area] : m_graphs)
+        area->setDescriber([&graph = graph] { return graph.description(); });
+    connect(client, &forms::Surface::lineDrawn, this, [this](int x1, int y1, int x2, int y2) {
+        for (auto &[graph, area] : m_graphs) {
+            if (graph.take(x1, y1, x2, y2))
+                area->descriptionChanged();
+        }
+    });
+    connect(client, &forms::Surface::cleared, this, [this] {
+        for (auto &[graph, area] : m_graphs) {
+            if (graph.cycles() > 0) {
+                graph.clear();
+                area->descriptionChanged();
+            }
+        }
+    });
 }
 
 void Form1::Form_Load()

@@ -4,6 +4,8 @@
 // had, so a handler reads like the table that describes it.
 #pragma once
 
+#include "liftgraph.h"
+
 #include "forms/form.h"
 #include "forms/timer.h"
 #include "quiz/form2.h"
@@ -11,6 +13,8 @@
 #include <QPointer>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QScrollBar;
@@ -90,9 +94,11 @@ protected:
 
 private:
     void buildControls();
+    void offerKeyboardAndReader();
     void clearFrames(int first, int last);
 
     // Index 0 is `start`, k is Image1(k): the pictures as the cam tables name them.
     std::array<forms::Picture *, 20> m_image1{};
     QPointer<Form2> m_form2;
+    std::vector<std::pair<LiftGraph, forms::DescribedArea *>> m_graphs;
 };

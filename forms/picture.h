@@ -50,6 +50,10 @@ public:
     const QString &accessibleName() const { return m_accessibleName; }
     bool hasClickHandler() const { return bool(m_onClick); }
     void click() const;
+    // Whether a click would be heard, or refused; assistive technology shows
+    // a refused picture as unavailable.
+    void setAvailableWhen(std::function<bool()> available) { m_available = std::move(available); }
+    bool isAvailable() const { return !m_available || m_available(); }
 
     // The control's own area, which takes the clicks.
     QRect area() const;
@@ -63,6 +67,7 @@ private:
     Placement m_placement;
     bool m_stretched;
     std::function<void()> m_onClick;
+    std::function<bool()> m_available;
     QString m_accessibleName;
 };
 

@@ -5,6 +5,8 @@
 // which Qt paints itself. Positions are twips throughout.
 #pragma once
 
+#include "describedarea.h"
+#include "focusplaces.h"
 #include "linecontrol.h"
 #include "picture.h"
 
@@ -38,6 +40,14 @@ public:
     const std::vector<std::unique_ptr<WindowlessControl>> &controls() const { return m_controls; }
     WindowlessControl *control(const QString &name) const;
 
+    // A part of the picture read as an image with a description, in twips.
+    DescribedArea *addDescribedArea(const QString &name, int left, int top, int width,
+                                    int height);
+    const std::vector<std::unique_ptr<DescribedArea>> &describedAreas() const
+    {
+        return m_describedAreas;
+    }
+
     // Places a real child widget in twips.
     void place(QWidget *child, int left, int top, int width, int height);
 
@@ -51,8 +61,21 @@ public:
     const QImage &drawing() const { return m_drawing; }
 
     void repaintRect(const QRect &rect);
-    // Tells assistive technology that the set of offered pictures may have changed.
+    // Tells assistive technology which pictures a click can now reach.
     void controlShownOrHidden();
+
+    // The keyboard: each place is one tab stop over pictures that share a
+    // spot; Space and Enter click whatever a click at its centre reaches.
+    void addFocusPlace(std::vector<const Picture *> pictures);
+    const FocusPlaces &focusPlaces() const { return m_places; }
+    // The picture a click at the focused place reaches; none while the
+    // surface has no focus.
+    const Picture *focusedPicture() const;
+    // Where the focus mark is painted; empty unless the keyboard is in use.
+    QRect focusMark() const { return m_markArea; }
+    // A child that hides itself while it holds the focus hands it to the
+    // first place; shown again while the keyboard is in use, it takes it back.
+    void passFocusWhenHidden(QWidget *child);
 
 signals:
     // Every segment drawn, in twips, and every erase: for whoever follows the graphs.
@@ -64,17 +87,27 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     template<typename Control>
     Control *insert(std::unique_ptr<Control> control);
+    void focusPlace(int index);
+    void updateFocusMark();
 
     QPixmap m_background;
     QImage m_drawing;
     QRect m_drawnSinceCls;
     QRect m_waiting; // the area waiting to be painted, at a fractional scale
     std::vector<std::unique_ptr<WindowlessControl>> m_controls;
+    std::vector<std::unique_ptr<DescribedArea>> m_describedAreas;
     const Picture *m_pressed = nullptr;
+    FocusPlaces m_places{*this};
+    QRect m_markArea;
 };
 
 } // namespace forms

@@ -1,5 +1,7 @@
 #include "textbox.h"
 
+#include <QAccessible>
+
 namespace forms {
 
 TextBox::TextBox(const QString &name, const QString &text, const QFont &font,
@@ -14,6 +16,13 @@ TextBox::TextBox(const QString &name, const QString &text, const QFont &font,
     colours.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
     colours.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
     setPalette(colours);
+    // The name a reader speaks is the text: a new question is heard as a new name.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (QAccessible::isActive() && accessibleName().isEmpty()) {
+            QAccessibleEvent event(this, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    });
 }
 
 } // namespace forms

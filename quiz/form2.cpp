@@ -3,6 +3,7 @@
 #include "assets/pictures.h"
 #include "forms/pictures.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -75,6 +76,43 @@ void Form2::buildControls()
     Image5->setClickHandler([this] { Image5_Click(); }, tr("Snail cam"));
     Image3->setClickHandler([this] { Image3_Click(); }, tr("Double lobe cam"));
     Image4->setClickHandler([this] { Image4_Click(); }, tr("Pear cam"));
+    offerKeyboardAndReader();
+}
+
+// Tab goes from the button to the three pictures, top to bottom. The button
+// hides itself when pressed: the focus then waits on the first picture, and
+// comes back to the button when it shows again. A reader hears the score as
+// one sentence where the window shows a caption and two numbers.
+void Form2::offerKeyboardAndReader()
+{
+    forms::Surface *client = surface();
+    client->addFocusPlace({Image3});
+    client->addFocusPlace({Image5});
+    client->addFocusPlace({Image4});
+    setTabOrder(Command1, client);
+    client->passFocusWhenHidden(Command1);
+    Command1->installEventFilter(this);
+    Text4->installEventFilter(this);
+    Text2->setPartOfSentence(true);
+    Text3->setPartOfSentence(true);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+        // Enter presses the button too, as Space does.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command1->click();
+            return true;
+        }
+    } else if (watched == Text4 && event->type() == QEvent::Show) {
+        Text4->setAccessibleName(
+            tr("You scored %1 out of %2").arg(Text2->text(), Text3->text()));
+    } else if (watched == Text4 && event->type() == QEvent::Hide) {
+        Text4->setAccessibleName(QString());
+    }
+    return forms::Form::eventFilter(watched, event);
 }
 
 void Form2::Form_Load()

@@ -39,8 +39,12 @@ public:
     void Image4_Click();
     void Image5_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
+    void offerKeyboardAndReader();
     void setCaption(const QString &caption);
     void answer(quiz::Cam clicked);
 

@@ -32,14 +32,6 @@
         <translation>Schnecken-Kurvenscheibe anhalten</translation>
     </message>
     <message>
-        <source>Speed</source>
-        <translation>Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Milliseconds between pictures</source>
-        <translation>Millisekunden zwischen den Bildern</translation>
-    </message>
-    <message>
         <source>Test</source>
         <extracomment>The menu entry that opens the ten-question test on the cams</extracomment>
         <translation>Test</translation>
@@ -47,6 +39,30 @@
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Time between pictures</source>
+        <translation>Zeit zwischen den Bildern</translation>
+    </message>
+    <message>
+        <source>%1 milliseconds</source>
+        <translation>%1 Millisekunden</translation>
+    </message>
+    <message>
+        <source>pear</source>
+        <translation>Birnen</translation>
+    </message>
+    <message>
+        <source>double lobe</source>
+        <translation>Doppelnocken</translation>
+    </message>
+    <message>
+        <source>snail</source>
+        <translation>Schnecken</translation>
+    </message>
+    <message>
+        <source>Lift graph of the %1 cam</source>
+        <translation>Hubdiagramm der %1-Kurvenscheibe</translation>
     </message>
 </context>
 <context>
@@ -138,6 +154,29 @@
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
         <translation>Klicke auf die Kurvenscheibe mit dem sanftesten Hub.</translation>
+    </message>
+    <message>
+        <source>You scored %1 out of %2</source>
+        <translation>Du hast %1 von %2 Punkten erreicht</translation>
+    </message>
+</context>
+<context>
+    <name>LiftGraph</name>
+    <message>
+        <source>Lift graph of the %1 cam: nothing traced.</source>
+        <translation>Hubdiagramm der %1-Kurvenscheibe: noch nichts gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Lift graph of the %1 cam: %2 traced. Height of each step of a cycle above the axis, in twips: %3.</source>
+        <translation>Hubdiagramm der %1-Kurvenscheibe: %2. Höhe jedes Schritts eines Zyklus über der Achse, in Twips: %3.</translation>
+    </message>
+    <message>
+        <source>1 cycle</source>
+        <translation>1 Zyklus gezeichnet</translation>
+    </message>
+    <message>
+        <source>%1 cycles</source>
+        <translation>%1 Zyklen gezeichnet</translation>
     </message>
 </context>
 </TS>

@@ -32,14 +32,6 @@
         <translation>Detener la leva de caracol</translation>
     </message>
     <message>
-        <source>Speed</source>
-        <translation>Velocidad</translation>
-    </message>
-    <message>
-        <source>Milliseconds between pictures</source>
-        <translation>Milisegundos entre imágenes</translation>
-    </message>
-    <message>
         <source>Test</source>
         <extracomment>The menu entry that opens the ten-question test on the cams</extracomment>
         <translation>Prueba</translation>
@@ -47,6 +39,30 @@
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Time between pictures</source>
+        <translation>Tiempo entre imágenes</translation>
+    </message>
+    <message>
+        <source>%1 milliseconds</source>
+        <translation>%1 milisegundos</translation>
+    </message>
+    <message>
+        <source>pear</source>
+        <translation>de pera</translation>
+    </message>
+    <message>
+        <source>double lobe</source>
+        <translation>de doble lóbulo</translation>
+    </message>
+    <message>
+        <source>snail</source>
+        <translation>de caracol</translation>
+    </message>
+    <message>
+        <source>Lift graph of the %1 cam</source>
+        <translation>Gráfica de elevación de la leva %1</translation>
     </message>
 </context>
 <context>
@@ -138,6 +154,29 @@
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
         <translation>Haz clic en la leva que da la elevación más suave.</translation>
+    </message>
+    <message>
+        <source>You scored %1 out of %2</source>
+        <translation>Has obtenido %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>LiftGraph</name>
+    <message>
+        <source>Lift graph of the %1 cam: nothing traced.</source>
+        <translation>Gráfica de elevación de la leva %1: aún no hay nada trazado.</translation>
+    </message>
+    <message>
+        <source>Lift graph of the %1 cam: %2 traced. Height of each step of a cycle above the axis, in twips: %3.</source>
+        <translation>Gráfica de elevación de la leva %1: %2. Altura de cada paso de un ciclo sobre el eje, en twips: %3.</translation>
+    </message>
+    <message>
+        <source>1 cycle</source>
+        <translation>1 ciclo trazado</translation>
+    </message>
+    <message>
+        <source>%1 cycles</source>
+        <translation>%1 ciclos trazados</translation>
     </message>
 </context>
 </TS>

@@ -32,14 +32,6 @@
         <translation>Arrêter la came en escargot</translation>
     </message>
     <message>
-        <source>Speed</source>
-        <translation>Vitesse</translation>
-    </message>
-    <message>
-        <source>Milliseconds between pictures</source>
-        <translation>Millisecondes entre les images</translation>
-    </message>
-    <message>
         <source>Test</source>
         <extracomment>The menu entry that opens the ten-question test on the cams</extracomment>
         <translation>Test</translation>
@@ -47,6 +39,30 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Time between pictures</source>
+        <translation>Temps entre les images</translation>
+    </message>
+    <message>
+        <source>%1 milliseconds</source>
+        <translation>%1 millisecondes</translation>
+    </message>
+    <message>
+        <source>pear</source>
+        <translation>en poire</translation>
+    </message>
+    <message>
+        <source>double lobe</source>
+        <translation>à double lobe</translation>
+    </message>
+    <message>
+        <source>snail</source>
+        <translation>en escargot</translation>
+    </message>
+    <message>
+        <source>Lift graph of the %1 cam</source>
+        <translation>Graphique de levée de la came %1</translation>
     </message>
 </context>
 <context>
@@ -138,6 +154,29 @@
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
         <translation>Cliquez sur la came qui donne la levée la plus douce.</translation>
+    </message>
+    <message>
+        <source>You scored %1 out of %2</source>
+        <translation>Vous avez obtenu %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>LiftGraph</name>
+    <message>
+        <source>Lift graph of the %1 cam: nothing traced.</source>
+        <translation>Graphique de levée de la came %1 : rien n’est encore tracé.</translation>
+    </message>
+    <message>
+        <source>Lift graph of the %1 cam: %2 traced. Height of each step of a cycle above the axis, in twips: %3.</source>
+        <translation>Graphique de levée de la came %1 : %2. Hauteur de chaque pas d’un cycle au-dessus de l’axe, en twips : %3.</translation>
+    </message>
+    <message>
+        <source>1 cycle</source>
+        <translation>1 cycle tracé</translation>
+    </message>
+    <message>
+        <source>%1 cycles</source>
+        <translation>%1 cycles tracés</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,32 @@
+// One lift graph told in words, for a learner who cannot see it: which cam
+// it belongs to, how many cycles are traced, and the height of each step of
+// a cycle above the graph's axis. It follows the segments drawn on the
+// window and forgets them when the drawing is erased.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <vector>
+
+class LiftGraph
+{
+public:
+    // origin: where the graph's axes cross, in twips; cycleWidth in twips.
+    LiftGraph(QString cam, QPoint origin, int cycleWidth);
+
+    // Takes a segment drawn on the window if it lies on this graph; says
+    // whether the graph gained a cycle (its first point counts as one).
+    bool take(int x1, int y1, int x2, int y2);
+    void clear() { m_cycles.clear(); }
+
+    int cycles() const { return int(m_cycles.size()); }
+    QString description() const;
+
+private:
+    QString m_cam;
+    QPoint m_origin;
+    int m_cycleWidth;
+    // The lift at the end of each segment, cycle by cycle, in twips.
+    std::vector<std::vector<int>> m_cycles;
+};

@@ -1,0 +1,455 @@
+// Both windows with the keyboard alone, by real key events: Tab order, Space
+// and Enter on the cam spots and the answer pictures, the whole test, the menu
+// bar's keys, and a focus mark that only keyboard users ever see.
+#include "app/form1.h"
+#include "forms/picture.h"
+#include "quiz/form2.h"
+
+#include <QAccessible>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+// Where the keyboard focus is, by what it acts on.
+QString focusOf(QWidget *window)
+{
+    QWidget *focused = window->focusWidget();
+    if (auto *form = qobject_cast<forms::Form *>(window); form && focused == form->surface()) {
+        const forms::Picture *picture = form->surface()->focusedPicture();
+        return picture ? picture->name() : QStringLiteral("surface, nowhere");
+    }
+    return focused ? focused->objectName() : QStringLiteral("nothing");
+}
+
+// "Tab", "Backtab", "Space", "Return" or "Enter", one after another.
+void type(QWidget *window, const QStringList &keys)
+{
+    for (const QString &key : keys) {
+        QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+        if (key == "Tab")
+            QTest::keyClick(target, Qt::Key_Tab);
+        else if (key == "Backtab")
+            QTest::keyClick(target, Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (key == "Space")
+            QTest::keyClick(target, Qt::Key_Space);
+        else if (key == "Return")
+            QTest::keyClick(target, Qt::Key_Return);
+        else if (key == "Enter")
+            QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+        else
+            QFAIL(qPrintable("no key " + key));
+    }
+}
+
+QImage shot(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+// The running cam by its timer, 0 for none.
+int running(const Form1 &form)
+{
+    const QList<forms::Timer *> timers{form.Timer1, form.Timer2, form.Timer3};
+    for (int t = 0; t < 3; ++t) {
+        if (timers[t]->isEnabled())
+            return t + 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tabOrder_data();
+    void tabOrder();
+    void camSpotsActLikeAClick_data();
+    void camSpotsActLikeAClick();
+    void refusedStartByKeyboardChangesNothing();
+    void scrollBarKeepsItsKeys();
+    void menuBarKeys();
+    void wholeTestByKeyboard_data();
+    void wholeTestByKeyboard();
+    void focusMarkOnlyForTheKeyboard_data();
+    void focusMarkOnlyForTheKeyboard();
+    void mouseUserNeverSeesAMark();
+    void refusedStartIsUnavailableToReaders();
+    void graphsAreDescribed_data();
+    void graphsAreDescribed();
+};
+
+void TestKeyboard::tabOrder_data()
+{
+    QTest::addColumn<bool>("testWindow");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("focus"); // after each key; the first before any
+    QTest::newRow("simulation, forward")
+        << false << QStringList{"Tab", "Tab", "Tab", "Tab", "Tab"}
+        << QStringList{"speed", "Image4", "Image3", "Image5", "speed", "Image4"};
+    QTest::newRow("simulation, backward")
+        << false << QStringList{"Backtab", "Backtab", "Backtab", "Backtab"}
+        << QStringList{"speed", "Image5", "Image3", "Image4", "speed"};
+    QTest::newRow("simulation, there and back")
+        << false << QStringList{"Tab", "Tab", "Backtab", "Backtab"}
+        << QStringList{"speed", "Image4", "Image3", "Image4", "speed"};
+    QTest::newRow("test window, forward")
+        << true << QStringList{"Tab", "Tab", "Tab", "Tab"}
+        << QStringList{"Command1", "Image3", "Image5", "Image4", "Command1"};
+    QTest::newRow("test window, backward")
+        << true << QStringList{"Backtab", "Backtab"}
+        << QStringList{"Command1", "Image4", "Image5"};
+}
+
+void TestKeyboard::tabOrder()
+{
+    QFETCH(bool, testWindow);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, focus);
+    std::unique_ptr<forms::Form> window;
+    if (testWindow)
+        window = std::make_unique<Form2>();
+    else
+        window = std::make_unique<Form1>();
+    showActive(window.get());
+    QStringList seen{focusOf(window.get())};
+    for (const QString &key : keys) {
+        type(window.get(), {key});
+        seen << focusOf(window.get());
+    }
+    QCOMPARE(seen, focus);
+}
+
+void TestKeyboard::camSpotsActLikeAClick_data()
+{
+    QTest::addColumn<int>("spot"); // Tabs from the scroll bar
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("timer");
+    for (const QString key : {"Space", "Return", "Enter"}) {
+        QTest::addRow("pear, %s", qPrintable(key)) << 1 << key << 1;
+        QTest::addRow("double lobe, %s", qPrintable(key)) << 2 << key << 2;
+        QTest::addRow("snail, %s", qPrintable(key)) << 3 << key << 3;
+    }
+}
+
+// The first key starts the cam, as a click on its icon; the cover now lies
+// where the icon was, so the same key on the same spot stops it.
+void TestKeyboard::camSpotsActLikeAClick()
+{
+    QFETCH(int, spot);
+    QFETCH(QString, key);
+    QFETCH(int, timer);
+    Form1 form;
+    showActive(&form);
+    for (int i = 0; i < spot; ++i)
+        type(&form, {"Tab"});
+    const QString icon = focusOf(&form);
+    type(&form, {key});
+    QCOMPARE(running(form), timer);
+    QVERIFY(!form.surface()->control(icon)->isVisible());
+    QVERIFY(focusOf(&form) != icon); // the cover, what a click now reaches
+    form.Timer1->tick();
+    form.Timer2->tick();
+    form.Timer3->tick();
+    type(&form, {key});
+    QCOMPARE(running(form), 0);
+    QVERIFY(form.surface()->control(icon)->isVisible());
+    QCOMPARE(focusOf(&form), icon);
+    // Started again: the spot goes on working after a whole round.
+    type(&form, {key});
+    QCOMPARE(running(form), timer);
+}
+
+void TestKeyboard::refusedStartByKeyboardChangesNothing()
+{
+    Form1 form;
+    showActive(&form);
+    type(&form, {"Tab", "Tab", "Space"}); // the double lobe runs
+    for (int i = 0; i < 5; ++i)
+        form.Timer2->tick();
+    const int frame = form.frame;
+    const int graphOffset = form.graphOffset;
+    const QImage before = shot(form.surface());
+    type(&form, {"Backtab", "Space", "Tab", "Tab", "Return"}); // pear, then snail
+    QCOMPARE(running(form), 2);
+    QVERIFY(form.Image4->isVisible());
+    QVERIFY(form.Image5->isVisible());
+    QCOMPARE(form.frame, frame);
+    QCOMPARE(form.graphOffset, graphOffset);
+    // Back on the double lobe's spot, the window is as it was.
+    type(&form, {"Backtab"});
+    QCOMPARE(focusOf(&form), QString("Image8"));
+    QCOMPARE(shot(form.surface()), before);
+}
+
+void TestKeyboard::scrollBarKeepsItsKeys()
+{
+    Form1 form;
+    showActive(&form);
+    QCOMPARE(form.focusWidget(), form.speed);
+    QTest::keyClick(form.speed, Qt::Key_Home);
+    QCOMPARE(form.Timer1->interval(), form.speed->minimum());
+    QTest::keyClick(form.speed, Qt::Key_End);
+    QCOMPARE(form.Timer1->interval(), form.speed->maximum());
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown}) {
+        QTest::keyClick(form.speed, Qt::Key_Home);
+        QTest::keyClick(form.speed, Qt::Key_End);
+        const int before = form.speed->value();
+        QTest::keyClick(form.speed, key);
+        QTest::keyClick(form.speed, Qt::Key_Home);
+        QVERIFY2(form.speed->value() != before, "a key the scroll bar should take");
+    }
+    QCOMPARE(form.focusWidget(), form.speed);
+}
+
+void TestKeyboard::menuBarKeys()
+{
+    Form1 form;
+    showActive(&form);
+    QTest::keyClick(form.speed, Qt::Key_F10);
+    QTRY_COMPARE(form.menuBar()->activeAction(), form.Test);
+    QCOMPARE(QApplication::focusWidget(), form.menuBar());
+    QTest::keyClick(form.menuBar(), Qt::Key_Right);
+    QCOMPARE(form.menuBar()->activeAction(), form.exit);
+    QTest::keyClick(form.menuBar(), Qt::Key_Left);
+    QCOMPARE(form.menuBar()->activeAction(), form.Test);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!form.menuBar()->activeAction());
+    QCOMPARE(form.focusWidget(), form.speed);
+
+    // Alt and F10 alike, then Enter on "Test".
+    QTest::keyClick(form.speed, Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(form.menuBar()->activeAction(), form.Test);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(form.speed, Qt::Key_F10);
+    QTRY_COMPARE(form.menuBar()->activeAction(), form.Test);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(form.testWindow() && form.testWindow()->isVisible());
+
+    QTest::keyClick(form.speed, Qt::Key_Space); // nothing of the scroll bar's
+    form.Image4->click();
+    QVERIFY(form.Timer1->isEnabled());
+    QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!form.Timer1->isEnabled());
+    QVERIFY(!form.isVisible());
+}
+
+void TestKeyboard::wholeTestByKeyboard_data()
+{
+    QTest::addColumn<QString>("answers"); // D, S, P: the picture chosen
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("score");
+    QTest::newRow("all right, Space") << "SDPSDSPSDS" << "Space" << 10;
+    QTest::newRow("some wrong, Return") << "SSPSPSPDDS" << "Return" << 7;
+    QTest::newRow("all wrong, Enter") << "PPSPSPSPPP" << "Enter" << 0;
+}
+
+// From the button, the first picture is the double lobe, then the snail, then the pear.
+void TestKeyboard::wholeTestByKeyboard()
+{
+    QFETCH(QString, answers);
+    QFETCH(QString, key);
+    QFETCH(int, score);
+    Form2 quiz;
+    showActive(&quiz);
+    QCOMPARE(focusOf(&quiz), QString("Command1"));
+    for (int go = 0; go < 2; ++go) {
+        for (int q = 0; q < 10; ++q) {
+            type(&quiz, {key});
+            QVERIFY(!quiz.Command1->isVisible());
+            QCOMPARE(focusOf(&quiz), QString("Image3"));
+            const int tabs = int(QString("DSP").indexOf(answers[q]));
+            for (int t = 0; t < tabs; ++t)
+                type(&quiz, {"Tab"});
+            type(&quiz, {key});
+            QVERIFY(quiz.Command1->isVisible());
+            QCOMPARE(focusOf(&quiz), QString("Command1"));
+        }
+        type(&quiz, {key});
+        QCOMPARE(quiz.Text2->text(), QString::number(score));
+        QVERIFY(quiz.Text4->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz.Text4)->text(QAccessible::Name),
+                 QString("You scored %1 out of 10").arg(score));
+        QCOMPARE(quiz.Command1->text(), QString("Another Go ?"));
+        QCOMPARE(focusOf(&quiz), QString("Command1"));
+    }
+}
+
+void TestKeyboard::focusMarkOnlyForTheKeyboard_data()
+{
+    QTest::addColumn<bool>("testWindow");
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("pear spot") << false << 1 << "Image4";
+    QTest::newRow("double lobe spot") << false << 2 << "Image3";
+    QTest::newRow("snail spot") << false << 3 << "Image5";
+    QTest::newRow("double lobe answer") << true << 1 << "Image3";
+    QTest::newRow("snail answer") << true << 2 << "Image5";
+    QTest::newRow("pear answer") << true << 3 << "Image4";
+}
+
+// As first seen, the window has no mark. Tab draws one on the spot, in both
+// black and white along every edge; a mouse press takes it away again and
+// leaves the window as first seen, to the pixel.
+void TestKeyboard::focusMarkOnlyForTheKeyboard()
+{
+    QFETCH(bool, testWindow);
+    QFETCH(int, tabs);
+    QFETCH(QString, picture);
+    std::unique_ptr<forms::Form> window;
+    if (testWindow)
+        window = std::make_unique<Form2>();
+    else
+        window = std::make_unique<Form1>();
+    showActive(window.get());
+    forms::Surface *surface = window->surface();
+    const QImage first = shot(surface);
+    QVERIFY(surface->focusMark().isEmpty());
+
+    for (int i = 0; i < tabs; ++i)
+        type(window.get(), {"Tab"});
+    QCOMPARE(focusOf(window.get()), picture);
+    const QRect spot = static_cast<forms::Picture *>(surface->control(picture))->area();
+    QCOMPARE(surface->focusMark(), spot);
+    const QImage marked = shot(surface);
+    const QRect edge = spot.adjusted(1, 1, -1, -1); // a pixel inside the spot
+    const auto colours = [&](QPoint from, QPoint step, int count) {
+        QSet<QRgb> seen;
+        for (int i = 0; i < count; ++i)
+            seen << marked.pixel(from + i * step);
+        return seen;
+    };
+    for (const QSet<QRgb> &line :
+         {colours(edge.topLeft(), {1, 0}, edge.width()),
+          colours(edge.bottomLeft(), {1, 0}, edge.width()),
+          colours(edge.topLeft(), {0, 1}, edge.height()),
+          colours(edge.topRight(), {0, 1}, edge.height())}) {
+        QCOMPARE(line, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+    }
+    // Nothing outside the spot changed.
+    QImage outside = marked;
+    QPainter(&outside).drawImage(spot, first, spot);
+    QCOMPARE(outside, first);
+
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(surface->width() - 2, 2));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(surface->width() - 2, 2));
+    QVERIFY(surface->focusMark().isEmpty());
+    QCOMPARE(shot(surface), first);
+}
+
+// A learner who only clicks: cams started and stopped, a question posed and
+// answered, and never a mark.
+void TestKeyboard::mouseUserNeverSeesAMark()
+{
+    Form1 form;
+    showActive(&form);
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.Image4->area().center());
+    QVERIFY(form.Timer1->isEnabled());
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.Image7->area().center());
+    QVERIFY(!form.Timer1->isEnabled());
+    QVERIFY(form.surface()->focusMark().isEmpty());
+
+    Form2 quiz;
+    showActive(&quiz);
+    const QImage first = shot(quiz.surface());
+    QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+    QVERIFY(!quiz.Command1->isVisible());
+    QVERIFY(quiz.surface()->focusMark().isEmpty());
+    const QRect pictures = quiz.Image3->area() | quiz.Image4->area() | quiz.Image5->area();
+    QCOMPARE(shot(quiz.surface()).copy(pictures), first.copy(pictures));
+    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, quiz.Image5->area().center());
+    QCOMPARE(quiz.score, 1);
+    QVERIFY(quiz.surface()->focusMark().isEmpty());
+    QVERIFY(quiz.focusWidget() != quiz.Command1);
+}
+
+void TestKeyboard::refusedStartIsUnavailableToReaders()
+{
+    Form1 form;
+    showActive(&form);
+    const auto disabled = [](forms::Picture *picture) { return !picture->isAvailable(); };
+    QVERIFY(!disabled(form.Image4) && !disabled(form.Image3) && !disabled(form.Image5));
+    type(&form, {"Tab", "Tab", "Space"});
+    QVERIFY(disabled(form.Image4) && disabled(form.Image5));
+    QVERIFY(!disabled(form.Image8));
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
+    QStringList unavailable;
+    for (int i = 0; i < client->childCount(); ++i) {
+        if (client->child(i)->state().disabled)
+            unavailable << client->child(i)->text(QAccessible::Name);
+    }
+    QCOMPARE(unavailable, (QStringList{"Start the snail cam", "Start the pear cam"}));
+    QVERIFY(client->focusChild());
+    QCOMPARE(client->focusChild()->text(QAccessible::Name), QString("Stop the double lobe cam"));
+    type(&form, {"Space"});
+    for (int i = 0; i < client->childCount(); ++i)
+        QVERIFY(!client->child(i)->state().disabled);
+}
+
+void TestKeyboard::graphsAreDescribed_data()
+{
+    QTest::addColumn<int>("timer");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QStringList>("descriptions"); // pear, double lobe, snail
+    const QString nothing = "Lift graph of the %1 cam: nothing traced.";
+    const QString traced = "Lift graph of the %1 cam: %2 traced. Height of each step of a "
+                           "cycle above the axis, in twips: %3.";
+    QTest::newRow("pear, two steps")
+        << 1 << 2
+        << QStringList{traced.arg("pear", "1 cycle", "600, 200"), nothing.arg("double lobe"),
+                       nothing.arg("snail")};
+    QTest::newRow("pear, a cycle and a step")
+        << 1 << 9
+        << QStringList{traced.arg("pear", "2 cycles", "600, 200, 100, 100, 100, 100, 100, 200, 600"),
+                       nothing.arg("double lobe"), nothing.arg("snail")};
+    QTest::newRow("double lobe, three cycles")
+        << 2 << 10
+        << QStringList{nothing.arg("pear"), traced.arg("double lobe", "3 cycles",
+                                                       "600, 300, 200, 300, 600"),
+                       nothing.arg("snail")};
+    QTest::newRow("snail, one cycle")
+        << 3 << 8
+        << QStringList{nothing.arg("pear"), nothing.arg("double lobe"),
+                       traced.arg("snail", "1 cycle", "100, 200, 300, 400, 500, 600, 700, 100")};
+    // The pear erases after its fourth cycle and starts again at the left.
+    QTest::newRow("pear, erased and begun again")
+        << 1 << 4 * 8 + 1
+        << QStringList{traced.arg("pear", "1 cycle", "600"), nothing.arg("double lobe"),
+                       nothing.arg("snail")};
+}
+
+void TestKeyboard::graphsAreDescribed()
+{
+    QFETCH(int, timer);
+    QFETCH(int, ticks);
+    Form1 form;
+    showActive(&form);
+    const QList<forms::Picture *> icons{form.Image4, form.Image3, form.Image5};
+    const QList<forms::Timer *> timers{form.Timer1, form.Timer2, form.Timer3};
+    icons[timer - 1]->click();
+    for (int i = 0; i < ticks; ++i)
+        timers[timer - 1]->tick();
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
+    QStringList descriptions;
+    for (int i = 0; i < client->childCount(); ++i) {
+        if (client->child(i)->role() == QAccessible::Graphic)
+            descriptions << client->child(i)->text(QAccessible::Description);
+    }
+    QTEST(descriptions, "descriptions");
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
