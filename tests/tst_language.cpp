@@ -14,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -151,32 +152,37 @@ void TestLanguage::texts_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("expected");
-    // Form1's caption, its menu, Form2's caption, the opening line, the button's three
-    // captions, "You Scored".
+    // Form1's caption, its menu, the scroll bar's spoken name, Form2's caption, the opening
+    // line, the button's three captions, "You Scored", the score said as a sentence.
     QTest::newRow("en") << QString()
                         << QStringList{"Cam Simulation by the Kestrilon team", "Test", "Exit",
+                                       "Time between pictures",
                                        "Kestrilon Test by the Kestrilon team",
                                        "Please click on the start button to begin the test",
                                        "Click to Start", "Next Question", "Another Go ?",
-                                       "You Scored"};
+                                       "You Scored", "You scored 5 out of 10"};
     QTest::newRow("de") << "de"
                         << QStringList{"Kurvenscheiben-Simulation vom Kestrilon-Team", "Test",
-                                       "Beenden", "Kestrilon-Test vom Kestrilon-Team",
+                                       "Beenden", "Zeit zwischen den Bildern",
+                                       "Kestrilon-Test vom Kestrilon-Team",
                                        "Klicke auf den Startknopf, um den Test zu beginnen",
                                        "Zum Starten klicken", "Nächste Frage", "Noch einmal?",
-                                       "Ergebnis"};
+                                       "Ergebnis", "Du hast 5 von 10 Punkten erreicht"};
     QTest::newRow("fr") << "fr"
                         << QStringList{"Simulation de cames par l’équipe Kestrilon", "Test",
-                                       "Quitter", "Test Kestrilon par l’équipe Kestrilon",
+                                       "Quitter", "Temps entre les images",
+                                       "Test Kestrilon par l’équipe Kestrilon",
                                        "Cliquez sur le bouton de départ pour lancer le test",
                                        "Commencer le test", "Question suivante",
-                                       "Encore une fois ?", "Votre score"};
+                                       "Encore une fois ?", "Votre score",
+                                       "Vous avez obtenu 5 sur 10"};
     QTest::newRow("es") << "es"
                         << QStringList{"Simulación de levas del equipo Kestrilon", "Prueba",
-                                       "Salir", "Prueba Kestrilon del equipo Kestrilon",
+                                       "Salir", "Tiempo entre imágenes",
+                                       "Prueba Kestrilon del equipo Kestrilon",
                                        "Haz clic en el botón de inicio para empezar la prueba",
                                        "Clic para empezar", "Siguiente pregunta", "¿Otra vez?",
-                                       "Tu nota"};
+                                       "Tu nota", "Has obtenido 5 de 10"};
 }
 
 // What the learner reads at each moment, in the windows as they are built.
@@ -188,9 +194,10 @@ void TestLanguage::texts()
 
     Form1 simulation;
     Form2 quiz;
+    quiz.show();
     QStringList seen{simulation.windowTitle(), simulation.Test->text(),
-                     simulation.exit->text(), quiz.windowTitle(), quiz.Text1->text(),
-                     quiz.Command1->text()};
+                     simulation.exit->text(), simulation.speed->accessibleName(),
+                     quiz.windowTitle(), quiz.Text1->text(), quiz.Command1->text()};
     QTest::mouseClick(quiz.Command1, Qt::LeftButton);
     clickPicture(quiz, quiz.Image5);
     seen << quiz.Command1->text();
@@ -199,7 +206,7 @@ void TestLanguage::texts()
         clickPicture(quiz, quiz.Image5);
     }
     QTest::mouseClick(quiz.Command1, Qt::LeftButton);
-    seen << quiz.Command1->text() << quiz.Text4->text();
+    seen << quiz.Command1->text() << quiz.Text4->text() << quiz.Text4->accessibleName();
     QCOMPARE(seen, expected);
 }
 
