@@ -1,6 +1,9 @@
 // The translation files and the desktop files: every text finished in every language.
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -11,6 +14,8 @@ class TestTranslations : public QObject
 private slots:
     void complete_data();
     void complete();
+    void upToDate_data() { complete_data(); }
+    void upToDate();
 };
 
 void TestTranslations::complete_data()
@@ -87,6 +92,29 @@ void TestTranslations::complete()
     QVERIFY(!meta.hasError());
     QVERIFY(!english.isEmpty());
     QCOMPARE(own, english);
+}
+
+// The translation tool run over the sources changes nothing: no text of the program is
+// missing from the file, and none is there that the program no longer has.
+void TestTranslations::upToDate()
+{
+    QFETCH(QString, code);
+    const QString path = QStringLiteral(KESTRILON_TS_DIR "/kestrilon_%1.ts").arg(code);
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QFileInfo(path).fileName());
+    QVERIFY(scratch.isValid() && QFile::copy(path, copy));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(KESTRILON_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"),
+                   QStringLiteral("none"), QStringLiteral("-no-obsolete"),
+                   QStringLiteral("@" KESTRILON_SOURCE_LIST), QStringLiteral("-ts"), copy});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
+    QFile before(path), after(copy);
+    QVERIFY(before.open(QIODevice::ReadOnly) && after.open(QIODevice::ReadOnly));
+    QVERIFY2(before.readAll() == after.readAll(),
+             "out of date: build the update_translations target and translate what it adds");
 }
 
 QTEST_APPLESS_MAIN(TestTranslations)
