@@ -1,8 +1,6 @@
-# A screen-reader client on the AT-SPI bus: it starts Kestrilon, listens for
-# the events a reader speaks, starts and stops the pear through the Press
-# action, grabs the window to see the pear turn, and plays the whole test
-# through accessible actions. Run by run.sh inside a virtual display and a
-# D-Bus session. Exits non-zero with a list of what went wrong.
+# A screen-reader client on the AT-SPI bus, run by run.sh: it starts Kestrilon, listens for
+# what a reader speaks, starts and stops the pear, sees it turn, and plays the whole test
+# through accessible actions. Exits non-zero with a list of what went wrong.
 import os
 import subprocess
 import sys
@@ -14,15 +12,16 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 program, stderr_path, grab_dir = sys.argv[1:4]
-
 failures = []
 events = []
+RENAMED = "object:property-change:accessible-name"
 
 
 def check(condition, what):
     print(("ok   " if condition else "FAIL ") + what, flush=True)
     if not condition:
         failures.append(what)
+    return condition
 
 
 def on_event(event):
@@ -30,8 +29,8 @@ def on_event(event):
         name = event.source.get_name() or ""
     except GLib.Error:
         name = ""
-    data = event.any_data
-    events.append((event.type, name, event.detail1, data if isinstance(data, str) else None))
+    data = event.any_data if isinstance(event.any_data, str) else None
+    events.append((event.type, name, event.detail1, data))
 
 
 def pump(seconds):
@@ -42,54 +41,51 @@ def pump(seconds):
             time.sleep(0.01)
 
 
-def find(node, role, name, depth=0):
-    if node is None or depth > 12:
-        return None
+def search(node, role, name, depth=0):
     try:
         if node.get_role_name() == role and node.get_name() == name:
             return node
-        for i in range(node.get_child_count()):
-            found = find(node.get_child_at_index(i), role, name, depth + 1)
+        for i in range(node.get_child_count() if depth < 12 else 0):
+            child = node.get_child_at_index(i)
+            found = child is not None and search(child, role, name, depth + 1)
             if found:
                 return found
     except GLib.Error:
-        return None
+        pass
     return None
 
 
-def wait_for(root_fn, role, name, seconds=10):
+# Looks for the node for up to `seconds` while the program runs; ends the run without a
+# node that is `needed` (a description of it).
+def find(role, name, seconds=0, needed=None):
     end = time.monotonic() + seconds
-    while time.monotonic() < end and app.poll() is None:
-        found = find(root_fn(), role, name)
-        if found:
-            return found
+    found = search(Atspi.get_desktop(0), role, name)
+    while not found and time.monotonic() < end and app.poll() is None:
         pump(0.1)
-    return None
+        found = search(Atspi.get_desktop(0), role, name)
+    if needed and not check(found is not None, needed):
+        sys.exit(1)
+    return found
 
 
-def press(node):
+# Presses the node (Press, or a menu item's first action) and returns the events heard.
+def press(node, wait, action_name="Press"):
+    mark = len(events)
     action = node.get_action_iface()
-    for i in range(action.get_n_actions()):
-        if action.get_action_name(i) == "Press":
-            action.do_action(i)
-            return
-    raise RuntimeError("no Press action on " + node.get_name())
-
-
-def since(mark):
+    names = [action.get_action_name(i) for i in range(action.get_n_actions())]
+    action.do_action(names.index(action_name) if action_name else 0)
+    pump(wait)
     return events[mark:]
 
 
 # What a reader would speak: inserted text, or the new name of whatever was renamed.
-def spoken_since(mark):
-    return [name if kind == "object:property-change:accessible-name" else data
-            for kind, name, _, data in since(mark)
-            if data or kind == "object:property-change:accessible-name"]
+def spoken(heard):
+    return [name if kind == RENAMED else data for kind, name, _, data in heard
+            if data or kind == RENAMED]
 
 
 def grab(name):
     path = os.path.join(grab_dir, name + ".rgb")
-    # The stage, where the cam turns, in root-window pixels of the centred window.
     subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:" + path], check=True)
     with open(path, "rb") as f:
         return f.read()
@@ -97,66 +93,44 @@ def grab(name):
 
 listener = Atspi.EventListener.new(on_event)
 for kind in ("object:state-changed:showing", "object:state-changed:sensitive",
-             "object:state-changed:enabled", "object:property-change:accessible-name",
-             "object:text-changed", "object:children-changed", "focus:"):
+             "object:state-changed:enabled", RENAMED, "object:text-changed",
+             "object:children-changed", "focus:"):
     listener.register(kind)
 
 environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
 with open(stderr_path, "w") as stderr:
     app = subprocess.Popen([program], env=environment, stderr=stderr)
 try:
-    desktop = lambda: Atspi.get_desktop(0)  # noqa: E731
     # A build under the sanitizers on a busy machine may take a while to start.
-    pear = wait_for(desktop, "push button", "Start the pear cam", seconds=90)
-    check(pear is not None, "the pear's start button is on the bus")
-    if pear is None:
-        sys.exit(1)
+    pear = find("push button", "Start the pear cam", 90, "the pear's start button is on the bus")
     pump(0.5)
 
-    # Start, then stop, the pear through the accessible Press action.
-    mark = len(events)
-    press(pear)
-    pump(1.0)
-    started = since(mark)
-    check(("object:state-changed:showing", "Start the pear cam", 0, None) in
-          [(t, n, d, None) for t, n, d, _ in started],
+    started = [(t, n, d) for t, n, d, _ in press(pear, 1.0)]
+    check(("object:state-changed:showing", "Start the pear cam", 0) in started,
           "starting the pear is heard as its start button no longer showing")
-    refused = {n for t, n, d, _ in started if t == "object:state-changed:sensitive" and d == 0}
+    refused = {n for t, n, d in started if t == "object:state-changed:sensitive" and d == 0}
     check({"Start the double lobe cam", "Start the snail cam"} <= refused,
           "the other start buttons are heard becoming unavailable")
-    other = find(desktop(), "push button", "Start the snail cam")
-    check(other is not None
-          and not other.get_state_set().contains(Atspi.StateType.SENSITIVE),
+    other = find("push button", "Start the snail cam")
+    check(other is not None and not other.get_state_set().contains(Atspi.StateType.SENSITIVE),
           "a refused start button reports itself insensitive")
     first = grab("first")
     pump(0.6)
-    second = grab("second")
-    check(first != second, "the pear turns: two grabs differ")
-    graph = find(desktop(), "image", "Lift graph of the pear cam")
+    check(first != grab("second"), "the pear turns: two grabs differ")
+    graph = find("image", "Lift graph of the pear cam")
     told = graph.get_description() if graph else ""
     check("cycle" in told and "600, 200" in told, "the pear's graph is told in words: " + told)
 
-    stop = find(desktop(), "push button", "Stop the pear cam")
-    check(stop is not None, "the pear's stop button is offered while it runs")
-    mark = len(events)
-    if stop:
-        press(stop)
-    pump(1.0)
-    stopped = [(t, n, d) for t, n, d, _ in since(mark)]
+    stop = find("push button", "Stop the pear cam", 0, "the pear's stop button is offered")
+    stopped = [(t, n, d) for t, n, d, _ in press(stop, 1.0)]
     check(("object:state-changed:showing", "Start the pear cam", 1) in stopped,
           "stopping the pear is heard as its start button showing again")
     check(not any(t == "object:children-changed" for t, _, _, _ in events),
           "no children-changed events, which the bus cannot carry whole")
 
     # The test window, opened from the menu bar and played by actions alone.
-    menu = find(desktop(), "menu item", "Test")
-    check(menu is not None, "the Test menu item is on the bus")
-    if menu:
-        menu.get_action_iface().do_action(0)
-    start = wait_for(desktop, "push button", "Click to Start")
-    check(start is not None, "the test window's start button is on the bus")
-    if start is None:
-        sys.exit(1)
+    press(find("menu item", "Test", 0, "the Test menu item is on the bus"), 0, None)
+    start = find("push button", "Click to Start", 10, "the test window's start button is shown")
     pump(0.5)
 
     # Right, wrong, right... as one learner might answer.
@@ -173,28 +147,14 @@ try:
     for play in ("first go", "another go"):
         button = start
         for number, (question, answer) in enumerate(answers, 1):
-            mark = len(events)
-            press(button)
-            pump(0.5)
-            spoken = spoken_since(mark)
-            check(question in spoken, f"{play}, question {number} is heard: {question}")
-            picture = find(desktop(), "push button", answer)
-            mark = len(events)
-            press(picture)
-            pump(0.5)
-            button = find(desktop(), "push button", "Next Question")
-            check(button is not None, f"{play}, answer {number} offers the next question")
-            if button is None:
-                sys.exit(1)
-        mark = len(events)
-        press(button)
-        pump(0.5)
-        spoken = spoken_since(mark)
-        check("You scored 7 out of 10" in spoken, f"{play}, the score is heard as one sentence")
-        start = find(desktop(), "push button", "Another Go ?")
-        check(start is not None, f"{play}, another go is offered")
-        if start is None:
-            break
+            check(question in spoken(press(button, 0.5)),
+                  f"{play}, question {number} is heard: {question}")
+            press(find("push button", answer), 0.5)
+            button = find("push button", "Next Question", 0,
+                          f"{play}, answer {number} offers the next question")
+        check("You scored 7 out of 10" in spoken(press(button, 0.5)),
+              f"{play}, the score is heard as one sentence")
+        start = find("push button", "Another Go ?", 0, f"{play}, another go is offered")
 finally:
     if app.poll() is not None:
         print(f"the program ended by itself, status {app.returncode}", flush=True)
@@ -202,8 +162,7 @@ finally:
     app.wait(10)
     with open(stderr_path) as f:
         program_errors = f.read()
-    check("dbind-WARNING" not in program_errors,
-          "no dbind-WARNING on the program's error output")
+    check("dbind-WARNING" not in program_errors, "no dbind-WARNING on the program's error output")
     if failures:
         print("The program's error output:\n" + program_errors, flush=True)
 
