@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "assets/pictures.h"
+
 #include <QFile>
 #include <QGuiApplication>
 
@@ -11,14 +13,14 @@ QString pictureLanguage;
 
 // The picture for the program's language where it has one (the lettering), else the
 // picture every language shares.
-QString storedPath(const QString &folder, const QString &file)
+QString storedPath(const QString &file, int scale)
 {
     if (!pictureLanguage.isEmpty()) {
-        const QString own = folder + pictureLanguage + QLatin1Char('/') + file;
+        const QString own = assets::picturePath(pictureLanguage + QLatin1Char('/') + file, scale);
         if (QFile::exists(own))
             return own;
     }
-    return folder + file;
+    return assets::picturePath(file, scale);
 }
 
 } // namespace
@@ -36,14 +38,14 @@ void setPictureLanguage(const QString &code)
 QPixmap loadPicture(const QString &file)
 {
     if (pictureScale() == 2) {
-        const QString sharp = storedPath(QStringLiteral(":/pictures@2x/"), file);
+        const QString sharp = storedPath(file, 2);
         if (QFile::exists(sharp)) {
             QPixmap pixmap(sharp);
             pixmap.setDevicePixelRatio(2.0);
             return pixmap;
         }
     }
-    return QPixmap(storedPath(QStringLiteral(":/pictures/"), file));
+    return QPixmap(storedPath(file, 1));
 }
 
 } // namespace forms
