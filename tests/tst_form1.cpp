@@ -203,16 +203,12 @@ void TestForm1::windowAndMenuBar()
 void TestForm1::arrowKeysMoveTheSpeedTheirWay_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("change");
-    QTest::newRow("Right") << int(Qt::Key_Right) << 1;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 1;
-    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 10;
-    QTest::newRow("Left") << int(Qt::Key_Left) << -1;
-    QTest::newRow("Up") << int(Qt::Key_Up) << -1;
-    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << -10;
+    QTest::addColumn<int>("change"); // raising it slows the cams, as on other scroll bars
+    for (const auto &[key, change] : {std::pair{Qt::Key_Right, 1}, {Qt::Key_Down, 1}, {Qt::Key_PageDown, 10},
+                                      {Qt::Key_Left, -1}, {Qt::Key_Up, -1}, {Qt::Key_PageUp, -10}})
+        QTest::addRow("%s", qPrintable(QKeySequence(key).toString())) << int(key) << change;
 }
 
-// Right and Down raise the value, as on every other scroll bar, and so slow the cams down.
 void TestForm1::arrowKeysMoveTheSpeedTheirWay()
 {
     QFETCH(int, key);
@@ -251,23 +247,20 @@ void TestForm1::doubleClickActsAsOneClick_data()
 {
     QTest::addColumn<int>("cam"); // 1 pear, 2 double lobe, 3 snail
     QTest::addColumn<bool>("running");
-    QTest::newRow("pear icon") << 1 << false;
-    QTest::newRow("pear cover") << 1 << true;
-    QTest::newRow("double-lobe icon") << 2 << false;
-    QTest::newRow("double-lobe cover") << 2 << true;
-    QTest::newRow("snail icon") << 3 << false;
-    QTest::newRow("snail cover") << 3 << true;
+    for (int cam = 1; cam <= 3; ++cam) {
+        QTest::addRow("cam %d icon", cam) << cam << false;
+        QTest::addRow("cam %d cover", cam) << cam << true;
+    }
 }
 
-// A double-click, delivered as the window system delivers it, starts a stopped cam and leaves
-// it running, and stops a running cam and leaves it stopped: the cover that the first click
-// uncovers under the pointer does not take the second press.
+// Delivered as the window system does, it starts or stops the cam once: the cover the
+// first click uncovers does not take the second press.
 void TestForm1::doubleClickActsAsOneClick()
 {
     QFETCH(int, cam);
     QFETCH(bool, running);
-    forms::Picture *icon = cam == 1 ? m_form->Image4 : cam == 2 ? m_form->Image3 : m_form->Image5;
-    forms::Timer *timer = cam == 1 ? m_form->Timer1 : cam == 2 ? m_form->Timer2 : m_form->Timer3;
+    forms::Picture *icon = QList{m_form->Image4, m_form->Image3, m_form->Image5}[cam - 1];
+    forms::Timer *timer = QList{m_form->Timer1, m_form->Timer2, m_form->Timer3}[cam - 1];
     if (running)
         icon->click();
     QSignalSpy erased(m_form->surface(), &forms::Surface::cleared);
@@ -277,8 +270,7 @@ void TestForm1::doubleClickActsAsOneClick()
     QCOMPARE(timer->isEnabled(), !running);
     QCOMPARE(icon->isVisible(), running);
     QCOMPARE(erased.count(), 0);
-    // Only the pear's start draws, and only its one starting point.
-    QCOMPARE(drawn.count(), cam == 1 && !running ? 1 : 0);
+    QCOMPARE(drawn.count(), cam == 1 && !running ? 1 : 0); // the pear's one starting point
 }
 
 void TestForm1::firstPixels_data()
