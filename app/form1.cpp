@@ -201,7 +201,7 @@ void Form1::offerKeyboardAndReader()
     connect(speed, &QScrollBar::valueChanged, this, describeSpeed);
 
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    forms::openMenuBarWithF10(this);
+    forms::offerMenuBarToKeyboard(this);
 
     // Each graph lies between its axes; its pen line's first point is its origin.
     const struct {

@@ -1,12 +1,12 @@
-// F10 opens a window's menu bar for the keyboard, as a tap of Alt does:
-// the first item lights up, Left and Right move along the bar, Enter chooses
-// and Escape gives the focus back to where it was.
+// The menu bar for the keyboard: Qt's own menu bar navigation, which a tap of Alt enters,
+// entered by F10 as well, with the item under it drawn lit; a click anywhere else in the
+// window ends it, as the window losing activation does.
 #pragma once
 
 class QMainWindow;
 
 namespace forms {
 
-void openMenuBarWithF10(QMainWindow *window);
+void offerMenuBarToKeyboard(QMainWindow *window);
 
 } // namespace forms

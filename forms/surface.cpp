@@ -309,7 +309,10 @@ void Surface::keyPressEvent(QKeyEvent *event)
 {
     const bool activates = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
                            || event->key() == Qt::Key_Enter;
-    if (!activates || m_places.isEmpty() || event->modifiers() & ~Qt::KeypadModifier) {
+    // A key a child ignores, such as Space on the scroll bar, comes up here too: only the
+    // surface's own focus acts.
+    if (!activates || !hasFocus() || m_places.isEmpty()
+        || event->modifiers() & ~Qt::KeypadModifier) {
         QWidget::keyPressEvent(event);
         return;
     }

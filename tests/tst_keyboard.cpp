@@ -82,6 +82,8 @@ private slots:
     void refusedStartByKeyboardChangesNothing();
     void scrollBarKeepsItsKeys();
     void menuBarKeys();
+    void keysActOnlyWhereTheFocusIs_data();
+    void keysActOnlyWhereTheFocusIs();
     void wholeTestByKeyboard_data();
     void wholeTestByKeyboard();
     void focusMarkOnlyForTheKeyboard_data();
@@ -245,6 +247,75 @@ void TestKeyboard::menuBarKeys()
     QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!form.Timer1->isEnabled());
     QVERIFY(!form.isVisible());
+}
+
+void TestKeyboard::keysActOnlyWhereTheFocusIs_data()
+{
+    QTest::addColumn<QStringList>("steps"); // keys, "click pear", "deactivate"
+    QTest::addColumn<QString>("lit");       // the menu item the keyboard has lit, if any
+    QTest::newRow("F10, a click") << QStringList{"F10", "click pear"} << "";
+    QTest::newRow("F10, Tab, a click") << QStringList{"F10", "Tab", "click pear"} << "";
+    QTest::newRow("F10, the window loses activation")
+        << QStringList{"F10", "deactivate"} << "";
+    QTest::newRow("Tab, Alt") << QStringList{"Tab", "Alt"} << "Test";
+    QTest::newRow("Alt, Right") << QStringList{"Alt", "Right"} << "Exit";
+    QTest::newRow("F10, Tab") << QStringList{"F10", "Tab"} << "Exit";
+    QTest::newRow("Alt, a click") << QStringList{"Alt", "click pear"} << "";
+    QTest::newRow("scroll bar at start") << QStringList{} << "";
+    QTest::newRow("scroll bar after the pear") << QStringList{"Tab", "Backtab"} << "";
+    QTest::newRow("scroll bar after the double lobe")
+        << QStringList{"Tab", "Tab", "Backtab", "Backtab"} << "";
+    QTest::newRow("scroll bar after the snail") << QStringList{"Backtab", "Tab"} << "";
+    QTest::newRow("scroll bar after starting the pear")
+        << QStringList{"Tab", "Space", "Backtab"} << "";
+}
+
+// Space and Enter open or end something only through a menu item the learner can see lit,
+// and never reach a cam from the scroll bar.
+void TestKeyboard::keysActOnlyWhereTheFocusIs()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, lit);
+    Form1 form;
+    showActive(&form);
+    QMenuBar *bar = form.menuBar();
+    const QImage restingBar = shot(bar);
+    QWidget other;
+    for (const QString &step : steps) {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+        if (step == "F10")
+            QTest::keyClick(target, Qt::Key_F10);
+        else if (step == "Alt")
+            QTest::keyClick(target, Qt::Key_Alt, Qt::AltModifier);
+        else if (step == "Right")
+            QTest::keyClick(target, Qt::Key_Right);
+        else if (step == "click pear")
+            QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.Image4->area().center());
+        else if (step == "deactivate")
+            showActive(&other);
+        else
+            type(&form, {step});
+    }
+    if (steps.contains("deactivate"))
+        showActive(&form);
+    if (!lit.isEmpty()) {
+        QVERIFY(bar->activeAction());
+        QCOMPARE(bar->activeAction()->text(), lit);
+        QVERIFY2(shot(bar) != restingBar, "the lit item shows");
+        return;
+    }
+    QVERIFY(!bar->activeAction());
+    QCOMPARE(shot(bar), restingBar);
+    const int cam = running(form);
+    const QImage stage = shot(form.surface());
+    for (const QString key : {"Space", "Return", "Enter"}) {
+        type(&form, {key});
+        QVERIFY(!form.testWindow());
+        QVERIFY(form.isVisible());
+        QCOMPARE(running(form), cam);
+    }
+    if (form.focusWidget() == form.speed)
+        QCOMPARE(shot(form.surface()), stage); // no focus mark either
 }
 
 void TestKeyboard::wholeTestByKeyboard_data()
