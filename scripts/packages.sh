@@ -3,8 +3,8 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev 
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The desktop checks: validators for the menu entry, the AppStream description and the
 # package (dpkg-shlibdeps comes with dpkg-dev), real X11 and Wayland servers to start on,
-# a window manager for what only a managed window does, and keys and clicks sent to it, and Qt's SVG renderer to draw the
-# scalable icon with. The screen-reader test: a D-Bus session, the AT-SPI bus and its
+# a window manager for what only a managed window does, xdotool to send it keys and clicks,
+# and Qt's SVG renderer to draw the scalable icon with. The screen-reader test: a D-Bus session, the AT-SPI bus and its
 # Python client, and grabs of the screen.
 test_packages=(desktop-file-utils appstream appstream-util lintian dpkg-dev
                xvfb xauth x11-utils openbox weston qt6-wayland qt6-svg-dev
