@@ -117,52 +117,50 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
 
 void Form2::Form_Load()
 {
+    stage = Stage::WaitingToStart;
     questionNumber = 1;
     score = 0;
     answered = 0;
-    answerPending = 0;
-    m_offersAnotherGo = false;
-}
-
-// The form keeps which caption it gave the button: desktops add accelerator marks to
-// captions, and a translation would change them.
-void Form2::setCaption(const QString &caption)
-{
-    Command1->setText(caption);
-    m_offersAnotherGo = caption == tr("Another Go ?");
 }
 
 void Form2::Command1_Click()
 {
-    answerPending = 1;
-    const QString anotherGo = tr("Another Go ?");
-    const QString nextQuestion = tr("Next Question");
-    if (m_offersAnotherGo) {
+    if (stage == Stage::Finished) {
+        // Another go: the score leaves the window and the count starts again.
         questionNumber = 1;
         score = 0;
-        setCaption(nextQuestion);
         answered = 0;
-        Text1->setText(QString());
         Text2->hide();
         Text3->hide();
         Line1->setVisible(false);
         Text4->hide();
-        Command1_Click();
     }
-    setCaption(nextQuestion);
+    if (questionNumber > quiz::questionCount)
+        showScore();
+    else
+        poseQuestion();
+}
+
+// The button hides until a picture answers, so that a question counts one click.
+void Form2::poseQuestion()
+{
+    Command1->setText(tr("Next Question"));
     Text4->hide();
-    if (questionNumber >= 1 && questionNumber <= quiz::questionCount)
+    if (questionNumber >= 1)
         Text1->setText(tr(quiz::questions[std::size_t(questionNumber - 1)].text));
     Command1->hide();
-    if (questionNumber == quiz::questionCount + 1) {
-        Text1->setText(QString());
-        Text2->show();
-        Command1->show();
-        setCaption(anotherGo);
-        Text3->show();
-        Line1->setVisible(true);
-        Text4->show();
-    }
+    stage = Stage::QuestionPosed;
+}
+
+void Form2::showScore()
+{
+    Text1->setText(QString());
+    Text2->show();
+    Command1->setText(tr("Another Go ?"));
+    Text3->show();
+    Line1->setVisible(true);
+    Text4->show();
+    stage = Stage::Finished;
 }
 
 void Form2::Image3_Click()
@@ -180,19 +178,17 @@ void Form2::Image5_Click()
     answer(quiz::Cam::Snail);
 }
 
-// A click counts once per press of the button, right or wrong.
+// A click counts once per question posed, right or wrong.
 void Form2::answer(quiz::Cam clicked)
 {
-    if (answerPending == 0)
+    if (stage != Stage::QuestionPosed)
         return;
-    if (questionNumber >= 1 && questionNumber <= quiz::questionCount) {
-        if (quiz::questions[std::size_t(questionNumber - 1)].answer == clicked)
-            score += 1;
-        questionNumber += 1;
-        answered += 1;
-        Text2->setText(QString::number(score));
-        Text3->setText(QString::number(answered));
-    }
+    if (quiz::questions[std::size_t(questionNumber - 1)].answer == clicked)
+        score += 1;
+    questionNumber += 1;
+    answered += 1;
+    Text2->setText(QString::number(score));
+    Text3->setText(QString::number(answered));
     Command1->show();
-    answerPending = 0;
+    stage = Stage::Answered;
 }

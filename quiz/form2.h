@@ -1,6 +1,7 @@
 // The test window: ten questions, each answered by clicking one of three cam
 // pictures, then the score out of ten and another go. A press of the button
-// poses the next question; a picture click answers it, once.
+// poses the next question, or shows the score after the tenth; a picture click
+// answers the question posed, once.
 #pragma once
 
 #include "questions.h"
@@ -28,10 +29,19 @@ public:
     forms::Picture *Image3 = nullptr;
     forms::Picture *Image4 = nullptr;
 
-    int questionNumber = 1;
+    // Where the test stands: what a press of the button does, and whether a picture counts.
+    enum class Stage {
+        WaitingToStart, // the start caption shows and nothing has been asked
+        QuestionPosed,  // the button hides until a picture answers
+        Answered,       // "Next Question" shows; more clicks count for nothing
+        Finished,       // the score and "Another Go ?" show
+    };
+    Q_ENUM(Stage)
+
+    Stage stage = Stage::WaitingToStart;
+    int questionNumber = 1; // the question posed next, or being answered
     int score = 0;
     int answered = 0;
-    int answerPending = 0;
 
     void Form_Load();
     void Command1_Click();
@@ -45,8 +55,7 @@ protected:
 private:
     void buildControls();
     void offerKeyboardAndReader();
-    void setCaption(const QString &caption);
+    void poseQuestion();
+    void showScore();
     void answer(quiz::Cam clicked);
-
-    bool m_offersAnotherGo = false; // the button reads "Another Go ?"
 };

@@ -157,8 +157,8 @@ public:
                     .arg(quiz->questionNumber)
                     .arg(quiz->score)
                     .arg(quiz->answered);
-            if (quiz->answerPending != 0 && quiz->answerPending != 1)
-                return QStringLiteral("answerPending %1").arg(quiz->answerPending);
+            if ((quiz->stage == Form2::Stage::QuestionPosed) != quiz->Command1->isHidden())
+                return QStringLiteral("the button shows while a question waits, or hides idle");
         }
         return {};
     }
