@@ -45,10 +45,6 @@
         <translation>Zeit zwischen den Bildern</translation>
     </message>
     <message>
-        <source>%1 milliseconds</source>
-        <translation>%1 Millisekunden</translation>
-    </message>
-    <message>
         <source>pear</source>
         <translation>Birnen</translation>
     </message>
@@ -63,6 +59,13 @@
     <message>
         <source>Lift graph of the %1 cam</source>
         <translation>Hubdiagramm der %1-Kurvenscheibe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation>
+            <numerusform>%n Millisekunde</numerusform>
+            <numerusform>%n Millisekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

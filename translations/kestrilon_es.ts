@@ -45,10 +45,6 @@
         <translation>Tiempo entre imágenes</translation>
     </message>
     <message>
-        <source>%1 milliseconds</source>
-        <translation>%1 milisegundos</translation>
-    </message>
-    <message>
         <source>pear</source>
         <translation>de pera</translation>
     </message>
@@ -63,6 +59,13 @@
     <message>
         <source>Lift graph of the %1 cam</source>
         <translation>Gráfica de elevación de la leva %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation>
+            <numerusform>%n milisegundo</numerusform>
+            <numerusform>%n milisegundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -45,10 +45,6 @@
         <translation>Temps entre les images</translation>
     </message>
     <message>
-        <source>%1 milliseconds</source>
-        <translation>%1 millisecondes</translation>
-    </message>
-    <message>
         <source>pear</source>
         <translation>en poire</translation>
     </message>
@@ -63,6 +59,13 @@
     <message>
         <source>Lift graph of the %1 cam</source>
         <translation>Graphique de levée de la came %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation>
+            <numerusform>%n milliseconde</numerusform>
+            <numerusform>%n millisecondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
