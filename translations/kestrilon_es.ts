@@ -146,7 +146,7 @@
     <message>
         <source>Click on the cam with the lowest start.</source>
         <extracomment>Question 8. On the lift graphs, which cam&apos;s trace starts lowest? (The snail.)</extracomment>
-        <translation>Haz clic en la leva con el inicio más bajo.</translation>
+        <translation>Haz clic en la leva cuya gráfica empieza más abajo.</translation>
     </message>
     <message>
         <source>Click on the cam which works hardest.</source>
@@ -156,7 +156,7 @@
     <message>
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
-        <translation>Haz clic en la leva que da la elevación más suave.</translation>
+        <translation>Haz clic en la leva que da la subida más suave.</translation>
     </message>
     <message>
         <source>You scored %1 out of %2</source>

@@ -136,17 +136,17 @@
     <message>
         <source>Click on the cam which can only go in one direction.</source>
         <extracomment>Question 6. Which cam may only be turned one way round, not backwards? (The snail: its step would jam the follower if it turned the other way.)</extracomment>
-        <translation>Cliquez sur la came qui ne tourne que dans un sens.</translation>
+        <translation>Cliquez sur la came à un seul sens de rotation.</translation>
     </message>
     <message>
         <source>Click on the cam with the longest time with no lift.</source>
         <extracomment>Question 7. Which cam leaves the follower resting, not lifted at all, for the longest part of a turn? (The pear: a long circular part where the follower stays down.)</extracomment>
-        <translation>Cliquez sur la came au plus long temps sans levée.</translation>
+        <translation>Cliquez sur la came à la plus longue phase de repos.</translation>
     </message>
     <message>
         <source>Click on the cam with the lowest start.</source>
         <extracomment>Question 8. On the lift graphs, which cam&apos;s trace starts lowest? (The snail.)</extracomment>
-        <translation>Cliquez sur la came dont le départ est le plus bas.</translation>
+        <translation>Cliquez sur la came dont la courbe part le plus bas.</translation>
     </message>
     <message>
         <source>Click on the cam which works hardest.</source>
