@@ -90,18 +90,18 @@ void TestLanguage::texts_data()
     QTest::newRow("de") << "de" << QStringList{
         "Kurvenscheiben-Simulation vom Kestrilon-Team", "Test", "Beenden",
         "Zeit zwischen den Bildern", "500 Millisekunden", "Kestrilon-Test vom Kestrilon-Team",
-        "Klicke auf den Startknopf, um den Test zu beginnen", "Zum Starten klicken",
+        "Klicke auf den Startknopf, um den Test zu beginnen", "Test starten",
         "Nächste Frage", "Noch einmal?", "Ergebnis", "Du hast 5 von 10 Punkten erreicht"};
     QTest::newRow("fr") << "fr" << QStringList{
         "Simulation de cames par l’équipe Kestrilon", "Test", "Quitter",
         "Temps entre les images", "500 millisecondes", "Test Kestrilon par l’équipe Kestrilon",
-        "Cliquez sur le bouton de départ pour lancer le test", "Commencer le test",
-        "Question suivante", "Encore une fois ?", "Votre score", "Vous avez obtenu 5 sur 10"};
+        "Cliquez sur le bouton de départ pour lancer le test", "Commencer",
+        "Continuer", "Recommencer", "Votre score", "Vous avez obtenu 5 sur 10"};
     QTest::newRow("es") << "es" << QStringList{
         "Simulación de levas del equipo Kestrilon", "Prueba", "Salir", "Tiempo entre imágenes",
         "500 milisegundos", "Prueba Kestrilon del equipo Kestrilon",
-        "Haz clic en el botón de inicio para empezar la prueba", "Clic para empezar",
-        "Siguiente pregunta", "¿Otra vez?", "Tu nota", "Has obtenido 5 de 10"};
+        "Haz clic en el botón de inicio para empezar la prueba", "Empezar",
+        "Siguiente", "¿Otra vez?", "Tu nota", "Has obtenido 5 de 10"};
 }
 
 // What the learner reads at each moment; every question is its own translation; Qt's own

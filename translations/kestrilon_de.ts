@@ -86,7 +86,7 @@
     <message>
         <source>Click to Start</source>
         <extracomment>The button that poses the first question</extracomment>
-        <translation>Zum Starten klicken</translation>
+        <translation>Test starten</translation>
     </message>
     <message>
         <source>Snail cam</source>

@@ -86,7 +86,7 @@
     <message>
         <source>Click to Start</source>
         <extracomment>The button that poses the first question</extracomment>
-        <translation>Clic para empezar</translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>Snail cam</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Siguiente pregunta</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Click on the snail cam.</source>

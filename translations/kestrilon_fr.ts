@@ -86,7 +86,7 @@
     <message>
         <source>Click to Start</source>
         <extracomment>The button that poses the first question</extracomment>
-        <translation>Commencer le test</translation>
+        <translation>Commencer</translation>
     </message>
     <message>
         <source>Snail cam</source>
@@ -102,11 +102,11 @@
     </message>
     <message>
         <source>Another Go ?</source>
-        <translation>Encore une fois ?</translation>
+        <translation>Recommencer</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Question suivante</translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Click on the snail cam.</source>
