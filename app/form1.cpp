@@ -195,7 +195,7 @@ void Form1::offerKeyboardAndReader()
 
     speed->setAccessibleName(tr("Time between pictures"));
     const auto describeSpeed = [this] {
-        speed->setAccessibleDescription(tr("%1 milliseconds").arg(speed->value()));
+        speed->setAccessibleDescription(tr("%n milliseconds", nullptr, speed->value()));
     };
     describeSpeed();
     connect(speed, &QScrollBar::valueChanged, this, describeSpeed);

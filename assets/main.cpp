@@ -53,12 +53,12 @@ struct Lettering {
 const Lettering letterings[] = {
     {"", QStringLiteral("Cams"), QStringLiteral("Time V Height"), QStringLiteral("Pear"),
      {QStringLiteral("Double"), QStringLiteral("Lobe")}, QStringLiteral("Snail")},
-    {"de", QStringLiteral("Kurven-\nscheiben"), QStringLiteral("Zeit / Hub"),
+    {"de", QStringLiteral("Kurven-\nscheiben"), QStringLiteral("Hub über Zeit"),
      QStringLiteral("Birne"), {QStringLiteral("Doppel-"), QStringLiteral("nocken")},
      QStringLiteral("Schnecke")},
-    {"fr", QStringLiteral("Cames"), QStringLiteral("Temps / Levée"), QStringLiteral("Poire"),
+    {"fr", QStringLiteral("Cames"), QStringLiteral("Courbe de levée"), QStringLiteral("Poire"),
      {QStringLiteral("Double"), QStringLiteral("lobe")}, QStringLiteral("Escargot")},
-    {"es", QStringLiteral("Levas"), QStringLiteral("Tiempo / Altura"), QStringLiteral("Pera"),
+    {"es", QStringLiteral("Levas"), QStringLiteral("Curva de elevación"), QStringLiteral("Pera"),
      {QStringLiteral("Doble"), QStringLiteral("lóbulo")}, QStringLiteral("Caracol")},
 };
 

@@ -80,28 +80,28 @@ void TestLanguage::texts_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("expected");
-    // Form1's caption, menu and spoken scroll bar; Form2's caption, opening line, the
-    // button's three captions, "You Scored", the score said as a sentence.
+    // Form1's caption, menu, spoken scroll bar and its count; Form2's caption, opening line,
+    // the button's three captions, "You Scored", the score said as a sentence.
     QTest::newRow("en") << QString() << QStringList{
         "Cam Simulation by the Kestrilon team", "Test", "Exit", "Time between pictures",
-        "Kestrilon Test by the Kestrilon team",
+        "500 milliseconds", "Kestrilon Test by the Kestrilon team",
         "Please click on the start button to begin the test", "Click to Start",
         "Next Question", "Another Go ?", "You Scored", "You scored 5 out of 10"};
     QTest::newRow("de") << "de" << QStringList{
         "Kurvenscheiben-Simulation vom Kestrilon-Team", "Test", "Beenden",
-        "Zeit zwischen den Bildern", "Kestrilon-Test vom Kestrilon-Team",
-        "Klicke auf den Startknopf, um den Test zu beginnen", "Zum Starten klicken",
+        "Zeit zwischen den Bildern", "500 Millisekunden", "Kestrilon-Test vom Kestrilon-Team",
+        "Klicke auf den Startknopf, um den Test zu beginnen", "Test starten",
         "Nächste Frage", "Noch einmal?", "Ergebnis", "Du hast 5 von 10 Punkten erreicht"};
     QTest::newRow("fr") << "fr" << QStringList{
         "Simulation de cames par l’équipe Kestrilon", "Test", "Quitter",
-        "Temps entre les images", "Test Kestrilon par l’équipe Kestrilon",
-        "Cliquez sur le bouton de départ pour lancer le test", "Commencer le test",
-        "Question suivante", "Encore une fois ?", "Votre score", "Vous avez obtenu 5 sur 10"};
+        "Temps entre les images", "500 millisecondes", "Test Kestrilon par l’équipe Kestrilon",
+        "Cliquez sur le bouton de départ pour lancer le test", "Commencer",
+        "Continuer", "Recommencer", "Votre score", "Vous avez obtenu 5 sur 10"};
     QTest::newRow("es") << "es" << QStringList{
         "Simulación de levas del equipo Kestrilon", "Prueba", "Salir", "Tiempo entre imágenes",
-        "Prueba Kestrilon del equipo Kestrilon",
-        "Haz clic en el botón de inicio para empezar la prueba", "Clic para empezar",
-        "Siguiente pregunta", "¿Otra vez?", "Tu nota", "Has obtenido 5 de 10"};
+        "500 milisegundos", "Prueba Kestrilon del equipo Kestrilon",
+        "Haz clic en el botón de inicio para empezar la prueba", "Empezar",
+        "Siguiente", "¿Otra vez?", "Tu nota", "Has obtenido 5 de 10"};
 }
 
 // What the learner reads at each moment; every question is its own translation; Qt's own
@@ -117,7 +117,8 @@ void TestLanguage::texts()
     quiz.show();
     QStringList seen{simulation.windowTitle(), simulation.Test->text(),
                      simulation.exit->text(), simulation.speed->accessibleName(),
-                     quiz.windowTitle(), quiz.Text1->text(), quiz.Command1->text()};
+                     simulation.speed->accessibleDescription(), quiz.windowTitle(),
+                     quiz.Text1->text(), quiz.Command1->text()};
     QSet<QString> asked;
     for (int i = 0; i < quiz::questionCount; ++i) {
         QTest::mouseClick(quiz.Command1, Qt::LeftButton);

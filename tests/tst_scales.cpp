@@ -1,5 +1,6 @@
 // Both windows at each QT_SCALE_FACTOR desktops ship with: texts fit their boxes in every
-// language, the screen shows the scene drawn whole, and the window opens where it is reached.
+// language and desktop font, the screen shows the scene drawn whole, and the window opens where
+// it is reached.
 #include "app/form1.h"
 #include "app/language.h"
 #include "forms/linecontrol.h"
@@ -8,9 +9,13 @@
 #include "quiz/form2.h"
 #include "quiz/questions.h"
 
+#include <QApplication>
 #include <QBackingStore>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -35,6 +40,32 @@ int textRoom(const QLineEdit &box)
                              ->subElementRect(QStyle::SE_LineEditContents, &option, &box)
                              .marginsRemoved(box.textMargins());
     return inside.width() - 2 * 2;
+}
+
+// The three captions the button shows: before the test, between questions, after it.
+QStringList buttonCaptions()
+{
+    Form2 quiz;
+    quiz.show();
+    QStringList captions{quiz.Command1->text()};
+    quiz.Command1_Click();
+    quiz.Image4_Click();
+    captions << quiz.Command1->text();
+    quiz.questionNumber = quiz::questionCount;
+    quiz.Command1_Click();
+    quiz.Image4_Click();
+    quiz.Command1_Click();
+    return captions << quiz.Command1->text();
+}
+
+// The button's room for a caption: inside its border, and clear of the focus frame drawn
+// along the border's inner edge.
+int buttonRoom(const QPushButton &button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width()
+           - 2 * button.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, &button);
 }
 
 // The window's pixels as the offscreen screen shows them: its backing store.
@@ -81,6 +112,8 @@ private slots:
     void cleanup() { QVERIFY(language::use(QString())); }
     void textsFit_data();
     void textsFit();
+    void captionsFit_data();
+    void captionsFit();
     void noSeams_data();
     void noSeams();
     void windowsOpenOnTheScreen();
@@ -117,30 +150,57 @@ void TestScales::textsFit()
         quiz.questionNumber = question;
         quiz.Command1_Click();
     }
+    const QStringList captions = buttonCaptions();
+    QCOMPARE(QSet<QString>(captions.begin(), captions.end()).size(), 3);
     Form2 fresh;
     fresh.show();
-    QStringList captions{fresh.Command1->text()};
-    fresh.Command1_Click();
-    fresh.Image4_Click();
-    captions << fresh.Command1->text();
-    fresh.questionNumber = quiz::questionCount;
-    fresh.Command1_Click();
-    fresh.Image4_Click();
-    fresh.Command1_Click();
-    captions << fresh.Command1->text();
-    QCOMPARE(QSet<QString>(captions.begin(), captions.end()).size(), 3);
-    QStyleOptionButton option;
-    option.initFrom(fresh.Command1);
-    const int buttonRoom = fresh.Command1->style()
-                               ->subElementRect(QStyle::SE_PushButtonContents, &option,
-                                                fresh.Command1).width();
     for (const QString &caption : captions)
-        check(*fresh.Command1, buttonRoom, caption);
+        check(*fresh.Command1, buttonRoom(*fresh.Command1), caption);
     check(*fresh.Text4, textRoom(*fresh.Text4), fresh.Text4->text());
     const QString mostAnswered = QString::number(quiz::questionCount);
     check(*fresh.Text2, textRoom(*fresh.Text2), mostAnswered);
     check(*fresh.Text3, textRoom(*fresh.Text3), mostAnswered);
     QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
+}
+
+void TestScales::captionsFit_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QFont>("font");
+    // The desktop's font: 9 pt Sans with no platform theme, 10 pt Noto Sans on Plasma, 11 pt
+    // on GNOME. Noto Sans, narrower than DejaVu Sans, is measured where it is installed: once
+    // installed it becomes fontconfig's Sans, and every other window under test would change.
+    for (const char *family : {"DejaVu Sans", "Noto Sans"}) {
+        if (!QFontDatabase::hasFamily(QString::fromLatin1(family)))
+            continue;
+        for (const char *code : {"en", "de", "fr", "es"}) {
+            for (int points : {9, 10, 11}) {
+                QTest::addRow("%s, %s %d pt", code, family, points)
+                    << (qstrcmp(code, "en") ? QString::fromLatin1(code) : QString())
+                    << QFont(QString::fromLatin1(family), points);
+            }
+        }
+    }
+}
+
+// The button takes the desktop's font: each of its captions shows whole in it.
+void TestScales::captionsFit()
+{
+    QFETCH(QString, code);
+    QFETCH(QFont, font);
+    const QFont before = QApplication::font();
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    QApplication::setFont(font);
+    QVERIFY(language::use(code));
+    Form2 quiz;
+    quiz.show();
+    QCOMPARE(QFontInfo(quiz.Command1->font()).family(), font.family());
+    const int room = buttonRoom(*quiz.Command1);
+    for (const QString &caption : buttonCaptions()) {
+        const int width = quiz.Command1->fontMetrics().horizontalAdvance(caption);
+        QVERIFY2(width <= room, qPrintable(QStringLiteral("\"%1\" is %2 px wide in %3 px")
+                                               .arg(caption).arg(width).arg(room)));
+    }
 }
 
 void TestScales::noSeams_data()

@@ -25,12 +25,13 @@ void TestTranslations::complete_data()
         QTest::newRow(code) << QString::fromLatin1(code);
 }
 
-// Each .ts entry is finished, not vanished, and keeps the source's %1 and %2; the menu entry
-// and the metainfo say in the language all that English says.
+// Each .ts entry is finished, not vanished, and keeps the source's %1 and %2, a count's in
+// each of its plural forms; the menu entry and the metainfo say in the language all that
+// English says.
 void TestTranslations::complete()
 {
     QFETCH(QString, code);
-    static const QRegularExpression marker(QStringLiteral("%L?\\d+"));
+    static const QRegularExpression marker(QStringLiteral("%L?(\\d+|n)"));
     const auto markers = [](const QString &text) {
         QStringList found;
         for (const QRegularExpressionMatch &match : marker.globalMatch(text))
@@ -51,9 +52,18 @@ void TestTranslations::complete()
         } else if (xml.name() == QLatin1String("translation")) {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
             QVERIFY2(type.isEmpty(), qPrintable(type + QLatin1Char(' ') + source));
-            const QString text = xml.readElementText();
-            QVERIFY2(!text.trimmed().isEmpty(), qPrintable(source));
-            QCOMPARE(markers(text), markers(source));
+            QString plain;
+            QStringList forms; // a count's: one <numerusform> for each plural form
+            while (xml.readNext() == QXmlStreamReader::StartElement || xml.isCharacters()) {
+                if (xml.isStartElement())
+                    forms << xml.readElementText();
+                else
+                    plain += xml.text();
+            }
+            for (const QString &text : forms.isEmpty() ? QStringList{plain} : forms) {
+                QVERIFY2(!text.trimmed().isEmpty(), qPrintable(source));
+                QCOMPARE(markers(text), markers(source));
+            }
             ++entries;
         }
     }

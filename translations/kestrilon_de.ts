@@ -45,10 +45,6 @@
         <translation>Zeit zwischen den Bildern</translation>
     </message>
     <message>
-        <source>%1 milliseconds</source>
-        <translation>%1 Millisekunden</translation>
-    </message>
-    <message>
         <source>pear</source>
         <translation>Birnen</translation>
     </message>
@@ -63,6 +59,13 @@
     <message>
         <source>Lift graph of the %1 cam</source>
         <translation>Hubdiagramm der %1-Kurvenscheibe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation>
+            <numerusform>%n Millisekunde</numerusform>
+            <numerusform>%n Millisekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -83,7 +86,7 @@
     <message>
         <source>Click to Start</source>
         <extracomment>The button that poses the first question</extracomment>
-        <translation>Zum Starten klicken</translation>
+        <translation>Test starten</translation>
     </message>
     <message>
         <source>Snail cam</source>
@@ -123,37 +126,37 @@
     <message>
         <source>Click on the cam which gives a slow lift and a fast drop.</source>
         <extracomment>Question 4. Which cam raises its follower slowly and then lets it fall suddenly? (The snail: a long gradual rise, then a sudden drop at its step.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe: Hub langsam, Fall rasch.</translation>
+        <translation>Welche Kurvenscheibe hebt langsam und senkt rasch?</translation>
     </message>
     <message>
         <source>Click on the cam which produces the fastest cycle.</source>
         <extracomment>Question 5. Which cam makes the follower go up and down most often per turn? (The double lobe: two lifts every turn.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe mit kürzestem Zyklus.</translation>
+        <translation>Welche Kurvenscheibe hat den kürzesten Zyklus?</translation>
     </message>
     <message>
         <source>Click on the cam which can only go in one direction.</source>
         <extracomment>Question 6. Which cam may only be turned one way round, not backwards? (The snail: its step would jam the follower if it turned the other way.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe für nur eine Drehrichtung.</translation>
+        <translation>Welche Kurvenscheibe erlaubt nur eine Drehrichtung?</translation>
     </message>
     <message>
         <source>Click on the cam with the longest time with no lift.</source>
         <extracomment>Question 7. Which cam leaves the follower resting, not lifted at all, for the longest part of a turn? (The pear: a long circular part where the follower stays down.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe mit der längsten Rast.</translation>
+        <translation>Welche Kurvenscheibe hat die längste Zeit ohne Hub?</translation>
     </message>
     <message>
         <source>Click on the cam with the lowest start.</source>
         <extracomment>Question 8. On the lift graphs, which cam&apos;s trace starts lowest? (The snail.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe mit dem tiefsten Anfang.</translation>
+        <translation>Welche Kurvenscheibe hat den tiefsten Startpunkt?</translation>
     </message>
     <message>
         <source>Click on the cam which works hardest.</source>
         <extracomment>Question 9. Which cam moves its follower up and down the most, so does the most work? (The double lobe: two lifts every turn.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe, die am meisten arbeitet.</translation>
+        <translation>Welche Kurvenscheibe leistet die meiste Arbeit?</translation>
     </message>
     <message>
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
-        <translation>Klicke auf die Kurvenscheibe mit dem sanftesten Hub.</translation>
+        <translation>Welche Kurvenscheibe hat den sanftesten Hub?</translation>
     </message>
     <message>
         <source>You scored %1 out of %2</source>

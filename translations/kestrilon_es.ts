@@ -45,10 +45,6 @@
         <translation>Tiempo entre imágenes</translation>
     </message>
     <message>
-        <source>%1 milliseconds</source>
-        <translation>%1 milisegundos</translation>
-    </message>
-    <message>
         <source>pear</source>
         <translation>de pera</translation>
     </message>
@@ -63,6 +59,13 @@
     <message>
         <source>Lift graph of the %1 cam</source>
         <translation>Gráfica de elevación de la leva %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation>
+            <numerusform>%n milisegundo</numerusform>
+            <numerusform>%n milisegundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -83,7 +86,7 @@
     <message>
         <source>Click to Start</source>
         <extracomment>The button that poses the first question</extracomment>
-        <translation>Clic para empezar</translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>Snail cam</source>
@@ -103,7 +106,7 @@
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Siguiente pregunta</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Click on the snail cam.</source>
@@ -143,7 +146,7 @@
     <message>
         <source>Click on the cam with the lowest start.</source>
         <extracomment>Question 8. On the lift graphs, which cam&apos;s trace starts lowest? (The snail.)</extracomment>
-        <translation>Haz clic en la leva con el inicio más bajo.</translation>
+        <translation>Haz clic en la leva cuya gráfica empieza más abajo.</translation>
     </message>
     <message>
         <source>Click on the cam which works hardest.</source>
@@ -153,7 +156,7 @@
     <message>
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
-        <translation>Haz clic en la leva que da la elevación más suave.</translation>
+        <translation>Haz clic en la leva que da la subida más suave.</translation>
     </message>
     <message>
         <source>You scored %1 out of %2</source>

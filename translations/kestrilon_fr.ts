@@ -45,10 +45,6 @@
         <translation>Temps entre les images</translation>
     </message>
     <message>
-        <source>%1 milliseconds</source>
-        <translation>%1 millisecondes</translation>
-    </message>
-    <message>
         <source>pear</source>
         <translation>en poire</translation>
     </message>
@@ -63,6 +59,13 @@
     <message>
         <source>Lift graph of the %1 cam</source>
         <translation>Graphique de levée de la came %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n milliseconds</source>
+        <translation>
+            <numerusform>%n milliseconde</numerusform>
+            <numerusform>%n millisecondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -83,7 +86,7 @@
     <message>
         <source>Click to Start</source>
         <extracomment>The button that poses the first question</extracomment>
-        <translation>Commencer le test</translation>
+        <translation>Commencer</translation>
     </message>
     <message>
         <source>Snail cam</source>
@@ -99,11 +102,11 @@
     </message>
     <message>
         <source>Another Go ?</source>
-        <translation>Encore une fois ?</translation>
+        <translation>Recommencer</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation>Question suivante</translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Click on the snail cam.</source>
@@ -133,17 +136,17 @@
     <message>
         <source>Click on the cam which can only go in one direction.</source>
         <extracomment>Question 6. Which cam may only be turned one way round, not backwards? (The snail: its step would jam the follower if it turned the other way.)</extracomment>
-        <translation>Cliquez sur la came qui ne tourne que dans un sens.</translation>
+        <translation>Cliquez sur la came à un seul sens de rotation.</translation>
     </message>
     <message>
         <source>Click on the cam with the longest time with no lift.</source>
         <extracomment>Question 7. Which cam leaves the follower resting, not lifted at all, for the longest part of a turn? (The pear: a long circular part where the follower stays down.)</extracomment>
-        <translation>Cliquez sur la came au plus long temps sans levée.</translation>
+        <translation>Cliquez sur la came à la plus longue phase de repos.</translation>
     </message>
     <message>
         <source>Click on the cam with the lowest start.</source>
         <extracomment>Question 8. On the lift graphs, which cam&apos;s trace starts lowest? (The snail.)</extracomment>
-        <translation>Cliquez sur la came dont le départ est le plus bas.</translation>
+        <translation>Cliquez sur la came dont la courbe part le plus bas.</translation>
     </message>
     <message>
         <source>Click on the cam which works hardest.</source>
