@@ -2,7 +2,7 @@
 
 #include "accessibility.h"
 #include "keyboarduse.h"
-#include "pictures.h"
+#include "pictures/loadpicture.h"
 #include "twips.h"
 
 #include <QKeyEvent>

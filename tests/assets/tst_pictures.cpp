@@ -2,7 +2,7 @@
 // where the window expects it, and every animation frame registered on the backdrop; the same
 // for the set drawn at twice the size.
 #include "assets/camgeometry.h"
-#include "assets/pictures.h"
+#include "pictures/embedded.h"
 
 #include <QFile>
 #include <QIcon>
