@@ -1,8 +1,8 @@
 // Lettering from the DejaVu files, so every build draws the same glyphs; clip-art drawn flat.
-#include "assets/artwork.h"
+#include "painter/artwork.h"
 
-#include "assets/camgeometry.h"
-#include "assets/scene.h"
+#include "painter/camgeometry.h"
+#include "painter/scene.h"
 
 #include <QFont>
 #include <QFontDatabase>
