@@ -44,10 +44,12 @@ def fault(source_room, target):
 
 def resolve(root, source, name):
     """The included file relative to the source folder: beside the source first, then from
-    the top, as the build's include path finds it; None for generated files."""
+    the top, as the build's include path finds it; None for generated files and files
+    outside the source folder."""
     for candidate in (source.parent / name, root / name):
         if candidate.is_file():
-            return candidate.resolve().relative_to(root)
+            found = candidate.resolve()
+            return found.relative_to(root) if found.is_relative_to(root) else None
     return None
 
 
