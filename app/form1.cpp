@@ -1,9 +1,9 @@
 #include "form1.h"
 
 #include "animation/camtick.h"
-#include "assets/pictures.h"
+#include "pictures/embedded.h"
 #include "forms/menubarkeys.h"
-#include "forms/pictures.h"
+#include "pictures/loadpicture.h"
 #include "forms/scrollbarkeys.h"
 
 #include <QAction>

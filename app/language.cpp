@@ -1,6 +1,6 @@
 #include "language.h"
 
-#include "forms/pictures.h"
+#include "pictures/loadpicture.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

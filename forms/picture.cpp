@@ -1,6 +1,6 @@
 #include "picture.h"
 
-#include "pictures.h"
+#include "pictures/loadpicture.h"
 #include "twips.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "form2.h"
 
-#include "assets/pictures.h"
-#include "forms/pictures.h"
+#include "pictures/embedded.h"
+#include "pictures/loadpicture.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -82,5 +82,5 @@ import -window "$quiz" "$out/test-score.png"
 echo "$out/test-score.png"
 [[ -z $code ]] || exit 0
 
-scripts/closeup.sh build/default/assets/pictures shots/hole.png shots/closeup.png
+scripts/closeup.sh build/default/pictures/pictures shots/hole.png shots/closeup.png
 echo "shots/closeup.png"

@@ -3,8 +3,8 @@
 #include "app/form1.h"
 #include "app/language.h"
 #include "forms/picture.h"
-#include "forms/pictures.h"
 #include "forms/textbox.h"
+#include "pictures/loadpicture.h"
 #include "quiz/form2.h"
 
 #include <QAction>

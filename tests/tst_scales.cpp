@@ -5,7 +5,7 @@
 #include "app/language.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
-#include "forms/pictures.h"
+#include "pictures/loadpicture.h"
 #include "quiz/form2.h"
 #include "quiz/questions.h"
 

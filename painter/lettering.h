@@ -1,8 +1,7 @@
-// The pictures that are not the machine: lettering, the bird, the quiz window's box and the
-// spanner icon.
+// The lettering: titles and labels drawn from the DejaVu files, so every build draws the same
+// glyphs.
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -23,16 +22,5 @@ QImage titleLettering(QSize size, const QString &text, int scale = 1);
 // the width is drawn narrower, down to `narrowest` times its width, before it is drawn smaller.
 QImage labelLettering(QSize size, const QStringList &lines, int scale = 1,
                       double narrowest = 1.0);
-
-QImage bird(int scale = 1);
-QImage quizBackdrop(int scale = 1);
-
-// The spanner drawn for a square of `size` pixels; transparent around it. Below 48 pixels it
-// is drawn pixel by pixel with a one-pixel black outline; from 48 pixels up, smoothed.
-QImage spanner(int size);
-
-// The smooth spanner as a scalable picture: an SVG document of the same shapes, 256 units
-// square.
-QByteArray spannerSvg();
 
 } // namespace assets

@@ -1,6 +1,6 @@
-#include "pictures.h"
+#include "pictures/loadpicture.h"
 
-#include "assets/pictures.h"
+#include "pictures/embedded.h"
 
 #include <QFile>
 #include <QGuiApplication>

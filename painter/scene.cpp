@@ -1,9 +1,9 @@
 // Draws the machine flat-shaded with thin outlines. Curved and slanted edges are smoothed by
 // coverage against whatever lies beneath them on the whole scene, so a frame cut out of it
 // still shows exactly the backdrop's pixels outside the moving parts.
-#include "assets/scene.h"
+#include "painter/scene.h"
 
-#include "assets/samplelayer.h"
+#include "painter/samplelayer.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 // The machine's geometry against what the learner is meant to see: the cams' poses, the
 // follower's heights, and every moving part inside the frame it is cut into.
-#include "assets/camgeometry.h"
+#include "painter/camgeometry.h"
 
 #include <QTest>
 #include <QtMath>

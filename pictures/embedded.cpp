@@ -1,5 +1,5 @@
 // The one place that knows where the embedded pictures live.
-#include "assets/pictures.h"
+#include "pictures/embedded.h"
 
 namespace assets {
 

@@ -1,6 +1,6 @@
 // Coverage by counting samples; outlines by the exact distance from each sample to the
 // nearest one outside its shape.
-#include "assets/samplelayer.h"
+#include "painter/samplelayer.h"
 
 #include <QPainter>
 

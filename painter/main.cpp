@@ -1,10 +1,12 @@
 // kestrilon-pictures: draws every picture the program shows into one folder, and the same
 // bitmaps at twice the size, for screens of twice the density, into a second one.
 // Run at build time on Qt's offscreen platform: kestrilon-pictures <folder> <folder at 2x>
-#include "assets/artwork.h"
-#include "assets/bmpfile.h"
-#include "assets/camgeometry.h"
-#include "assets/scene.h"
+#include "painter/bmpfile.h"
+#include "painter/camgeometry.h"
+#include "painter/clipart.h"
+#include "painter/lettering.h"
+#include "painter/scene.h"
+#include "painter/spanner.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // Writes the bitmaps byte by byte, so the header is exactly the classic 54-byte one.
-#include "assets/bmpfile.h"
+#include "painter/bmpfile.h"
 
 #include <climits>
 

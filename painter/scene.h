@@ -2,7 +2,7 @@
 // the animation frames cut out of whole scenes so that they sit on the backdrop seamlessly.
 #pragma once
 
-#include "assets/camgeometry.h"
+#include "painter/camgeometry.h"
 
 #include <QImage>
 #include <QRgb>

@@ -1,5 +1,5 @@
 // Cam profiles, poses and the follower's height, computed from the profiles alone.
-#include "assets/camgeometry.h"
+#include "painter/camgeometry.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // The spanner icon as the desktop and the windows get it.
 #include "app/form1.h"
-#include "assets/pictures.h"
+#include "pictures/embedded.h"
 #include "quiz/form2.h"
 
 #include <QIcon>

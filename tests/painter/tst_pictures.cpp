@@ -1,8 +1,8 @@
 // The embedded pictures as the app will load them: file formats byte by byte, the housing
 // where the window expects it, and every animation frame registered on the backdrop; the same
 // for the set drawn at twice the size.
-#include "assets/camgeometry.h"
-#include "assets/pictures.h"
+#include "painter/camgeometry.h"
+#include "pictures/embedded.h"
 
 #include <QFile>
 #include <QIcon>
