@@ -4,6 +4,8 @@
 // read the same display positions when it cuts the frames out of a scene.
 #pragma once
 
+#include "cam.h"
+
 #include <span>
 
 namespace animation {
@@ -98,5 +100,18 @@ inline constexpr CamTable doubleLobe{
 inline constexpr CamTable snail{
     "snail", 12, snailSteps, false, {}, 700, EraseRule::GreaterBeforeWrap, 2700,
 };
+
+constexpr const CamTable &camTable(Cam cam)
+{
+    switch (cam) {
+    case Cam::Pear:
+        return pear;
+    case Cam::DoubleLobe:
+        return doubleLobe;
+    case Cam::Snail:
+        break;
+    }
+    return snail;
+}
 
 } // namespace animation

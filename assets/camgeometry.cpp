@@ -98,19 +98,6 @@ QPolygonF face(Cam cam, const CamPose &pose, QPointF shift)
 
 } // namespace
 
-const animation::CamTable &camTable(Cam cam)
-{
-    switch (cam) {
-    case Cam::Pear:
-        return animation::pear;
-    case Cam::DoubleLobe:
-        return animation::doubleLobe;
-    case Cam::Snail:
-        break;
-    }
-    return animation::snail;
-}
-
 Cam camOfStep(int frame)
 {
     if (frame < animation::doubleLobe.firstStep)

@@ -4,6 +4,7 @@
 // `scale` is given: then they are device pixels of a picture drawn `scale` times the size.
 #pragma once
 
+#include "animation/cam.h"
 #include "animation/camtables.h"
 #include "forms/twips.h"
 
@@ -18,11 +19,9 @@
 
 namespace assets {
 
-enum class Cam { Pear, DoubleLobe, Snail };
-
-inline constexpr Cam allCams[] = {Cam::Pear, Cam::DoubleLobe, Cam::Snail};
-
-const animation::CamTable &camTable(Cam cam);
+using animation::allCams;
+using animation::Cam;
+using animation::camTable;
 
 // The cam whose step `frame` is: 0..7 pear, 8..11 double lobe, 12..19 snail.
 Cam camOfStep(int frame);

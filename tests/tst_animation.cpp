@@ -1,5 +1,6 @@
 // The three cams turning: whole runs tick by tick against their worked
 // sequences, starting and stopping, and what a grabbed window shows.
+#include "animation/cam.h"
 #include "app/form1.h"
 #include "forms/picture.h"
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-enum class Cam { Pear, DoubleLobe, Snail };
+using animation::Cam;
 
 struct Tick {
     QString picture;
@@ -76,7 +77,7 @@ private:
 
 } // namespace
 
-Q_DECLARE_METATYPE(Cam)
+Q_DECLARE_METATYPE(animation::Cam)
 
 class TestAnimation : public QObject
 {
