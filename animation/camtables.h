@@ -6,6 +6,7 @@
 
 #include "cam.h"
 
+#include <cstddef>
 #include <span>
 
 namespace animation {
@@ -33,11 +34,21 @@ struct CamStep {
     GraphSegment segment;
 };
 
+// When a page of lift graph is full and wiped, with the graph starting again at its origin.
 enum class EraseRule {
-    GreaterAfterWrap,  // erase when graphOffset > limit, tested after the wrap
-    EqualAfterWrap,    // erase when graphOffset == limit, tested after the wrap
-    GreaterBeforeWrap, // erase when graphOffset > limit, tested before the wrap
+    // Wiped in the tick that draws the end of the cycle taking the graph past the limit: that
+    // cycle never shows whole.
+    CycleEndsPastLimit,
+    // Wiped in the tick that draws the end of the cycle ending exactly on the limit: with
+    // cycles that divide it, the page holds limit / cycleWidth cycles, the last never whole.
+    CycleEndsOnLimit,
+    // Wiped a tick later, at the first step of the cycle that would start past the limit:
+    // the last cycle shows whole for one tick, and the new cycle's first point goes with it.
+    NextStepPastLimit,
 };
+
+// No cam has more steps than this; a tick's value has room for every picture of one cam.
+inline constexpr std::size_t maxCamSteps = 8;
 
 struct CamTable {
     const char *name;
@@ -52,6 +63,13 @@ struct CamTable {
     constexpr int wrapValue() const { return firstStep + int(steps.size()); }
     constexpr bool hasStep(int frame) const { return frame >= firstStep && frame < wrapValue(); }
     constexpr const CamStep &step(int frame) const { return steps[std::size_t(frame - firstStep)]; }
+    // What a tick's value can carry: every picture of the cam, and the page wiped after every
+    // piece of graph the tick draws.
+    constexpr bool fitsOneTick() const
+    {
+        return steps.size() <= maxCamSteps
+            && !(eraseRule == EraseRule::NextStepPastLimit && hasClosingSegment);
+    }
 };
 
 // Where every picture that is not current waits, outside the client area.
@@ -89,17 +107,19 @@ inline constexpr CamStep snailSteps[] = {
 };
 
 inline constexpr CamTable pear{
-    "pear", 0, pearSteps, true, {{700, 200}, {800, 600}}, 800, EraseRule::GreaterAfterWrap, 2700,
+    "pear", 0, pearSteps, true, {{700, 200}, {800, 600}}, 800, EraseRule::CycleEndsPastLimit, 2700,
 };
 
 inline constexpr CamTable doubleLobe{
     "double lobe", 8, doubleLobeSteps, true, {{300, 300}, {400, 600}},
-    400, EraseRule::EqualAfterWrap, 4000,
+    400, EraseRule::CycleEndsOnLimit, 4000,
 };
 
 inline constexpr CamTable snail{
-    "snail", 12, snailSteps, false, {}, 700, EraseRule::GreaterBeforeWrap, 2700,
+    "snail", 12, snailSteps, false, {}, 700, EraseRule::NextStepPastLimit, 2700,
 };
+
+static_assert(pear.fitsOneTick() && doubleLobe.fitsOneTick() && snail.fitsOneTick());
 
 constexpr const CamTable &camTable(Cam cam)
 {

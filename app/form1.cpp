@@ -147,9 +147,8 @@ void Form1::buildControls()
     Timer1 = new forms::Timer(QStringLiteral("Timer1"), 200, this);
     Timer2 = new forms::Timer(QStringLiteral("Timer2"), 200, this);
     Timer3 = new forms::Timer(QStringLiteral("Timer3"), 200, this);
-    Timer1->setTickHandler([this] { Timer1_Timer(); });
-    Timer2->setTickHandler([this] { Timer2_Timer(); });
-    Timer3->setTickHandler([this] { Timer3_Timer(); });
+    for (const animation::Cam cam : animation::allCams)
+        controlsOf(cam).timer->setTickHandler([this, cam] { tickCam(cam); });
 
     speed = new QScrollBar(Qt::Horizontal);
     speed->setObjectName(QStringLiteral("speed"));
@@ -342,19 +341,35 @@ void Form1::exit_Click()
     QCoreApplication::quit();
 }
 
-void Form1::Timer1_Timer()
+void Form1::tickCam(animation::Cam cam)
 {
-    animation::runTick(animation::pear, {m_image1, *Line3, *surface()}, frame, graphOffset);
+    const CamControls controls = controlsOf(cam);
+    const animation::TickChanges changes = animation::tick(
+        animation::camTable(cam), {controls.pen->x1(), controls.pen->y1()}, frame, graphOffset);
+    for (const animation::PictureMove &move : changes.moves()) {
+        forms::Picture *picture = m_image1.at(std::size_t(move.picture));
+        picture->setLeft(move.left);
+        picture->setTop(move.top);
+    }
+    for (const animation::GraphStroke &stroke : changes.strokes())
+        Line(stroke.x1, stroke.y1, stroke.x2, stroke.y2, 0);
+    if (changes.erasesGraph)
+        Cls();
+    frame = changes.frame;
+    graphOffset = changes.graphOffset;
 }
 
-void Form1::Timer2_Timer()
+Form1::CamControls Form1::controlsOf(animation::Cam cam) const
 {
-    animation::runTick(animation::doubleLobe, {m_image1, *Line6, *surface()}, frame, graphOffset);
-}
-
-void Form1::Timer3_Timer()
-{
-    animation::runTick(animation::snail, {m_image1, *Line9, *surface()}, frame, graphOffset);
+    switch (cam) {
+    case animation::Cam::Pear:
+        return {Image4, Timer1, Line3};
+    case animation::Cam::DoubleLobe:
+        return {Image3, Timer2, Line6};
+    case animation::Cam::Snail:
+        break;
+    }
+    return {Image5, Timer3, Line9};
 }
 
 void Form1::closeEvent(QCloseEvent *event)

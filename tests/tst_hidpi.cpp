@@ -121,7 +121,7 @@ void TestHiDpi::framesSitOnTheBackdrop()
     const QImage before = grabbed(*m_form);
     m_form->Image4_Click();
     for (int t = 0; t < ticks; ++t)
-        m_form->Timer1_Timer();
+        m_form->tickCam(animation::Cam::Pear);
     const QImage after = grabbed(*m_form);
 
     const int step = ticks - 1;
@@ -171,7 +171,7 @@ void TestHiDpi::tracedSegments()
     m_form->Image4_Click();
     const QImage before = grabbed(*m_form);
     for (int t = 0; t < 4; ++t)
-        m_form->Timer1_Timer();
+        m_form->tickCam(animation::Cam::Pear);
     const QImage after = grabbed(*m_form);
 
     const QList<QRgb> was = run(before, probe, across, 16);
