@@ -50,6 +50,12 @@ enum class EraseRule {
 // No cam has more steps than this; a tick's value has room for every picture of one cam.
 inline constexpr std::size_t maxCamSteps = 8;
 
+// Image1(first) to Image1(last).
+struct FrameRange {
+    int first;
+    int last;
+};
+
 struct CamTable {
     const char *name;
     int firstStep;
@@ -59,6 +65,18 @@ struct CamTable {
     int cycleWidth;
     EraseRule eraseRule;
     int eraseLimit;
+    // A start draws a dot at the graph's origin: the pear's graph shows where it begins
+    // before the first tick; the others' begin with their first tick.
+    bool startDrawsOriginDot;
+    // A start puts the graph back at its origin, so every run's trace begins at the lift
+    // axis, not wherever the last run of any cam left off.
+    bool startResetsGraph;
+    // A stop moves the first step's picture out of sight too: the pear's `start` is no
+    // member of Image1, and would otherwise stay on the stage after a stop in step 0.
+    bool stopParksFirstPicture;
+    // The frames a stop clears. The pear and the double lobe clear every cam's; the snail
+    // only its own, the others having waited out of sight since its start.
+    FrameRange stopClears;
 
     constexpr int wrapValue() const { return firstStep + int(steps.size()); }
     constexpr bool hasStep(int frame) const { return frame >= firstStep && frame < wrapValue(); }
@@ -107,16 +125,48 @@ inline constexpr CamStep snailSteps[] = {
 };
 
 inline constexpr CamTable pear{
-    "pear", 0, pearSteps, true, {{700, 200}, {800, 600}}, 800, EraseRule::CycleEndsPastLimit, 2700,
+    .name = "pear",
+    .firstStep = 0,
+    .steps = pearSteps,
+    .hasClosingSegment = true,
+    .closingSegment = {{700, 200}, {800, 600}},
+    .cycleWidth = 800,
+    .eraseRule = EraseRule::CycleEndsPastLimit,
+    .eraseLimit = 2700,
+    .startDrawsOriginDot = true,
+    .startResetsGraph = true,
+    .stopParksFirstPicture = true,
+    .stopClears = {1, 19},
 };
 
 inline constexpr CamTable doubleLobe{
-    "double lobe", 8, doubleLobeSteps, true, {{300, 300}, {400, 600}},
-    400, EraseRule::CycleEndsOnLimit, 4000,
+    .name = "double lobe",
+    .firstStep = 8,
+    .steps = doubleLobeSteps,
+    .hasClosingSegment = true,
+    .closingSegment = {{300, 300}, {400, 600}},
+    .cycleWidth = 400,
+    .eraseRule = EraseRule::CycleEndsOnLimit,
+    .eraseLimit = 4000,
+    .startDrawsOriginDot = false,
+    .startResetsGraph = true,
+    .stopParksFirstPicture = false,
+    .stopClears = {1, 19},
 };
 
 inline constexpr CamTable snail{
-    "snail", 12, snailSteps, false, {}, 700, EraseRule::NextStepPastLimit, 2700,
+    .name = "snail",
+    .firstStep = 12,
+    .steps = snailSteps,
+    .hasClosingSegment = false,
+    .closingSegment = {},
+    .cycleWidth = 700,
+    .eraseRule = EraseRule::NextStepPastLimit,
+    .eraseLimit = 2700,
+    .startDrawsOriginDot = false,
+    .startResetsGraph = true,
+    .stopParksFirstPicture = false,
+    .stopClears = {12, 19},
 };
 
 static_assert(pear.fitsOneTick() && doubleLobe.fitsOneTick() && snail.fitsOneTick());

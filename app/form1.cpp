@@ -137,12 +137,14 @@ void Form1::buildControls()
                                             row.x2, row.y2, row.colour, row.visible);
     }
 
-    Image4->setClickHandler([this] { Image4_Click(); }, tr("Start the pear cam"));
-    Image3->setClickHandler([this] { Image3_Click(); }, tr("Start the double lobe cam"));
-    Image5->setClickHandler([this] { Image5_Click(); }, tr("Start the snail cam"));
-    Image7->setClickHandler([this] { Image7_Click(); }, tr("Stop the pear cam"));
-    Image8->setClickHandler([this] { Image8_Click(); }, tr("Stop the double lobe cam"));
-    Image6->setClickHandler([this] { Image6_Click(); }, tr("Stop the snail cam"));
+    using animation::Cam;
+    Image4->setClickHandler([this] { startCam(Cam::Pear); }, tr("Start the pear cam"));
+    Image3->setClickHandler([this] { startCam(Cam::DoubleLobe); },
+                            tr("Start the double lobe cam"));
+    Image5->setClickHandler([this] { startCam(Cam::Snail); }, tr("Start the snail cam"));
+    Image7->setClickHandler([this] { stopCam(Cam::Pear); }, tr("Stop the pear cam"));
+    Image8->setClickHandler([this] { stopCam(Cam::DoubleLobe); }, tr("Stop the double lobe cam"));
+    Image6->setClickHandler([this] { stopCam(Cam::Snail); }, tr("Stop the snail cam"));
 
     Timer1 = new forms::Timer(QStringLiteral("Timer1"), 200, this);
     Timer2 = new forms::Timer(QStringLiteral("Timer2"), 200, this);
@@ -188,9 +190,8 @@ void Form1::offerKeyboardAndReader()
     speed->setFocus();
 
     // A start is refused while another cam runs, which its icon's absence tells.
-    Image4->setAvailableWhen([this] { return Image3->isVisible() && Image5->isVisible(); });
-    Image3->setAvailableWhen([this] { return Image4->isVisible() && Image5->isVisible(); });
-    Image5->setAvailableWhen([this] { return Image4->isVisible() && Image3->isVisible(); });
+    for (const animation::Cam cam : animation::allCams)
+        controlsOf(cam).icon->setAvailableWhen([this, cam] { return canStart(cam); });
 
     speed->setAccessibleName(tr("Time between pictures"));
     const auto describeSpeed = [this] {
@@ -253,63 +254,41 @@ void Form1::clearFrames(int first, int last)
         Image1(k)->setLeft(clearedLeft);
 }
 
-// A start click is refused, with no effect at all, while another cam runs.
-void Form1::Image4_Click()
+// Another cam runs while its icon is away.
+bool Form1::canStart(animation::Cam cam) const
 {
-    if (!Image3->isVisible() || !Image5->isVisible())
+    for (const animation::Cam other : animation::allCams) {
+        if (other != cam && !controlsOf(other).icon->isVisible())
+            return false;
+    }
+    return true;
+}
+
+void Form1::startCam(animation::Cam cam)
+{
+    if (!canStart(cam))
         return;
+    const animation::CamTable &table = animation::camTable(cam);
+    const CamControls controls = controlsOf(cam);
     clearFrames(1, 19);
-    graphOffset = 0;
-    Line(Line3->x1(), Line3->y1(), Line3->x1(), Line3->y1(), 0);
-    Timer1->setEnabled(true);
-    frame = animation::pear.firstStep;
-    Image4->setVisible(false);
+    if (table.startResetsGraph)
+        graphOffset = 0;
+    if (table.startDrawsOriginDot)
+        Line(controls.pen->x1(), controls.pen->y1(), controls.pen->x1(), controls.pen->y1(), 0);
+    controls.timer->setEnabled(true);
+    frame = table.firstStep;
+    controls.icon->setVisible(false);
 }
 
-void Form1::Image3_Click()
+void Form1::stopCam(animation::Cam cam)
 {
-    if (!Image4->isVisible() || !Image5->isVisible())
-        return;
-    clearFrames(1, 19);
-    frame = animation::doubleLobe.firstStep;
-    Timer2->setEnabled(true);
-    Image3->setVisible(false);
-    graphOffset = 0;
-}
-
-// The snail starts its graph at the pen origin too, not wherever the last
-// run of any cam left the offset.
-void Form1::Image5_Click()
-{
-    if (!Image4->isVisible() || !Image3->isVisible())
-        return;
-    clearFrames(1, 19);
-    Timer3->setEnabled(true);
-    frame = animation::snail.firstStep;
-    Image5->setVisible(false);
-    graphOffset = 0;
-}
-
-void Form1::Image7_Click()
-{
-    start->setLeft(clearedLeft);
-    clearFrames(1, 19);
-    Timer1->setEnabled(false);
-    Image4->setVisible(true);
-}
-
-void Form1::Image8_Click()
-{
-    Timer2->setEnabled(false);
-    Image3->setVisible(true);
-    clearFrames(1, 19);
-}
-
-void Form1::Image6_Click()
-{
-    Timer3->setEnabled(false);
-    Image5->setVisible(true);
-    clearFrames(12, 19);
+    const animation::CamTable &table = animation::camTable(cam);
+    const CamControls controls = controlsOf(cam);
+    controls.timer->setEnabled(false);
+    if (table.stopParksFirstPicture)
+        m_image1.at(std::size_t(table.step(table.firstStep).picture))->setLeft(clearedLeft);
+    clearFrames(table.stopClears.first, table.stopClears.last);
+    controls.icon->setVisible(true);
 }
 
 void Form1::speed_Change()

@@ -74,12 +74,10 @@ public:
     int graphOffset = 0;
 
     void Form_Load();
-    void Image4_Click();
-    void Image3_Click();
-    void Image5_Click();
-    void Image7_Click();
-    void Image8_Click();
-    void Image6_Click();
+    // A cam's icon starts it and the cover left in the icon's place stops it, each as the
+    // cam's table says; a start is refused, with no effect at all, while another cam runs.
+    void startCam(animation::Cam cam);
+    void stopCam(animation::Cam cam);
     void speed_Change();
     void Test_Click();
     void exit_Click();
@@ -100,6 +98,7 @@ private:
         const forms::LineControl *pen; // its first point is the graph's origin
     };
     CamControls controlsOf(animation::Cam cam) const;
+    bool canStart(animation::Cam cam) const;
 
     void buildControls();
     void offerKeyboardAndReader();
