@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cam.h"
+#include "layout.h"
 
 #include <cstddef>
 #include <span>
@@ -90,9 +91,6 @@ struct CamTable {
     }
 };
 
-// Where every picture that is not current waits, outside the client area.
-inline constexpr int parkingLeft = 13840;
-inline constexpr int parkingTop = 11110;
 
 inline constexpr CamStep pearSteps[] = {
     {startPicture, 3840, 110, {{0, 600}, {0, 600}}},

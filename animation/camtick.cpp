@@ -29,7 +29,7 @@ TickChanges tick(const CamTable &cam, PenOrigin pen, int frame, int graphOffset)
         const CamStep &step = cam.step(k);
         changes.moveSlots[changes.moveCount++] = frame == k
             ? PictureMove{step.picture, step.left, step.top}
-            : PictureMove{step.picture, parkingLeft, parkingTop};
+            : PictureMove{step.picture, layout::parkingLeft, layout::parkingTop};
     }
 
     if (cam.hasStep(frame))

@@ -2,6 +2,7 @@
 // sequences, starting and stopping, and what a grabbed window shows.
 #include "animation/cam.h"
 #include "animation/camtick.h"
+#include "animation/layout.h"
 #include "app/form1.h"
 #include "forms/picture.h"
 
@@ -78,6 +79,11 @@ private:
     Tick m_current;
 };
 
+animation::PenOrigin penOrigin(const animation::layout::LineEnds &pen)
+{
+    return {pen.x1, pen.y1};
+}
+
 // The step alone, ticked from the cam's start: where each of the twenty step pictures is, as
 // the window would keep it, every one out of sight when the cam starts.
 class StepRun
@@ -85,9 +91,9 @@ class StepRun
 public:
     explicit StepRun(Cam cam)
         : m_cam(animation::camTable(cam))
-        , m_pen(cam == Cam::Pear ? animation::PenOrigin{7080, 2160}
-                : cam == Cam::DoubleLobe ? animation::PenOrigin{7080, 4080}
-                                         : animation::PenOrigin{7080, 6000})
+        , m_pen(penOrigin(cam == Cam::Pear         ? animation::layout::pearPen
+                          : cam == Cam::DoubleLobe ? animation::layout::doubleLobePen
+                                                   : animation::layout::snailPen))
         , m_frame(m_cam.firstStep)
     {
         m_places.fill(QPoint(100000, 0));
