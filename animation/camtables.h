@@ -91,7 +91,6 @@ struct CamTable {
     }
 };
 
-
 inline constexpr CamStep pearSteps[] = {
     {startPicture, 3840, 110, {{0, 600}, {0, 600}}},
     {1, 3840, 330, {{0, 600}, {100, 200}}},
