@@ -4,6 +4,10 @@
 // read the same display positions when it cuts the frames out of a scene.
 #pragma once
 
+#include "cam.h"
+#include "layout.h"
+
+#include <cstddef>
 #include <span>
 
 namespace animation {
@@ -31,10 +35,26 @@ struct CamStep {
     GraphSegment segment;
 };
 
+// When a page of lift graph is full and wiped, with the graph starting again at its origin.
 enum class EraseRule {
-    GreaterAfterWrap,  // erase when graphOffset > limit, tested after the wrap
-    EqualAfterWrap,    // erase when graphOffset == limit, tested after the wrap
-    GreaterBeforeWrap, // erase when graphOffset > limit, tested before the wrap
+    // Wiped in the tick that draws the end of the cycle taking the graph past the limit: that
+    // cycle never shows whole.
+    CycleEndsPastLimit,
+    // Wiped in the tick that draws the end of the cycle ending exactly on the limit: with
+    // cycles that divide it, the page holds limit / cycleWidth cycles, the last never whole.
+    CycleEndsOnLimit,
+    // Wiped a tick later, at the first step of the cycle that would start past the limit:
+    // the last cycle shows whole for one tick, and the new cycle's first point goes with it.
+    NextStepPastLimit,
+};
+
+// No cam has more steps than this; a tick's value has room for every picture of one cam.
+inline constexpr std::size_t maxCamSteps = 8;
+
+// Image1(first) to Image1(last).
+struct FrameRange {
+    int first;
+    int last;
 };
 
 struct CamTable {
@@ -46,15 +66,30 @@ struct CamTable {
     int cycleWidth;
     EraseRule eraseRule;
     int eraseLimit;
+    // A start draws a dot at the graph's origin: the pear's graph shows where it begins
+    // before the first tick; the others' begin with their first tick.
+    bool startDrawsOriginDot;
+    // A start puts the graph back at its origin, so every run's trace begins at the lift
+    // axis, not wherever the last run of any cam left off.
+    bool startResetsGraph;
+    // A stop moves the first step's picture out of sight too: the pear's `start` is no
+    // member of Image1, and would otherwise stay on the stage after a stop in step 0.
+    bool stopParksFirstPicture;
+    // The frames a stop clears. The pear and the double lobe clear every cam's; the snail
+    // only its own, the others having waited out of sight since its start.
+    FrameRange stopClears;
 
     constexpr int wrapValue() const { return firstStep + int(steps.size()); }
     constexpr bool hasStep(int frame) const { return frame >= firstStep && frame < wrapValue(); }
     constexpr const CamStep &step(int frame) const { return steps[std::size_t(frame - firstStep)]; }
+    // What a tick's value can carry: every picture of the cam, and the page wiped after every
+    // piece of graph the tick draws.
+    constexpr bool fitsOneTick() const
+    {
+        return steps.size() <= maxCamSteps
+            && !(eraseRule == EraseRule::NextStepPastLimit && hasClosingSegment);
+    }
 };
-
-// Where every picture that is not current waits, outside the client area.
-inline constexpr int parkingLeft = 13840;
-inline constexpr int parkingTop = 11110;
 
 inline constexpr CamStep pearSteps[] = {
     {startPicture, 3840, 110, {{0, 600}, {0, 600}}},
@@ -87,16 +122,63 @@ inline constexpr CamStep snailSteps[] = {
 };
 
 inline constexpr CamTable pear{
-    "pear", 0, pearSteps, true, {{700, 200}, {800, 600}}, 800, EraseRule::GreaterAfterWrap, 2700,
+    .name = "pear",
+    .firstStep = 0,
+    .steps = pearSteps,
+    .hasClosingSegment = true,
+    .closingSegment = {{700, 200}, {800, 600}},
+    .cycleWidth = 800,
+    .eraseRule = EraseRule::CycleEndsPastLimit,
+    .eraseLimit = 2700,
+    .startDrawsOriginDot = true,
+    .startResetsGraph = true,
+    .stopParksFirstPicture = true,
+    .stopClears = {1, 19},
 };
 
 inline constexpr CamTable doubleLobe{
-    "double lobe", 8, doubleLobeSteps, true, {{300, 300}, {400, 600}},
-    400, EraseRule::EqualAfterWrap, 4000,
+    .name = "double lobe",
+    .firstStep = 8,
+    .steps = doubleLobeSteps,
+    .hasClosingSegment = true,
+    .closingSegment = {{300, 300}, {400, 600}},
+    .cycleWidth = 400,
+    .eraseRule = EraseRule::CycleEndsOnLimit,
+    .eraseLimit = 4000,
+    .startDrawsOriginDot = false,
+    .startResetsGraph = true,
+    .stopParksFirstPicture = false,
+    .stopClears = {1, 19},
 };
 
 inline constexpr CamTable snail{
-    "snail", 12, snailSteps, false, {}, 700, EraseRule::GreaterBeforeWrap, 2700,
+    .name = "snail",
+    .firstStep = 12,
+    .steps = snailSteps,
+    .hasClosingSegment = false,
+    .closingSegment = {},
+    .cycleWidth = 700,
+    .eraseRule = EraseRule::NextStepPastLimit,
+    .eraseLimit = 2700,
+    .startDrawsOriginDot = false,
+    .startResetsGraph = true,
+    .stopParksFirstPicture = false,
+    .stopClears = {12, 19},
 };
+
+static_assert(pear.fitsOneTick() && doubleLobe.fitsOneTick() && snail.fitsOneTick());
+
+constexpr const CamTable &camTable(Cam cam)
+{
+    switch (cam) {
+    case Cam::Pear:
+        return pear;
+    case Cam::DoubleLobe:
+        return doubleLobe;
+    case Cam::Snail:
+        break;
+    }
+    return snail;
+}
 
 } // namespace animation

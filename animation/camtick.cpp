@@ -1,72 +1,66 @@
+// One tick of any cam, computed from its table alone.
 #include "camtick.h"
-
-#include "forms/linecontrol.h"
-#include "forms/picture.h"
-#include "forms/surface.h"
-
-#include <cmath>
 
 namespace animation {
 
 namespace {
 
-// The pen line's first point is read anew for every point, in single
-// precision, and the offset is added to the sum of X1 and dx.
-void drawSegment(const CamStage &stage, const GraphSegment &segment, int graphOffset)
+// Whole twips, added as whole numbers: the drawing layer turns them into pixels with the one
+// twips rule, so each point of the graph lands on the pixel its table row names, at every
+// screen scale, and a cycle drawn on one page lines up with the same cycle on the next.
+GraphStroke stroke(const GraphSegment &segment, PenOrigin pen, int graphOffset)
 {
-    const auto x = [&](const GraphPoint &point) {
-        const float shifted = float(stage.penLine.x1()) + float(point.dx);
-        return int(std::lround(float(shifted + float(graphOffset))));
-    };
-    const auto y = [&](const GraphPoint &point) {
-        return int(std::lround(float(stage.penLine.y1()) - float(point.lift)));
-    };
-    stage.window.Line(x(segment.from), y(segment.from), x(segment.to), y(segment.to), 0);
+    return {pen.x + segment.from.dx + graphOffset, pen.y - segment.from.lift,
+            pen.x + segment.to.dx + graphOffset, pen.y - segment.to.lift};
 }
 
-void eraseWhenFull(const CamTable &cam, const CamStage &stage, int &graphOffset)
+bool pageIsFull(const CamTable &cam, int graphOffset)
 {
-    const bool full = cam.eraseRule == EraseRule::EqualAfterWrap ? graphOffset == cam.eraseLimit
-                                                                 : graphOffset > cam.eraseLimit;
-    if (full) {
-        stage.window.Cls();
-        graphOffset = 0;
-    }
+    return cam.eraseRule == EraseRule::CycleEndsOnLimit ? graphOffset == cam.eraseLimit
+                                                        : graphOffset > cam.eraseLimit;
 }
 
 } // namespace
 
-void runTick(const CamTable &cam, const CamStage &stage, int &frame, int &graphOffset)
+TickChanges tick(const CamTable &cam, PenOrigin pen, int frame, int graphOffset)
 {
+    TickChanges changes;
     for (int k = cam.firstStep; k < cam.wrapValue(); ++k) {
         const CamStep &step = cam.step(k);
-        forms::Picture *picture = stage.pictures[std::size_t(step.picture)];
-        if (frame == k) {
-            picture->setLeft(step.left);
-            picture->setTop(step.top);
-        } else {
-            picture->setLeft(parkingLeft);
-            picture->setTop(parkingTop);
-        }
+        changes.moveSlots[changes.moveCount++] = frame == k
+            ? PictureMove{step.picture, step.left, step.top}
+            : PictureMove{step.picture, layout::parkingLeft, layout::parkingTop};
     }
 
     if (cam.hasStep(frame))
-        drawSegment(stage, cam.step(frame).segment, graphOffset);
+        changes.strokeSlots[changes.strokeCount++] = stroke(cam.step(frame).segment, pen,
+                                                            graphOffset);
 
     frame += 1;
 
-    if (cam.eraseRule == EraseRule::GreaterBeforeWrap)
-        eraseWhenFull(cam, stage, graphOffset);
+    const auto eraseWhenFull = [&] {
+        if (pageIsFull(cam, graphOffset)) {
+            changes.erasesGraph = true;
+            graphOffset = 0;
+        }
+    };
+    if (cam.eraseRule == EraseRule::NextStepPastLimit)
+        eraseWhenFull();
 
     if (frame == cam.wrapValue()) {
         if (cam.hasClosingSegment)
-            drawSegment(stage, cam.closingSegment, graphOffset);
+            changes.strokeSlots[changes.strokeCount++] = stroke(cam.closingSegment, pen,
+                                                                graphOffset);
         frame = cam.firstStep;
         graphOffset += cam.cycleWidth;
     }
 
-    if (cam.eraseRule != EraseRule::GreaterBeforeWrap)
-        eraseWhenFull(cam, stage, graphOffset);
+    if (cam.eraseRule != EraseRule::NextStepPastLimit)
+        eraseWhenFull();
+
+    changes.frame = frame;
+    changes.graphOffset = graphOffset;
+    return changes;
 }
 
 } // namespace animation

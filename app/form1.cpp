@@ -1,10 +1,11 @@
 #include "form1.h"
 
 #include "animation/camtick.h"
-#include "pictures/embedded.h"
+#include "animation/layout.h"
 #include "forms/menubarkeys.h"
-#include "pictures/loadpicture.h"
 #include "forms/scrollbarkeys.h"
+#include "pictures/embedded.h"
+#include "pictures/loadpicture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,62 +16,61 @@
 
 namespace {
 
-constexpr int clientWidth = 9540;
-constexpr int clientHeight = 6270;
-constexpr int clearedLeft = 100000; // far right of the client area
+namespace layout = animation::layout;
 
 struct PictureRow {
     int z;
     const char *name;
     const char *file;
-    forms::Picture::Placement placement;
+    layout::Place place;
     bool stretched;
     forms::Picture *Form1::*member; // or null for a member of Image1
     int image1Index;                // 0 where member is set
 };
 
-// The stored layout of the pictures, top of the stacking order first.
+// The pictures, top of the stacking order first.
 const PictureRow pictureRows[] = {
-    {5, "Image15", "graph-title.bmp", {6960, 120, 2520, 540}, false, &Form1::Image15, 0},
-    {15, "Image12", "bird.bmp", {38040, 120, 1800, 1140}, false, &Form1::Image12, 0},
-    {16, "Image13", "label-snail.bmp", {1800, 5160, 720, 330}, false, &Form1::Image13, 0},
-    {17, "Image11", "label-double-lobe.bmp", {1680, 3120, 870, 570}, false, &Form1::Image11, 0},
-    {18, "Image10", "label-pear.bmp", {1680, 1440, 930, 300}, false, &Form1::Image10, 0},
-    {19, "Image9", "cams-title.bmp", {0, 120, 1500, 600}, true, &Form1::Image9, 0},
-    {20, "Image5", "icon-snail.bmp", {120, 4440, 1320, 1620}, true, &Form1::Image5, 0},
-    {21, "Image2", "strip.bmp", {2790, 1800, 4005, 165}, false, &Form1::Image2, 0},
-    {22, "Image1(19)", "frame-19.bmp", {11040, 7320, 2295, 3795}, false, nullptr, 19},
-    {23, "Image1(17)", "frame-17.bmp", {11040, 720, 1815, 4005}, false, nullptr, 17},
-    {24, "Image1(16)", "frame-16.bmp", {11880, 3480, 2265, 3855}, false, nullptr, 16},
-    {25, "Image1(15)", "frame-15.bmp", {11760, 4800, 1995, 4005}, false, nullptr, 15},
-    {26, "Image1(14)", "frame-14.bmp", {11400, 5520, 1875, 4185}, false, nullptr, 14},
-    {27, "Image1(13)", "frame-13.bmp", {11760, 360, 1905, 4065}, false, nullptr, 13},
-    {28, "Image1(12)", "frame-12.bmp", {9600, 600, 2145, 3795}, false, nullptr, 12},
-    {29, "Image4", "icon-pear.bmp", {120, 840, 1290, 1500}, true, &Form1::Image4, 0},
-    {30, "Image3", "icon-double-lobe.bmp", {120, 2520, 1290, 1770}, true, &Form1::Image3, 0},
-    {31, "Image1(11)", "frame-11.bmp", {11040, 720, 2055, 4365}, false, nullptr, 11},
-    {32, "Image1(10)", "frame-10.bmp", {11400, 1080, 2445, 4005}, false, nullptr, 10},
-    {33, "Image1(9)", "frame-09.bmp", {10920, 5640, 2055, 4215}, false, nullptr, 9},
-    {34, "Image1(8)", "frame-08.bmp", {11040, 5760, 2055, 4605}, false, nullptr, 8},
-    {35, "Image1(7)", "frame-07.bmp", {10800, 5280, 1965, 4125}, false, nullptr, 7},
-    {36, "start", "frame-start.bmp", {10680, 3600, 1965, 4335}, false, &Form1::start, 0},
-    {37, "Image1(6)", "frame-06.bmp", {10680, 3600, 2175, 4035}, false, nullptr, 6},
-    {38, "Image1(5)", "frame-05.bmp", {10800, 3600, 2085, 4035}, false, nullptr, 5},
-    {39, "Image1(4)", "frame-04.bmp", {10680, 3600, 1905, 4305}, false, nullptr, 4},
-    {40, "Image1(3)", "frame-03.bmp", {10680, 645, 2085, 4095}, false, nullptr, 3},
-    {41, "Image1(2)", "frame-02.bmp", {10680, 3600, 2295, 4065}, false, nullptr, 2},
-    {42, "Image1(1)", "frame-01.bmp", {11040, 3360, 1995, 4125}, false, nullptr, 1},
-    {43, "Image1(18)", "frame-18.bmp", {9720, 120, 1815, 4275}, false, nullptr, 18},
-    {44, "Image6", "cover-snail.bmp", {120, 4440, 1320, 1590}, true, &Form1::Image6, 0},
-    {45, "Image8", "cover-double-lobe.bmp", {120, 2520, 1260, 1710}, true, &Form1::Image8, 0},
-    {46, "Image7", "cover-pear.bmp", {120, 840, 1290, 1470}, true, &Form1::Image7, 0},
-    {47, "Image14", "hole.bmp", {4440, 1440, 915, 285}, false, &Form1::Image14, 0},
+    {5, "Image15", "graph-title.bmp", layout::graphTitle, false, &Form1::Image15, 0},
+    {15, "Image12", "bird.bmp", layout::bird, false, &Form1::Image12, 0},
+    {16, "Image13", "label-snail.bmp", layout::snailLabel, false, &Form1::Image13, 0},
+    {17, "Image11", "label-double-lobe.bmp", layout::doubleLobeLabel, false, &Form1::Image11, 0},
+    {18, "Image10", "label-pear.bmp", layout::pearLabel, false, &Form1::Image10, 0},
+    {19, "Image9", "cams-title.bmp", layout::camsTitle, true, &Form1::Image9, 0},
+    {20, "Image5", "icon-snail.bmp", layout::snailIcon, true, &Form1::Image5, 0},
+    {21, "Image2", "strip.bmp", layout::strip, false, &Form1::Image2, 0},
+    {22, "Image1(19)", "frame-19.bmp", layout::frames[19], false, nullptr, 19},
+    {23, "Image1(17)", "frame-17.bmp", layout::frames[17], false, nullptr, 17},
+    {24, "Image1(16)", "frame-16.bmp", layout::frames[16], false, nullptr, 16},
+    {25, "Image1(15)", "frame-15.bmp", layout::frames[15], false, nullptr, 15},
+    {26, "Image1(14)", "frame-14.bmp", layout::frames[14], false, nullptr, 14},
+    {27, "Image1(13)", "frame-13.bmp", layout::frames[13], false, nullptr, 13},
+    {28, "Image1(12)", "frame-12.bmp", layout::frames[12], false, nullptr, 12},
+    {29, "Image4", "icon-pear.bmp", layout::pearIcon, true, &Form1::Image4, 0},
+    {30, "Image3", "icon-double-lobe.bmp", layout::doubleLobeIcon, true, &Form1::Image3, 0},
+    {31, "Image1(11)", "frame-11.bmp", layout::frames[11], false, nullptr, 11},
+    {32, "Image1(10)", "frame-10.bmp", layout::frames[10], false, nullptr, 10},
+    {33, "Image1(9)", "frame-09.bmp", layout::frames[9], false, nullptr, 9},
+    {34, "Image1(8)", "frame-08.bmp", layout::frames[8], false, nullptr, 8},
+    {35, "Image1(7)", "frame-07.bmp", layout::frames[7], false, nullptr, 7},
+    {36, "start", "frame-start.bmp", layout::frames[animation::startPicture], false,
+     &Form1::start, 0},
+    {37, "Image1(6)", "frame-06.bmp", layout::frames[6], false, nullptr, 6},
+    {38, "Image1(5)", "frame-05.bmp", layout::frames[5], false, nullptr, 5},
+    {39, "Image1(4)", "frame-04.bmp", layout::frames[4], false, nullptr, 4},
+    {40, "Image1(3)", "frame-03.bmp", layout::frames[3], false, nullptr, 3},
+    {41, "Image1(2)", "frame-02.bmp", layout::frames[2], false, nullptr, 2},
+    {42, "Image1(1)", "frame-01.bmp", layout::frames[1], false, nullptr, 1},
+    {43, "Image1(18)", "frame-18.bmp", layout::frames[18], false, nullptr, 18},
+    {44, "Image6", "cover-snail.bmp", layout::snailCover, true, &Form1::Image6, 0},
+    {45, "Image8", "cover-double-lobe.bmp", layout::doubleLobeCover, true, &Form1::Image8, 0},
+    {46, "Image7", "cover-pear.bmp", layout::pearCover, true, &Form1::Image7, 0},
+    {47, "Image14", "hole.bmp", layout::hole, false, &Form1::Image14, 0},
 };
 
 struct LineRow {
     int z;
     const char *name;
-    int x1, y1, x2, y2;
+    layout::LineEnds ends;
     unsigned int colour; // 0x00BBGGRR
     bool visible;
     forms::LineControl *Form1::*member;
@@ -80,26 +80,23 @@ constexpr unsigned int darkGreen = 0x008000;
 constexpr unsigned int purple = 0xC000C0;
 constexpr unsigned int darkRed = 0x0000C0;
 
-// The three graphs' axes, and the hidden pen lines whose first point is the
-// origin of each graph.
 const LineRow lineRows[] = {
-    {6, "Line9", 7080, 6000, 7560, 5640, 0, false, &Form1::Line9},
-    {7, "Line8", 6960, 6000, 9360, 6000, darkGreen, true, &Form1::Line8},
-    {8, "Line7", 7080, 6120, 7080, 4560, darkGreen, true, &Form1::Line7},
-    {9, "Line6", 7080, 4080, 7560, 3720, 0, false, &Form1::Line6},
-    {10, "Line5", 7080, 4200, 7080, 2640, purple, true, &Form1::Line5},
-    {11, "Line4", 6960, 4080, 9360, 4080, purple, true, &Form1::Line4},
-    {12, "Line3", 7080, 2160, 7320, 1800, 0, false, &Form1::Line3},
-    {13, "Line2", 7080, 2280, 7080, 840, darkRed, true, &Form1::Line2},
-    {14, "Line1", 6960, 2160, 9360, 2160, darkRed, true, &Form1::Line1},
+    {6, "Line9", layout::snailPen, 0, false, &Form1::Line9},
+    {7, "Line8", layout::snailTimeAxis, darkGreen, true, &Form1::Line8},
+    {8, "Line7", layout::snailLiftAxis, darkGreen, true, &Form1::Line7},
+    {9, "Line6", layout::doubleLobePen, 0, false, &Form1::Line6},
+    {10, "Line5", layout::doubleLobeLiftAxis, purple, true, &Form1::Line5},
+    {11, "Line4", layout::doubleLobeTimeAxis, purple, true, &Form1::Line4},
+    {12, "Line3", layout::pearPen, 0, false, &Form1::Line3},
+    {13, "Line2", layout::pearLiftAxis, darkRed, true, &Form1::Line2},
+    {14, "Line1", layout::pearTimeAxis, darkRed, true, &Form1::Line1},
 };
-
 
 } // namespace
 
 Form1::Form1()
-    : forms::Form(tr("Cam Simulation by the Kestrilon team"), clientWidth,
-                  clientHeight, Kind::Main)
+    : forms::Form(tr("Cam Simulation by the Kestrilon team"), layout::clientWidth,
+                  layout::clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(assets::windowIcon());
@@ -122,9 +119,10 @@ void Form1::buildControls()
     client->setBackground(forms::loadPicture(QStringLiteral("backdrop.bmp")), Qt::black);
 
     for (const PictureRow &row : pictureRows) {
+        const layout::Place &at = row.place;
         forms::Picture *control = client->addStoredPicture(
-            QString::fromLatin1(row.name), row.z, QString::fromLatin1(row.file), row.placement,
-            row.stretched);
+            QString::fromLatin1(row.name), row.z, QString::fromLatin1(row.file),
+            {at.left, at.top, at.width, at.height}, row.stretched);
         if (row.member)
             this->*row.member = control;
         else
@@ -133,23 +131,25 @@ void Form1::buildControls()
     m_image1[animation::startPicture] = start;
 
     for (const LineRow &row : lineRows) {
-        this->*row.member = client->addLine(QString::fromLatin1(row.name), row.z, row.x1, row.y1,
-                                            row.x2, row.y2, row.colour, row.visible);
+        const layout::LineEnds &ends = row.ends;
+        this->*row.member = client->addLine(QString::fromLatin1(row.name), row.z, ends.x1,
+                                            ends.y1, ends.x2, ends.y2, row.colour, row.visible);
     }
 
-    Image4->setClickHandler([this] { Image4_Click(); }, tr("Start the pear cam"));
-    Image3->setClickHandler([this] { Image3_Click(); }, tr("Start the double lobe cam"));
-    Image5->setClickHandler([this] { Image5_Click(); }, tr("Start the snail cam"));
-    Image7->setClickHandler([this] { Image7_Click(); }, tr("Stop the pear cam"));
-    Image8->setClickHandler([this] { Image8_Click(); }, tr("Stop the double lobe cam"));
-    Image6->setClickHandler([this] { Image6_Click(); }, tr("Stop the snail cam"));
+    using animation::Cam;
+    Image4->setClickHandler([this] { startCam(Cam::Pear); }, tr("Start the pear cam"));
+    Image3->setClickHandler([this] { startCam(Cam::DoubleLobe); },
+                            tr("Start the double lobe cam"));
+    Image5->setClickHandler([this] { startCam(Cam::Snail); }, tr("Start the snail cam"));
+    Image7->setClickHandler([this] { stopCam(Cam::Pear); }, tr("Stop the pear cam"));
+    Image8->setClickHandler([this] { stopCam(Cam::DoubleLobe); }, tr("Stop the double lobe cam"));
+    Image6->setClickHandler([this] { stopCam(Cam::Snail); }, tr("Stop the snail cam"));
 
     Timer1 = new forms::Timer(QStringLiteral("Timer1"), 200, this);
     Timer2 = new forms::Timer(QStringLiteral("Timer2"), 200, this);
     Timer3 = new forms::Timer(QStringLiteral("Timer3"), 200, this);
-    Timer1->setTickHandler([this] { Timer1_Timer(); });
-    Timer2->setTickHandler([this] { Timer2_Timer(); });
-    Timer3->setTickHandler([this] { Timer3_Timer(); });
+    for (const animation::Cam cam : animation::allCams)
+        controlsOf(cam).timer->setTickHandler([this, cam] { tickCam(cam); });
 
     speed = new QScrollBar(Qt::Horizontal);
     speed->setObjectName(QStringLiteral("speed"));
@@ -161,7 +161,8 @@ void Form1::buildControls()
     speed->setTracking(false);
     forms::raiseOnRight(speed);
     speed->setFocusPolicy(Qt::StrongFocus);
-    client->place(speed, 2760, 6120, 4095, 135);
+    const layout::Place &bar = layout::speedBar;
+    client->place(speed, bar.left, bar.top, bar.width, bar.height);
     connect(speed, &QScrollBar::valueChanged, this, [this] { speed_Change(); });
 
     //: The menu entry that opens the ten-question test on the cams
@@ -189,9 +190,8 @@ void Form1::offerKeyboardAndReader()
     speed->setFocus();
 
     // A start is refused while another cam runs, which its icon's absence tells.
-    Image4->setAvailableWhen([this] { return Image3->isVisible() && Image5->isVisible(); });
-    Image3->setAvailableWhen([this] { return Image4->isVisible() && Image5->isVisible(); });
-    Image5->setAvailableWhen([this] { return Image4->isVisible() && Image3->isVisible(); });
+    for (const animation::Cam cam : animation::allCams)
+        controlsOf(cam).icon->setAvailableWhen([this, cam] { return canStart(cam); });
 
     speed->setAccessibleName(tr("Time between pictures"));
     const auto describeSpeed = [this] {
@@ -244,73 +244,53 @@ void Form1::offerKeyboardAndReader()
 void Form1::Form_Load()
 {
     frame = 0;
-    Image2->setWidth(4040);
+    Image2->setWidth(layout::stripLoadedWidth);
 }
 
 // Moves Image1(first) to Image1(last) out of sight; only Left changes.
 void Form1::clearFrames(int first, int last)
 {
     for (int k = first; k <= last; ++k)
-        Image1(k)->setLeft(clearedLeft);
+        Image1(k)->setLeft(layout::clearedLeft);
 }
 
-// A start click is refused, with no effect at all, while another cam runs.
-void Form1::Image4_Click()
+// Another cam runs while its icon is away.
+bool Form1::canStart(animation::Cam cam) const
 {
-    if (!Image3->isVisible() || !Image5->isVisible())
+    for (const animation::Cam other : animation::allCams) {
+        if (other != cam && !controlsOf(other).icon->isVisible())
+            return false;
+    }
+    return true;
+}
+
+void Form1::startCam(animation::Cam cam)
+{
+    if (!canStart(cam))
         return;
+    const animation::CamTable &table = animation::camTable(cam);
+    const CamControls controls = controlsOf(cam);
     clearFrames(1, 19);
-    graphOffset = 0;
-    Line(Line3->x1(), Line3->y1(), Line3->x1(), Line3->y1(), 0);
-    Timer1->setEnabled(true);
-    frame = animation::pear.firstStep;
-    Image4->setVisible(false);
+    if (table.startResetsGraph)
+        graphOffset = 0;
+    if (table.startDrawsOriginDot)
+        Line(controls.pen->x1(), controls.pen->y1(), controls.pen->x1(), controls.pen->y1(), 0);
+    controls.timer->setEnabled(true);
+    frame = table.firstStep;
+    controls.icon->setVisible(false);
 }
 
-void Form1::Image3_Click()
+void Form1::stopCam(animation::Cam cam)
 {
-    if (!Image4->isVisible() || !Image5->isVisible())
-        return;
-    clearFrames(1, 19);
-    frame = animation::doubleLobe.firstStep;
-    Timer2->setEnabled(true);
-    Image3->setVisible(false);
-    graphOffset = 0;
-}
-
-// The snail starts its graph at the pen origin too, not wherever the last
-// run of any cam left the offset.
-void Form1::Image5_Click()
-{
-    if (!Image4->isVisible() || !Image3->isVisible())
-        return;
-    clearFrames(1, 19);
-    Timer3->setEnabled(true);
-    frame = animation::snail.firstStep;
-    Image5->setVisible(false);
-    graphOffset = 0;
-}
-
-void Form1::Image7_Click()
-{
-    start->setLeft(clearedLeft);
-    clearFrames(1, 19);
-    Timer1->setEnabled(false);
-    Image4->setVisible(true);
-}
-
-void Form1::Image8_Click()
-{
-    Timer2->setEnabled(false);
-    Image3->setVisible(true);
-    clearFrames(1, 19);
-}
-
-void Form1::Image6_Click()
-{
-    Timer3->setEnabled(false);
-    Image5->setVisible(true);
-    clearFrames(12, 19);
+    const animation::CamTable &table = animation::camTable(cam);
+    const CamControls controls = controlsOf(cam);
+    controls.timer->setEnabled(false);
+    if (table.stopParksFirstPicture) {
+        const int first = table.step(table.firstStep).picture;
+        m_image1.at(std::size_t(first))->setLeft(layout::clearedLeft);
+    }
+    clearFrames(table.stopClears.first, table.stopClears.last);
+    controls.icon->setVisible(true);
 }
 
 void Form1::speed_Change()
@@ -342,19 +322,35 @@ void Form1::exit_Click()
     QCoreApplication::quit();
 }
 
-void Form1::Timer1_Timer()
+void Form1::tickCam(animation::Cam cam)
 {
-    animation::runTick(animation::pear, {m_image1, *Line3, *surface()}, frame, graphOffset);
+    const CamControls controls = controlsOf(cam);
+    const animation::TickChanges changes = animation::tick(
+        animation::camTable(cam), {controls.pen->x1(), controls.pen->y1()}, frame, graphOffset);
+    for (const animation::PictureMove &move : changes.moves()) {
+        forms::Picture *picture = m_image1.at(std::size_t(move.picture));
+        picture->setLeft(move.left);
+        picture->setTop(move.top);
+    }
+    for (const animation::GraphStroke &stroke : changes.strokes())
+        Line(stroke.x1, stroke.y1, stroke.x2, stroke.y2, 0);
+    if (changes.erasesGraph)
+        Cls();
+    frame = changes.frame;
+    graphOffset = changes.graphOffset;
 }
 
-void Form1::Timer2_Timer()
+Form1::CamControls Form1::controlsOf(animation::Cam cam) const
 {
-    animation::runTick(animation::doubleLobe, {m_image1, *Line6, *surface()}, frame, graphOffset);
-}
-
-void Form1::Timer3_Timer()
-{
-    animation::runTick(animation::snail, {m_image1, *Line9, *surface()}, frame, graphOffset);
+    switch (cam) {
+    case animation::Cam::Pear:
+        return {Image4, Timer1, Line3};
+    case animation::Cam::DoubleLobe:
+        return {Image3, Timer2, Line6};
+    case animation::Cam::Snail:
+        break;
+    }
+    return {Image5, Timer3, Line9};
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -6,6 +6,7 @@
 
 #include "liftgraph.h"
 
+#include "animation/cam.h"
 #include "forms/form.h"
 #include "forms/timer.h"
 #include "quiz/form2.h"
@@ -73,18 +74,15 @@ public:
     int graphOffset = 0;
 
     void Form_Load();
-    void Image4_Click();
-    void Image3_Click();
-    void Image5_Click();
-    void Image7_Click();
-    void Image8_Click();
-    void Image6_Click();
+    // A cam's icon starts it and the cover left in the icon's place stops it, each as the
+    // cam's table says; a start is refused, with no effect at all, while another cam runs.
+    void startCam(animation::Cam cam);
+    void stopCam(animation::Cam cam);
     void speed_Change();
     void Test_Click();
     void exit_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
+    // One tick of the cam: what the step computes, shown.
+    void tickCam(animation::Cam cam);
 
     // The test window, while it is open.
     Form2 *testWindow() const { return m_form2; }
@@ -93,6 +91,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The controls that belong to one cam.
+    struct CamControls {
+        forms::Picture *icon;
+        forms::Timer *timer;
+        const forms::LineControl *pen; // its first point is the graph's origin
+    };
+    CamControls controlsOf(animation::Cam cam) const;
+    bool canStart(animation::Cam cam) const;
+
     void buildControls();
     void offerKeyboardAndReader();
     void clearFrames(int first, int last);

@@ -28,13 +28,13 @@ struct Cam {
     forms::Picture *Form1::*icon;
     forms::Picture *Form1::*cover;
     forms::Timer *Form1::*timer;
-    void (Form1::*handler)();
+    animation::Cam cam;
 };
 
 const Cam cams[] = {
-    {"pear", &Form1::Image4, &Form1::Image7, &Form1::Timer1, &Form1::Timer1_Timer},
-    {"double-lobe", &Form1::Image3, &Form1::Image8, &Form1::Timer2, &Form1::Timer2_Timer},
-    {"snail", &Form1::Image5, &Form1::Image6, &Form1::Timer3, &Form1::Timer3_Timer},
+    {"pear", &Form1::Image4, &Form1::Image7, &Form1::Timer1, animation::Cam::Pear},
+    {"double-lobe", &Form1::Image3, &Form1::Image8, &Form1::Timer2, animation::Cam::DoubleLobe},
+    {"snail", &Form1::Image5, &Form1::Image6, &Form1::Timer3, animation::Cam::Snail},
 };
 
 struct Run {
@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
             forms::Timer *timer = form.*cam.timer;
             timer->setTickHandler([&] {
                 stamps.push_back(Clock::now());
-                (form.*cam.handler)();
+                form.tickCam(cam.cam);
             });
             form.speed->setValue(run.interval);
             (form.*cam.icon)->click();

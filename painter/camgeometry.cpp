@@ -98,19 +98,6 @@ QPolygonF face(Cam cam, const CamPose &pose, QPointF shift)
 
 } // namespace
 
-const animation::CamTable &camTable(Cam cam)
-{
-    switch (cam) {
-    case Cam::Pear:
-        return animation::pear;
-    case Cam::DoubleLobe:
-        return animation::doubleLobe;
-    case Cam::Snail:
-        break;
-    }
-    return animation::snail;
-}
-
 Cam camOfStep(int frame)
 {
     if (frame < animation::doubleLobe.firstStep)
@@ -266,12 +253,8 @@ QRect followerBounds(int frame)
 
 QSize frameSize(int picture)
 {
-    static constexpr int sizes[20][2] = {
-        {131, 289}, {133, 275}, {153, 271}, {139, 273}, {127, 287}, {139, 269}, {145, 269},
-        {131, 275}, {137, 307}, {137, 281}, {163, 267}, {137, 291}, {143, 253}, {127, 271},
-        {125, 279}, {133, 267}, {151, 257}, {121, 267}, {121, 285}, {153, 253},
-    };
-    return {sizes[picture][0], sizes[picture][1]};
+    const animation::layout::Place &frame = animation::layout::frames.at(std::size_t(picture));
+    return {forms::toPixels(frame.width), forms::toPixels(frame.height)};
 }
 
 QRect frameRect(int frame)

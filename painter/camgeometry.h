@@ -4,7 +4,9 @@
 // `scale` is given: then they are device pixels of a picture drawn `scale` times the size.
 #pragma once
 
+#include "animation/cam.h"
 #include "animation/camtables.h"
+#include "animation/layout.h"
 #include "forms/twips.h"
 
 #include <QImage>
@@ -18,11 +20,9 @@
 
 namespace assets {
 
-enum class Cam { Pear, DoubleLobe, Snail };
-
-inline constexpr Cam allCams[] = {Cam::Pear, Cam::DoubleLobe, Cam::Snail};
-
-const animation::CamTable &camTable(Cam cam);
+using animation::allCams;
+using animation::Cam;
+using animation::camTable;
 
 // The cam whose step `frame` is: 0..7 pear, 8..11 double lobe, 12..19 snail.
 Cam camOfStep(int frame);
@@ -134,9 +134,13 @@ inline constexpr int baseLine = 390;
 } // namespace housing
 
 // Pictures that sit on the housing, at their controls' positions.
-inline constexpr QPoint holePosition{forms::toPixels(4440), forms::toPixels(1440)};
-inline constexpr QSize holeSize{61, 19};
-inline constexpr QPoint stripPosition{forms::toPixels(2790), forms::toPixels(1800)};
-inline constexpr QSize stripSize{267, 11};
+inline constexpr QPoint holePosition{forms::toPixels(animation::layout::hole.left),
+                                     forms::toPixels(animation::layout::hole.top)};
+inline constexpr QSize holeSize{forms::toPixels(animation::layout::hole.width),
+                                forms::toPixels(animation::layout::hole.height)};
+inline constexpr QPoint stripPosition{forms::toPixels(animation::layout::strip.left),
+                                      forms::toPixels(animation::layout::strip.top)};
+inline constexpr QSize stripSize{forms::toPixels(animation::layout::strip.width),
+                                 forms::toPixels(animation::layout::strip.height)};
 
 } // namespace assets

@@ -1,13 +1,15 @@
 // The ten questions of the test and the picture that answers each one right.
 #pragma once
 
+#include "animation/cam.h"
+
 #include <QtGlobal>
 
 #include <array>
 
 namespace quiz {
 
-enum class Cam { DoubleLobe, Pear, Snail }; // the pictures Image3, Image4, Image5
+using animation::Cam;
 
 struct Question {
     const char *text;

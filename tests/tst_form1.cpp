@@ -1,8 +1,10 @@
 // The simulation window as the learner first sees it: every control where
 // it belongs, clicks reaching the right picture, and the pixels on screen.
+#include "animation/layout.h"
 #include "app/form1.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
+#include "forms/twips.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -59,43 +61,41 @@ void TestForm1::pictures_data()
     QTest::addColumn<bool>("stretched");
     QTest::addColumn<QSize>("pictureSize");
 
-    const auto row = [](const char *name, int z, QRect placement, bool stretched, QSize size) {
-        QTest::newRow(name) << QString(name) << z << placement << stretched << size;
+    namespace layout = animation::layout;
+    const auto row = [](const char *name, int z, layout::Place at, bool stretched, QSize size) {
+        QTest::newRow(name) << QString(name) << z << QRect(at.left, at.top, at.width, at.height)
+                            << stretched << size;
     };
-    row("Image15", 5, {6960, 120, 2520, 540}, false, {168, 36});
-    row("Image12", 15, {38040, 120, 1800, 1140}, false, {120, 76});
-    row("Image13", 16, {1800, 5160, 720, 330}, false, {48, 22});
-    row("Image11", 17, {1680, 3120, 870, 570}, false, {58, 38});
-    row("Image10", 18, {1680, 1440, 930, 300}, false, {62, 20});
-    row("Image9", 19, {0, 120, 1500, 600}, true, {96, 36});
-    row("Image5", 20, {120, 4440, 1320, 1620}, true, {84, 104});
-    row("Image2", 21, {2790, 1800, 4040, 165}, false, {267, 11}); // widened when loaded
-    row("Image1(19)", 22, {11040, 7320, 2295, 3795}, false, {153, 253});
-    row("Image1(17)", 23, {11040, 720, 1815, 4005}, false, {121, 267});
-    row("Image1(16)", 24, {11880, 3480, 2265, 3855}, false, {151, 257});
-    row("Image1(15)", 25, {11760, 4800, 1995, 4005}, false, {133, 267});
-    row("Image1(14)", 26, {11400, 5520, 1875, 4185}, false, {125, 279});
-    row("Image1(13)", 27, {11760, 360, 1905, 4065}, false, {127, 271});
-    row("Image1(12)", 28, {9600, 600, 2145, 3795}, false, {143, 253});
-    row("Image4", 29, {120, 840, 1290, 1500}, true, {82, 96});
-    row("Image3", 30, {120, 2520, 1290, 1770}, true, {82, 114});
-    row("Image1(11)", 31, {11040, 720, 2055, 4365}, false, {137, 291});
-    row("Image1(10)", 32, {11400, 1080, 2445, 4005}, false, {163, 267});
-    row("Image1(9)", 33, {10920, 5640, 2055, 4215}, false, {137, 281});
-    row("Image1(8)", 34, {11040, 5760, 2055, 4605}, false, {137, 307});
-    row("Image1(7)", 35, {10800, 5280, 1965, 4125}, false, {131, 275});
-    row("start", 36, {10680, 3600, 1965, 4335}, false, {131, 289});
-    row("Image1(6)", 37, {10680, 3600, 2175, 4035}, false, {145, 269});
-    row("Image1(5)", 38, {10800, 3600, 2085, 4035}, false, {139, 269});
-    row("Image1(4)", 39, {10680, 3600, 1905, 4305}, false, {127, 287});
-    row("Image1(3)", 40, {10680, 645, 2085, 4095}, false, {139, 273});
-    row("Image1(2)", 41, {10680, 3600, 2295, 4065}, false, {153, 271});
-    row("Image1(1)", 42, {11040, 3360, 1995, 4125}, false, {133, 275});
-    row("Image1(18)", 43, {9720, 120, 1815, 4275}, false, {121, 285});
-    row("Image6", 44, {120, 4440, 1320, 1590}, true, {84, 102});
-    row("Image8", 45, {120, 2520, 1260, 1710}, true, {80, 110});
-    row("Image7", 46, {120, 840, 1290, 1470}, true, {82, 94});
-    row("Image14", 47, {4440, 1440, 915, 285}, false, {61, 19});
+    // An unstretched picture measures exactly its control.
+    const auto fitted = [row](const char *name, int z, layout::Place at) {
+        row(name, z, at, false, QSize(forms::toPixels(at.width), forms::toPixels(at.height)));
+    };
+    const auto frame = [fitted](int k, int z) {
+        const QByteArray name = k == 0 ? "start" : "Image1(" + QByteArray::number(k) + ')';
+        fitted(name.constData(), z, layout::frames[std::size_t(k)]);
+    };
+    fitted("Image15", 5, layout::graphTitle);
+    fitted("Image12", 15, layout::bird);
+    fitted("Image13", 16, layout::snailLabel);
+    fitted("Image11", 17, layout::doubleLobeLabel);
+    fitted("Image10", 18, layout::pearLabel);
+    row("Image9", 19, layout::camsTitle, true, {96, 36});
+    row("Image5", 20, layout::snailIcon, true, {84, 104});
+    layout::Place widened = layout::strip; // widened when loaded
+    widened.width = layout::stripLoadedWidth;
+    row("Image2", 21, widened, false, {267, 11});
+    for (const auto &[k, z] : {std::pair{19, 22}, {17, 23}, {16, 24}, {15, 25}, {14, 26},
+                               {13, 27}, {12, 28}})
+        frame(k, z);
+    row("Image4", 29, layout::pearIcon, true, {82, 96});
+    row("Image3", 30, layout::doubleLobeIcon, true, {82, 114});
+    for (const auto &[k, z] : {std::pair{11, 31}, {10, 32}, {9, 33}, {8, 34}, {7, 35}, {0, 36},
+                               {6, 37}, {5, 38}, {4, 39}, {3, 40}, {2, 41}, {1, 42}, {18, 43}})
+        frame(k, z);
+    row("Image6", 44, layout::snailCover, true, {84, 102});
+    row("Image8", 45, layout::doubleLobeCover, true, {80, 110});
+    row("Image7", 46, layout::pearCover, true, {82, 94});
+    fitted("Image14", 47, layout::hole);
 }
 
 void TestForm1::pictures()
@@ -122,18 +122,21 @@ void TestForm1::lines_data()
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<bool>("visible");
     const QColor darkGreen(0, 128, 0), purple(192, 0, 192), darkRed(192, 0, 0);
-    QTest::newRow("Line9") << "Line9" << 6 << QLine(7080, 6000, 7560, 5640) << QColor(Qt::black)
-                           << false;
-    QTest::newRow("Line8") << "Line8" << 7 << QLine(6960, 6000, 9360, 6000) << darkGreen << true;
-    QTest::newRow("Line7") << "Line7" << 8 << QLine(7080, 6120, 7080, 4560) << darkGreen << true;
-    QTest::newRow("Line6") << "Line6" << 9 << QLine(7080, 4080, 7560, 3720) << QColor(Qt::black)
-                           << false;
-    QTest::newRow("Line5") << "Line5" << 10 << QLine(7080, 4200, 7080, 2640) << purple << true;
-    QTest::newRow("Line4") << "Line4" << 11 << QLine(6960, 4080, 9360, 4080) << purple << true;
-    QTest::newRow("Line3") << "Line3" << 12 << QLine(7080, 2160, 7320, 1800) << QColor(Qt::black)
-                           << false;
-    QTest::newRow("Line2") << "Line2" << 13 << QLine(7080, 2280, 7080, 840) << darkRed << true;
-    QTest::newRow("Line1") << "Line1" << 14 << QLine(6960, 2160, 9360, 2160) << darkRed << true;
+    const auto row = [](const char *name, int z, animation::layout::LineEnds ends,
+                        QColor colour, bool visible) {
+        QTest::newRow(name) << QString(name) << z << QLine(ends.x1, ends.y1, ends.x2, ends.y2)
+                            << colour << visible;
+    };
+    namespace layout = animation::layout;
+    row("Line9", 6, layout::snailPen, Qt::black, false);
+    row("Line8", 7, layout::snailTimeAxis, darkGreen, true);
+    row("Line7", 8, layout::snailLiftAxis, darkGreen, true);
+    row("Line6", 9, layout::doubleLobePen, Qt::black, false);
+    row("Line5", 10, layout::doubleLobeLiftAxis, purple, true);
+    row("Line4", 11, layout::doubleLobeTimeAxis, purple, true);
+    row("Line3", 12, layout::pearPen, Qt::black, false);
+    row("Line2", 13, layout::pearLiftAxis, darkRed, true);
+    row("Line1", 14, layout::pearTimeAxis, darkRed, true);
 }
 
 void TestForm1::lines()
@@ -297,13 +300,14 @@ void TestForm1::firstPixels()
 void TestForm1::holeShowsUntilAFrameCoversIt()
 {
     const QImage hole = m_form->Image14->pixmap().toImage();
-    const QPoint at(4440 / 15, 1440 / 15);
+    const QPoint at(forms::toPixels(animation::layout::hole.left),
+                    forms::toPixels(animation::layout::hole.top));
     QImage shot = m_form->surface()->grab().toImage();
     QCOMPARE(shot.copy(QRect(at, hole.size())).convertToFormat(QImage::Format_RGB32),
              hole.convertToFormat(QImage::Format_RGB32));
 
-    m_form->Image4_Click();
-    m_form->Timer1_Timer();
+    m_form->startCam(animation::Cam::Pear);
+    m_form->tickCam(animation::Cam::Pear);
     shot = m_form->surface()->grab().toImage();
     QVERIFY(shot.copy(QRect(at, hole.size())).convertToFormat(QImage::Format_RGB32)
             != hole.convertToFormat(QImage::Format_RGB32));

@@ -119,9 +119,9 @@ void TestHiDpi::framesSitOnTheBackdrop()
 {
     QFETCH(int, ticks);
     const QImage before = grabbed(*m_form);
-    m_form->Image4_Click();
+    m_form->startCam(animation::Cam::Pear);
     for (int t = 0; t < ticks; ++t)
-        m_form->Timer1_Timer();
+        m_form->tickCam(animation::Cam::Pear);
     const QImage after = grabbed(*m_form);
 
     const int step = ticks - 1;
@@ -168,10 +168,10 @@ void TestHiDpi::tracedSegments()
     QFETCH(int, widest);
     QFETCH(int, first);
     QFETCH(int, last);
-    m_form->Image4_Click();
+    m_form->startCam(animation::Cam::Pear);
     const QImage before = grabbed(*m_form);
     for (int t = 0; t < 4; ++t)
-        m_form->Timer1_Timer();
+        m_form->tickCam(animation::Cam::Pear);
     const QImage after = grabbed(*m_form);
 
     const QList<QRgb> was = run(before, probe, across, 16);

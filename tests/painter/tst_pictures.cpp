@@ -43,11 +43,15 @@ QImage picture(const QString &name, int scale = 1)
     return QImage(picturePath(name, scale)).convertToFormat(QImage::Format_RGB32);
 }
 
+QString frameFile(int picture)
+{
+    return picture == 0 ? QStringLiteral("frame-start.bmp")
+                        : QStringLiteral("frame-%1.bmp").arg(picture, 2, 10, QLatin1Char('0'));
+}
+
 QString frameName(int frame)
 {
-    const int index = camTable(camOfStep(frame)).step(frame).picture;
-    return index == 0 ? QStringLiteral("frame-start.bmp")
-                      : QStringLiteral("frame-%1.bmp").arg(index, 2, 10, QLatin1Char('0'));
+    return frameFile(camTable(camOfStep(frame)).step(frame).picture);
 }
 
 // What the window shows with no frame on the stage: the backdrop with the hole on the plate.
@@ -165,25 +169,22 @@ void TestPictures::bitmapFiles_data()
         {"icon-pear.bmp", 82, 96},        {"icon-double-lobe.bmp", 82, 114},
         {"icon-snail.bmp", 84, 104},      {"cover-pear.bmp", 82, 94},
         {"cover-double-lobe.bmp", 80, 110}, {"cover-snail.bmp", 84, 102},
-        {"strip.bmp", 267, 11},           {"hole.bmp", 61, 19},
         {"bird.bmp", 120, 76},            {"quiz-backdrop.bmp", 640, 397},
-        {"frame-start.bmp", 131, 289},    {"frame-01.bmp", 133, 275},
-        {"frame-02.bmp", 153, 271},       {"frame-03.bmp", 139, 273},
-        {"frame-04.bmp", 127, 287},       {"frame-05.bmp", 139, 269},
-        {"frame-06.bmp", 145, 269},       {"frame-07.bmp", 131, 275},
-        {"frame-08.bmp", 137, 307},       {"frame-09.bmp", 137, 281},
-        {"frame-10.bmp", 163, 267},       {"frame-11.bmp", 137, 291},
-        {"frame-12.bmp", 143, 253},       {"frame-13.bmp", 127, 271},
-        {"frame-14.bmp", 125, 279},       {"frame-15.bmp", 133, 267},
-        {"frame-16.bmp", 151, 257},       {"frame-17.bmp", 121, 267},
-        {"frame-18.bmp", 121, 285},       {"frame-19.bmp", 153, 253},
     };
+    // The pictures that fill their controls measure what the layout gives them.
+    QList<std::pair<QString, QSize>> placed{{QStringLiteral("strip.bmp"), stripSize},
+                                            {QStringLiteral("hole.bmp"), holeSize}};
+    for (int picture = 0; picture < 20; ++picture)
+        placed.append({frameFile(picture), frameSize(picture)});
     // Every bitmap also comes drawn at exactly twice its size, and the lettering in every
     // language at the English lettering's size.
     for (int scale : {1, 2}) {
         for (const auto &f : fixed)
             QTest::addRow("%s at %dx", f.name, scale)
                 << QString::fromLatin1(f.name) << scale << f.width * scale << f.height * scale;
+        for (const auto &[name, size] : placed)
+            QTest::addRow("%s at %dx", qPrintable(name), scale)
+                << name << scale << size.width() * scale << size.height() * scale;
         for (const auto &f : fixed) {
             if (!letteringFiles.contains(QLatin1String(f.name)))
                 continue;
