@@ -2,6 +2,7 @@
 
 #include "animation/camtick.h"
 #include "assets/pictures.h"
+#include "forms/accessibility.h"
 #include "forms/menubarkeys.h"
 #include "forms/pictures.h"
 #include "forms/scrollbarkeys.h"
@@ -184,6 +185,8 @@ void Form1::offerKeyboardAndReader()
     client->addFocusPlace({Image4, Image7});
     client->addFocusPlace({Image3, Image8});
     client->addFocusPlace({Image5, Image6});
+    forms::readValueAs(speed, [](int value) { return tr("%1 milliseconds").arg(value); });
+    speed->setAccessibleName(tr("Time between pictures"));
     setTabOrder(client, speed);
     setFocusProxy(speed);
     speed->setFocus();
@@ -192,13 +195,6 @@ void Form1::offerKeyboardAndReader()
     Image4->setAvailableWhen([this] { return Image3->isVisible() && Image5->isVisible(); });
     Image3->setAvailableWhen([this] { return Image4->isVisible() && Image5->isVisible(); });
     Image5->setAvailableWhen([this] { return Image4->isVisible() && Image3->isVisible(); });
-
-    speed->setAccessibleName(tr("Time between pictures"));
-    const auto describeSpeed = [this] {
-        speed->setAccessibleDescription(tr("%1 milliseconds").arg(speed->value()));
-    };
-    describeSpeed();
-    connect(speed, &QScrollBar::valueChanged, this, describeSpeed);
 
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     forms::openMenuBarWithF10(this);

@@ -1,10 +1,13 @@
 #include "form2.h"
 
 #include "assets/pictures.h"
+#include "forms/accessibility.h"
 #include "forms/pictures.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -95,6 +98,12 @@ void Form2::offerKeyboardAndReader()
     Text4->installEventFilter(this);
     Text2->setPartOfSentence(true);
     Text3->setPartOfSentence(true);
+    // Orca 43 does not speak a label's new text, so each question is announced as well.
+    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &question) {
+        if (!question.isEmpty())
+            forms::announce(surface(), question);
+    });
+    installEventFilter(this);
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
@@ -109,6 +118,11 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == Text4 && event->type() == QEvent::Show) {
         Text4->setAccessibleName(
             tr("You scored %1 out of %2").arg(Text2->text(), Text3->text()));
+        forms::announce(surface(), Text4->accessibleName());
+    } else if (watched == this && event->type() == QEvent::WindowActivate
+               && !std::exchange(m_instructionAnnounced, true)) {
+        // Once a window, after the reader has named it and its focused button.
+        forms::announce(surface(), Text1->text());
     } else if (watched == Text4 && event->type() == QEvent::Hide) {
         Text4->setAccessibleName(QString());
     }
@@ -128,6 +142,8 @@ void Form2::Form_Load()
 // captions, and a translation would change them.
 void Form2::setCaption(const QString &caption)
 {
+    if (caption != Command1->text())
+        forms::renewForReaders(Command1);
     Command1->setText(caption);
     m_offersAnotherGo = caption == tr("Another Go ?");
 }
@@ -157,8 +173,8 @@ void Form2::Command1_Click()
     if (questionNumber == quiz::questionCount + 1) {
         Text1->setText(QString());
         Text2->show();
-        Command1->show();
         setCaption(anotherGo);
+        Command1->show();
         Text3->show();
         Line1->setVisible(true);
         Text4->show();

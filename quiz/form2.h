@@ -49,4 +49,5 @@ private:
     void answer(quiz::Cam clicked);
 
     bool m_offersAnotherGo = false; // the button reads "Another Go ?"
+    bool m_instructionAnnounced = false;
 };
