@@ -11,7 +11,8 @@ translations=$(realpath "$3")
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 # KESTRILON_ORCA_LOG=FILE keeps Orca's debug log of the run there.
-trap '[[ -z "${KESTRILON_ORCA_LOG:-}" ]] || cp "$work/orca.log" "$KESTRILON_ORCA_LOG"; rm -rf "$work"' EXIT
+keep() { [[ -z "${KESTRILON_ORCA_LOG:-}" ]] || cp "$work/orca.log" "$KESTRILON_ORCA_LOG"; }
+trap 'keep; rm -rf "$work"' EXIT
 if [[ -n "${ASAN_OPTIONS:-}" ]]; then
     export ASAN_OPTIONS=$ASAN_OPTIONS:strict_string_checks=0
 fi
