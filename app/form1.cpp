@@ -2,6 +2,7 @@
 
 #include "animation/camtick.h"
 #include "animation/layout.h"
+#include "forms/accessibility.h"
 #include "forms/menubarkeys.h"
 #include "forms/scrollbarkeys.h"
 #include "pictures/embedded.h"
@@ -185,6 +186,8 @@ void Form1::offerKeyboardAndReader()
     client->addFocusPlace({Image4, Image7});
     client->addFocusPlace({Image3, Image8});
     client->addFocusPlace({Image5, Image6});
+    forms::readValueAs(speed, [](int value) { return tr("%n milliseconds", nullptr, value); });
+    speed->setAccessibleName(tr("Time between pictures"));
     setTabOrder(client, speed);
     setFocusProxy(speed);
     speed->setFocus();
@@ -192,13 +195,6 @@ void Form1::offerKeyboardAndReader()
     // A start is refused while another cam runs, which its icon's absence tells.
     for (const animation::Cam cam : animation::allCams)
         controlsOf(cam).icon->setAvailableWhen([this, cam] { return canStart(cam); });
-
-    speed->setAccessibleName(tr("Time between pictures"));
-    const auto describeSpeed = [this] {
-        speed->setAccessibleDescription(tr("%n milliseconds", nullptr, speed->value()));
-    };
-    describeSpeed();
-    connect(speed, &QScrollBar::valueChanged, this, describeSpeed);
 
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     forms::offerMenuBarToKeyboard(this);

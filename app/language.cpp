@@ -83,6 +83,8 @@ bool use(const QString &code)
     remove(qtTranslator);
     currentCode.clear();
     forms::setPictureLanguage(QString());
+    // What a screen reader is told the program speaks: the text attributes of its text.
+    QLocale::setDefault(QLocale(code.isEmpty() ? QStringLiteral("en") : code));
     if (code.isEmpty())
         return true;
 

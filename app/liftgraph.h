@@ -1,7 +1,8 @@
 // One lift graph told in words, for a learner who cannot see it: which cam
-// it belongs to, how many cycles are traced, and the height of each step of
-// a cycle above the graph's axis. It follows the segments drawn on the
-// window and forgets them when the drawing is erased.
+// it belongs to, how many cycles are traced, and how the follower rises, falls
+// and rests in a cycle, how quickly, and how high against its highest lift.
+// It follows the segments drawn on the window and forgets them when the
+// drawing is erased.
 #pragma once
 
 #include <QPoint>
@@ -18,7 +19,11 @@ public:
     // Takes a segment drawn on the window if it lies on this graph; says
     // whether the graph gained a cycle (its first point counts as one).
     bool take(int x1, int y1, int x2, int y2);
-    void clear() { m_cycles.clear(); }
+    void clear()
+    {
+        m_cycles.clear();
+        m_firstWhole = false;
+    }
 
     int cycles() const { return int(m_cycles.size()); }
     QString description() const;
@@ -29,4 +34,5 @@ private:
     int m_cycleWidth;
     // The lift at the end of each segment, cycle by cycle, in twips.
     std::vector<std::vector<int>> m_cycles;
+    bool m_firstWhole = false; // its shape is told once the first cycle is drawn to its end
 };

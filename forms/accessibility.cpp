@@ -3,11 +3,15 @@
 #include "surface.h"
 #include "textbox.h"
 
+#include <QAbstractSlider>
 #include <QAccessibleWidget>
+#include <QLocale>
+#include <QPointer>
 #include <QRegion>
 #include <QWindow>
 
 #include <map>
+#include <utility>
 
 namespace forms {
 
@@ -149,9 +153,38 @@ private:
     const DescribedArea *m_area;
 };
 
+// What the surface has a reader announce: a notification that shows its words, which Orca
+// speaks as it shows whatever holds the focus, where it ignores a label's new name. It
+// covers no pixels, so a reader reviewing the window by position passes it by.
+class AnnouncementAccessible final : public PartAccessible
+{
+public:
+    using PartAccessible::PartAccessible;
+
+    void setWords(const QString &words) { m_words = words; }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && m_surface ? m_words : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !m_surface || m_words.isEmpty();
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    QRect pixels() const override { return {}; }
+
+    QString m_words;
+};
+
 // The surface's children: every clickable picture, top first, shown as
-// invisible while a click cannot reach it; then the described areas; then its
-// real child widgets. The set never changes, so a reader's copy of the tree
+// invisible while a click cannot reach it; then the described areas; then the
+// announcement; then its real child widgets. The set never changes, so a reader's copy of the tree
 // stays right without the children-changed events the bridge mangles.
 class SurfaceAccessible final : public QAccessibleWidget
 {
@@ -248,6 +281,22 @@ public:
         QAccessible::updateAccessibility(&event);
     }
 
+    // The words wait two turns of the event loop, so that they follow the focus events of
+    // the handler that asked for them, and the focused place a surface tells one turn
+    // after it gains the focus: Orca cuts off what it is saying when the focus moves.
+    void announce(const QString &words)
+    {
+        m_pending = words;
+        if (std::exchange(m_announcing, true))
+            return;
+        later(surface(), [](Surface *once) {
+            later(once, [](Surface *twice) {
+                if (SurfaceAccessible *self = find(twice))
+                    self->showAnnouncement();
+            });
+        });
+    }
+
 private:
     struct Part {
         const Picture *picture;
@@ -264,6 +313,31 @@ private:
 
     Surface *surface() const { return static_cast<Surface *>(widget()); }
 
+    static SurfaceAccessible *find(Surface *surface)
+    {
+        return QAccessible::isActive() ? static_cast<SurfaceAccessible *>(
+                                             QAccessible::queryAccessibleInterface(surface))
+                                       : nullptr;
+    }
+
+    static void later(Surface *surface, void (*then)(Surface *))
+    {
+        QMetaObject::invokeMethod(
+            surface, [surface, then] { then(surface); }, Qt::QueuedConnection);
+    }
+
+    // A new name, which refreshes a reader's copy of it, then a show, which Orca speaks.
+    void showAnnouncement()
+    {
+        m_announcing = false;
+        QAccessibleInterface *part = interfaceFor(announcement);
+        static_cast<AnnouncementAccessible *>(part)->setWords(std::exchange(m_pending, {}));
+        QAccessibleEvent renamed(part, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+        QAccessibleEvent shown(part, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
     std::vector<Part> parts() const
     {
         std::vector<Part> own;
@@ -274,6 +348,7 @@ private:
         }
         for (const auto &area : surface()->describedAreas())
             own.push_back({nullptr, area.get()});
+        own.push_back(announcement);
         return own;
     }
 
@@ -294,23 +369,61 @@ private:
     {
         auto found = m_ids.find(part);
         if (found == m_ids.end()) {
-            QAccessibleInterface *created =
-                part.picture
-                    ? static_cast<QAccessibleInterface *>(
-                          new PictureAccessible(surface(), part.picture))
-                    : new DescribedAreaAccessible(surface(), part.area);
+            QAccessibleInterface *created = nullptr;
+            if (part.picture)
+                created = new PictureAccessible(surface(), part.picture);
+            else if (part.area)
+                created = new DescribedAreaAccessible(surface(), part.area);
+            else
+                created = new AnnouncementAccessible(surface());
             found = m_ids.emplace(part, QAccessible::registerAccessibleInterface(created)).first;
         }
         return QAccessible::accessibleInterface(found->second);
     }
 
+    static constexpr Part announcement{nullptr, nullptr};
+
     mutable std::map<Part, QAccessible::Id> m_ids;
     std::map<const Picture *, Seen> m_seen;
+    QString m_pending;
+    bool m_announcing = false;
+};
+
+// Text a reader can read whole or by parts but never edit, told in the program's
+// language, so a reader that switches voices by language can.
+class ReadOnlyText : public QAccessibleTextInterface
+{
+public:
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return whole().mid(start, end - start); }
+    int characterCount() const override { return int(whole().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        if (offset < 0 || offset >= characterCount()) {
+            *start = *end = offset;
+            return {};
+        }
+        *start = 0;
+        *end = characterCount();
+        return QStringLiteral("language:%1;").arg(QLocale().bcp47Name());
+    }
+
+protected:
+    virtual QString whole() const = 0;
 };
 
 // Read as static text, with the Text interface so a reader can read it whole
 // or by parts; its name is its text unless the form gives it another.
-class TextBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+class TextBoxAccessible final : public QAccessibleWidget, public ReadOnlyText
 {
 public:
     explicit TextBoxAccessible(TextBox *box)
@@ -334,29 +447,50 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override
+private:
+    QString whole() const override { return box()->text(); }
+    TextBox *box() const { return static_cast<TextBox *>(widget()); }
+};
+
+// A slider whose value a reader hears in words. Orca 43 speaks a scroll bar's or a
+// slider's value as a bare number, and the description changes Qt 6.4 sends reach it
+// without their text; a spin button it reads by its text, on focus and at each change.
+class WordedValueAccessible final : public QAccessibleWidget,
+                                    public QAccessibleValueInterface,
+                                    public ReadOnlyText
+{
+public:
+    WordedValueAccessible(QAbstractSlider *slider, std::function<QString(int)> words)
+        : QAccessibleWidget(slider, QAccessible::SpinBox)
+        , m_words(std::move(words))
     {
-        return box()->text().mid(start, end - start);
-    }
-    int characterCount() const override { return int(box()->text().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *start, int *end) const override
-    {
-        *start = *end = offset;
-        return {};
     }
 
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Value ? whole() : QAccessibleWidget::text(kind);
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return slider()->value(); }
+    void setCurrentValue(const QVariant &value) override { slider()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return slider()->maximum(); }
+    QVariant minimumValue() const override { return slider()->minimum(); }
+    QVariant minimumStepSize() const override { return slider()->singleStep(); }
+
 private:
-    TextBox *box() const { return static_cast<TextBox *>(widget()); }
+    QString whole() const override { return m_words(slider()->value()); }
+    QAbstractSlider *slider() const { return static_cast<QAbstractSlider *>(widget()); }
+
+    std::function<QString(int)> m_words;
 };
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
@@ -403,6 +537,29 @@ void notifyDescriptionChanged(Surface *surface, const DescribedArea *area)
 {
     if (SurfaceAccessible *accessible = accessibleSurface(surface))
         accessible->tell(area, QAccessible::DescriptionChanged);
+}
+
+void announce(Surface *surface, const QString &words)
+{
+    if (SurfaceAccessible *accessible = accessibleSurface(surface))
+        accessible->announce(words);
+}
+
+void renewForReaders(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+}
+
+void readValueAs(QAbstractSlider *slider, std::function<QString(int)> words)
+{
+    // The toolkit's own factory answers for its sliders before any installed one does, so
+    // the interface takes the place of whatever one a value set earlier has made.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(slider))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    QAccessible::registerAccessibleInterface(new WordedValueAccessible(slider, std::move(words)));
 }
 
 } // namespace forms

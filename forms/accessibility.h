@@ -6,6 +6,13 @@
 // which it sends with a signature clients drop.
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
+class QAbstractSlider;
+class QWidget;
+
 namespace forms {
 
 class DescribedArea;
@@ -19,5 +26,20 @@ void notifyPicturesChanged(Surface *surface);
 // Tells a reader which picture the focused place now reaches.
 void notifyFocus(Surface *surface);
 void notifyDescriptionChanged(Surface *surface, const DescribedArea *area);
+
+// Has a reader speak the words once, after whatever the current event moves the focus to:
+// the surface's reader-only notification shows them. A later call before they are told
+// replaces them, so a handler that sets a text twice is heard once.
+void announce(Surface *surface, const QString &words);
+
+// A reader meets the widget as a new object from now on. Orca 43 cannot speak the rename
+// of the object it holds as focused (Qt 6.4 sends the name change without the name): a
+// button about to be renamed is made new, and Orca reads its new name when the focus
+// reaches it.
+void renewForReaders(QWidget *widget);
+
+// A reader hears the slider's value in these words, as a spin button reads its text
+// ("500 milliseconds"), on focus and at every change.
+void readValueAs(QAbstractSlider *slider, std::function<QString(int)> words);
 
 } // namespace forms

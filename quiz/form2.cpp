@@ -1,10 +1,13 @@
 #include "form2.h"
 
+#include "forms/accessibility.h"
 #include "pictures/embedded.h"
 #include "pictures/loadpicture.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -95,6 +98,12 @@ void Form2::offerKeyboardAndReader()
     Text4->installEventFilter(this);
     Text2->setPartOfSentence(true);
     Text3->setPartOfSentence(true);
+    // Orca 43 does not speak a label's new text, so each question is announced as well.
+    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &question) {
+        if (!question.isEmpty())
+            forms::announce(surface(), question);
+    });
+    installEventFilter(this);
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
@@ -109,6 +118,11 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == Text4 && event->type() == QEvent::Show) {
         Text4->setAccessibleName(
             tr("You scored %1 out of %2").arg(Text2->text(), Text3->text()));
+        forms::announce(surface(), Text4->accessibleName());
+    } else if (watched == this && event->type() == QEvent::WindowActivate
+               && !std::exchange(m_instructionAnnounced, true)) {
+        // Once a window, after the reader has named it and its focused button.
+        forms::announce(surface(), Text1->text());
     } else if (watched == Text4 && event->type() == QEvent::Hide) {
         Text4->setAccessibleName(QString());
     }
@@ -121,6 +135,15 @@ void Form2::Form_Load()
     questionNumber = 1;
     score = 0;
     answered = 0;
+}
+
+// Qt tells a reader of a renamed button without its new name, which Orca cannot speak while
+// the button has the focus: the button is offered anew instead.
+void Form2::setCaption(const QString &caption)
+{
+    if (caption != Command1->text())
+        forms::renewForReaders(Command1);
+    Command1->setText(caption);
 }
 
 void Form2::Command1_Click()
@@ -144,7 +167,7 @@ void Form2::Command1_Click()
 // The button hides until a picture answers, so that a question counts one click.
 void Form2::poseQuestion()
 {
-    Command1->setText(tr("Next Question"));
+    setCaption(tr("Next Question"));
     Text4->hide();
     if (questionNumber >= 1)
         Text1->setText(tr(quiz::questions[std::size_t(questionNumber - 1)].text));
@@ -152,11 +175,15 @@ void Form2::poseQuestion()
     stage = Stage::QuestionPosed;
 }
 
+// The button goes and comes back with its new caption, so the focus returns to it and a
+// reader hears "Another Go ?" as the keyboard's next step.
 void Form2::showScore()
 {
+    Command1->hide();
     Text1->setText(QString());
     Text2->show();
-    Command1->setText(tr("Another Go ?"));
+    setCaption(tr("Another Go ?"));
+    Command1->show();
     Text3->show();
     Line1->setVisible(true);
     Text4->show();

@@ -55,7 +55,10 @@ protected:
 private:
     void buildControls();
     void offerKeyboardAndReader();
+    void setCaption(const QString &caption);
     void poseQuestion();
     void showScore();
     void answer(quiz::Cam clicked);
+
+    bool m_instructionAnnounced = false;
 };

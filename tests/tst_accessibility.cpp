@@ -1,5 +1,6 @@
 // What a screen reader finds on both windows, and that pressing a button
 // through it does what a click does.
+#include "animation/camtables.h"
 #include "app/form1.h"
 #include "forms/picture.h"
 #include "quiz/form2.h"
@@ -48,6 +49,8 @@ private slots:
     void camButtonsFollowWhatAClickWouldReach_data();
     void camButtonsFollowWhatAClickWouldReach();
     void speedIsNamedWithItsValue();
+    void graphIsReadAsATeacherWould_data();
+    void graphIsReadAsATeacherWould();
     void testWindowReads();
 };
 
@@ -96,12 +99,68 @@ void TestAccessibility::speedIsNamedWithItsValue()
     QAccessibleInterface *speed = QAccessible::queryAccessibleInterface(form.speed);
     // Named for what it sets: a larger value is a slower cam.
     QCOMPARE(speed->text(QAccessible::Name), QString("Time between pictures"));
-    QCOMPARE(speed->text(QAccessible::Description), QString("500 milliseconds"));
+    // Read by its words, as Orca reads a spin button, where it reads a scroll bar's bare value.
+    QCOMPARE(speed->role(), QAccessible::SpinBox);
+    QVERIFY(speed->textInterface());
+    QCOMPARE(speed->textInterface()->text(0, speed->textInterface()->characterCount()),
+             QString("500 milliseconds"));
     QCOMPARE(speed->valueInterface()->currentValue().toInt(), 500);
     form.speed->setValue(120);
-    QCOMPARE(speed->text(QAccessible::Description), QString("120 milliseconds"));
+    QCOMPARE(speed->textInterface()->text(0, -1), QString("120 milliseconds"));
     QCOMPARE(speed->valueInterface()->minimumValue().toInt(), 10);
     QCOMPARE(speed->valueInterface()->maximumValue().toInt(), 1000);
+}
+
+void TestAccessibility::graphIsReadAsATeacherWould_data()
+{
+    QTest::addColumn<QString>("cam");
+    QTest::addColumn<int>("cycles");
+    QTest::addColumn<QString>("told");
+    const QString pear = "Each cycle has 8 steps. The follower starts at its highest lift. It "
+                         "falls quickly over 2 steps to 17 percent of its highest lift. It "
+                         "rests for 4 steps. It rises quickly over 2 steps to its highest lift.";
+    const QString doubleLobe = "Each cycle has 4 steps. The follower starts at its highest lift. "
+                               "It falls quickly over 2 steps to 33 percent of its highest lift. "
+                               "It rises quickly over 2 steps to its highest lift.";
+    const QString snail = "Each cycle has 7 steps. The follower starts at 14 percent of its "
+                          "highest lift. It rises slowly over 6 steps to its highest lift. It "
+                          "falls quickly over 1 step to 14 percent of its highest lift.";
+    for (const int cycles : {1, 3}) {
+        const QString traced = cycles == 1 ? "1 cycle traced. " : "3 cycles traced. ";
+        QTest::addRow("pear, %d", cycles)
+            << "pear" << cycles << "Lift graph of the pear cam: " + traced + pear;
+        QTest::addRow("double lobe, %d", cycles)
+            << "double lobe" << cycles << "Lift graph of the double lobe cam: " + traced
+                                              + doubleLobe;
+        QTest::addRow("snail, %d", cycles)
+            << "snail" << cycles << "Lift graph of the snail cam: " + traced + snail;
+    }
+}
+
+void TestAccessibility::graphIsReadAsATeacherWould()
+{
+    QFETCH(QString, cam);
+    QFETCH(int, cycles);
+    Form1 form;
+    form.show();
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
+    QAccessibleInterface *graph = nullptr;
+    for (int i = 0; i < client->childCount(); ++i) {
+        if (client->child(i)->text(QAccessible::Name) == "Lift graph of the " + cam + " cam")
+            graph = client->child(i);
+    }
+    QVERIFY(graph);
+    QCOMPARE(graph->text(QAccessible::Description),
+             "Lift graph of the " + cam + " cam: nothing traced yet.");
+    press(form.surface(), "Start the " + cam + " cam");
+    const std::map<QString, animation::Cam> cams{{"pear", animation::Cam::Pear},
+                                                 {"double lobe", animation::Cam::DoubleLobe},
+                                                 {"snail", animation::Cam::Snail}};
+    const animation::Cam running = cams.at(cam);
+    const animation::CamTable &table = animation::camTable(running);
+    for (std::size_t step = 0; step < std::size_t(cycles) * table.steps.size(); ++step)
+        form.tickCam(running);
+    QTEST(graph->text(QAccessible::Description), "told");
 }
 
 void TestAccessibility::testWindowReads()

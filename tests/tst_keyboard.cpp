@@ -475,30 +475,38 @@ void TestKeyboard::graphsAreDescribed_data()
     QTest::addColumn<int>("timer");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QStringList>("descriptions"); // pear, double lobe, snail
-    const QString nothing = "Lift graph of the %1 cam: nothing traced.";
-    const QString traced = "Lift graph of the %1 cam: %2 traced. Height of each step of a "
-                           "cycle above the axis, in twips: %3.";
+    const QString nothing = "Lift graph of the %1 cam: nothing traced yet.";
+    // A cycle's shape is told once the first is drawn to its end.
+    const QString begun = "Lift graph of the %1 cam: %2 traced.";
+    const QString pear = " Each cycle has 8 steps. The follower starts at its highest lift. It "
+                         "falls quickly over 2 steps to 17 percent of its highest lift. It rests "
+                         "for 4 steps. It rises quickly over 2 steps to its highest lift.";
+    const QString doubleLobe = " Each cycle has 4 steps. The follower starts at its highest "
+                               "lift. It falls quickly over 2 steps to 33 percent of its highest "
+                               "lift. It rises quickly over 2 steps to its highest lift.";
+    const QString snail = " Each cycle has 7 steps. The follower starts at 14 percent of its "
+                          "highest lift. It rises slowly over 6 steps to its highest lift. It "
+                          "falls quickly over 1 step to 14 percent of its highest lift.";
     QTest::newRow("pear, two steps")
         << 1 << 2
-        << QStringList{traced.arg("pear", "1 cycle", "600, 200"), nothing.arg("double lobe"),
+        << QStringList{begun.arg("pear", "1 cycle"), nothing.arg("double lobe"),
                        nothing.arg("snail")};
     QTest::newRow("pear, a cycle and a step")
         << 1 << 9
-        << QStringList{traced.arg("pear", "2 cycles", "600, 200, 100, 100, 100, 100, 100, 200, 600"),
-                       nothing.arg("double lobe"), nothing.arg("snail")};
+        << QStringList{begun.arg("pear", "2 cycles") + pear, nothing.arg("double lobe"),
+                       nothing.arg("snail")};
     QTest::newRow("double lobe, three cycles")
         << 2 << 10
-        << QStringList{nothing.arg("pear"), traced.arg("double lobe", "3 cycles",
-                                                       "600, 300, 200, 300, 600"),
+        << QStringList{nothing.arg("pear"), begun.arg("double lobe", "3 cycles") + doubleLobe,
                        nothing.arg("snail")};
     QTest::newRow("snail, one cycle")
         << 3 << 8
         << QStringList{nothing.arg("pear"), nothing.arg("double lobe"),
-                       traced.arg("snail", "1 cycle", "100, 200, 300, 400, 500, 600, 700, 100")};
+                       begun.arg("snail", "1 cycle") + snail};
     // The pear erases after its fourth cycle and starts again at the left.
     QTest::newRow("pear, erased and begun again")
         << 1 << 4 * 8 + 1
-        << QStringList{traced.arg("pear", "1 cycle", "600"), nothing.arg("double lobe"),
+        << QStringList{begun.arg("pear", "1 cycle"), nothing.arg("double lobe"),
                        nothing.arg("snail")};
 }
 

@@ -166,20 +166,100 @@
 <context>
     <name>LiftGraph</name>
     <message>
-        <source>Lift graph of the %1 cam: nothing traced.</source>
+        <source>Lift graph of the %1 cam: nothing traced yet.</source>
         <translation>Hubdiagramm der %1-Kurvenscheibe: noch nichts gezeichnet.</translation>
     </message>
-    <message>
-        <source>Lift graph of the %1 cam: %2 traced. Height of each step of a cycle above the axis, in twips: %3.</source>
-        <translation>Hubdiagramm der %1-Kurvenscheibe: %2. Höhe jedes Schritts eines Zyklus über der Achse, in Twips: %3.</translation>
+    <message numerus="yes">
+        <source>Lift graph of the %1 cam: %n cycle traced.</source>
+        <translation>
+            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklus gezeichnet.</numerusform>
+            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklen gezeichnet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lift graph of the %1 cam: %n cycles traced.</source>
+        <translation>
+            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklus gezeichnet.</numerusform>
+            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklen gezeichnet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each cycle has %n step.</source>
+        <translation>
+            <numerusform>Jeder Zyklus hat %n Schritt.</numerusform>
+            <numerusform>Jeder Zyklus hat %n Schritte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each cycle has %n steps.</source>
+        <translation>
+            <numerusform>Jeder Zyklus hat %n Schritt.</numerusform>
+            <numerusform>Jeder Zyklus hat %n Schritte.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>1 cycle</source>
-        <translation>1 Zyklus gezeichnet</translation>
+        <source>The follower starts at its highest lift.</source>
+        <translation>Der Stößel beginnt bei seinem höchsten Hub.</translation>
     </message>
     <message>
-        <source>%1 cycles</source>
-        <translation>%1 Zyklen gezeichnet</translation>
+        <source>The follower starts at %1 percent of its highest lift.</source>
+        <translation>Der Stößel beginnt bei %1 Prozent seines höchsten Hubs.</translation>
+    </message>
+    <message>
+        <source>It rests</source>
+        <translation>Er ruht</translation>
+    </message>
+    <message numerus="yes">
+        <source>for %n step</source>
+        <translation>
+            <numerusform>%n Schritt lang</numerusform>
+            <numerusform>%n Schritte lang</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>for %n steps</source>
+        <translation>
+            <numerusform>%n Schritt lang</numerusform>
+            <numerusform>%n Schritte lang</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It rises quickly</source>
+        <translation>Er steigt schnell</translation>
+    </message>
+    <message>
+        <source>It rises slowly</source>
+        <translation>Er steigt langsam</translation>
+    </message>
+    <message>
+        <source>It falls quickly</source>
+        <translation>Er fällt schnell</translation>
+    </message>
+    <message>
+        <source>It falls slowly</source>
+        <translation>Er fällt langsam</translation>
+    </message>
+    <message>
+        <source>to its highest lift</source>
+        <translation>auf seinen höchsten Hub</translation>
+    </message>
+    <message>
+        <source>to %1 percent of its highest lift</source>
+        <translation>auf %1 Prozent seines höchsten Hubs</translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n step</source>
+        <translation>
+            <numerusform>über %n Schritt</numerusform>
+            <numerusform>über %n Schritte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n steps</source>
+        <translation>
+            <numerusform>über %n Schritt</numerusform>
+            <numerusform>über %n Schritte</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -166,20 +166,100 @@
 <context>
     <name>LiftGraph</name>
     <message>
-        <source>Lift graph of the %1 cam: nothing traced.</source>
+        <source>Lift graph of the %1 cam: nothing traced yet.</source>
         <translation>Gráfica de elevación de la leva %1: aún no hay nada trazado.</translation>
     </message>
-    <message>
-        <source>Lift graph of the %1 cam: %2 traced. Height of each step of a cycle above the axis, in twips: %3.</source>
-        <translation>Gráfica de elevación de la leva %1: %2. Altura de cada paso de un ciclo sobre el eje, en twips: %3.</translation>
+    <message numerus="yes">
+        <source>Lift graph of the %1 cam: %n cycle traced.</source>
+        <translation>
+            <numerusform>Gráfica de elevación de la leva %1: %n ciclo trazado.</numerusform>
+            <numerusform>Gráfica de elevación de la leva %1: %n ciclos trazados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lift graph of the %1 cam: %n cycles traced.</source>
+        <translation>
+            <numerusform>Gráfica de elevación de la leva %1: %n ciclo trazado.</numerusform>
+            <numerusform>Gráfica de elevación de la leva %1: %n ciclos trazados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each cycle has %n step.</source>
+        <translation>
+            <numerusform>Cada ciclo tiene %n paso.</numerusform>
+            <numerusform>Cada ciclo tiene %n pasos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each cycle has %n steps.</source>
+        <translation>
+            <numerusform>Cada ciclo tiene %n paso.</numerusform>
+            <numerusform>Cada ciclo tiene %n pasos.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>1 cycle</source>
-        <translation>1 ciclo trazado</translation>
+        <source>The follower starts at its highest lift.</source>
+        <translation>El seguidor empieza en su elevación más alta.</translation>
     </message>
     <message>
-        <source>%1 cycles</source>
-        <translation>%1 ciclos trazados</translation>
+        <source>The follower starts at %1 percent of its highest lift.</source>
+        <translation>El seguidor empieza al %1 por ciento de su elevación más alta.</translation>
+    </message>
+    <message>
+        <source>It rests</source>
+        <translation>Se queda quieto</translation>
+    </message>
+    <message numerus="yes">
+        <source>for %n step</source>
+        <translation>
+            <numerusform>durante %n paso</numerusform>
+            <numerusform>durante %n pasos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>for %n steps</source>
+        <translation>
+            <numerusform>durante %n paso</numerusform>
+            <numerusform>durante %n pasos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It rises quickly</source>
+        <translation>Sube rápido</translation>
+    </message>
+    <message>
+        <source>It rises slowly</source>
+        <translation>Sube despacio</translation>
+    </message>
+    <message>
+        <source>It falls quickly</source>
+        <translation>Baja rápido</translation>
+    </message>
+    <message>
+        <source>It falls slowly</source>
+        <translation>Baja despacio</translation>
+    </message>
+    <message>
+        <source>to its highest lift</source>
+        <translation>hasta su elevación más alta</translation>
+    </message>
+    <message>
+        <source>to %1 percent of its highest lift</source>
+        <translation>hasta el %1 por ciento de su elevación más alta</translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n step</source>
+        <translation>
+            <numerusform>en %n paso</numerusform>
+            <numerusform>en %n pasos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n steps</source>
+        <translation>
+            <numerusform>en %n paso</numerusform>
+            <numerusform>en %n pasos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

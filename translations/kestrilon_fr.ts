@@ -166,20 +166,100 @@
 <context>
     <name>LiftGraph</name>
     <message>
-        <source>Lift graph of the %1 cam: nothing traced.</source>
-        <translation>Graphique de levée de la came %1 : rien n’est encore tracé.</translation>
+        <source>Lift graph of the %1 cam: nothing traced yet.</source>
+        <translation>Graphique de levée de la came %1&#xa0;: rien n’est encore tracé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Lift graph of the %1 cam: %n cycle traced.</source>
+        <translation>
+            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycle tracé.</numerusform>
+            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycles tracés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lift graph of the %1 cam: %n cycles traced.</source>
+        <translation>
+            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycle tracé.</numerusform>
+            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycles tracés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each cycle has %n step.</source>
+        <translation>
+            <numerusform>Chaque cycle compte %n pas.</numerusform>
+            <numerusform>Chaque cycle compte %n pas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each cycle has %n steps.</source>
+        <translation>
+            <numerusform>Chaque cycle compte %n pas.</numerusform>
+            <numerusform>Chaque cycle compte %n pas.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Lift graph of the %1 cam: %2 traced. Height of each step of a cycle above the axis, in twips: %3.</source>
-        <translation>Graphique de levée de la came %1 : %2. Hauteur de chaque pas d’un cycle au-dessus de l’axe, en twips : %3.</translation>
+        <source>The follower starts at its highest lift.</source>
+        <translation>Le suiveur part de sa levée la plus haute.</translation>
     </message>
     <message>
-        <source>1 cycle</source>
-        <translation>1 cycle tracé</translation>
+        <source>The follower starts at %1 percent of its highest lift.</source>
+        <translation>Le suiveur part de %1 pour cent de sa levée la plus haute.</translation>
     </message>
     <message>
-        <source>%1 cycles</source>
-        <translation>%1 cycles tracés</translation>
+        <source>It rests</source>
+        <translation>Il reste immobile</translation>
+    </message>
+    <message numerus="yes">
+        <source>for %n step</source>
+        <translation>
+            <numerusform>pendant %n pas</numerusform>
+            <numerusform>pendant %n pas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>for %n steps</source>
+        <translation>
+            <numerusform>pendant %n pas</numerusform>
+            <numerusform>pendant %n pas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It rises quickly</source>
+        <translation>Il monte vite</translation>
+    </message>
+    <message>
+        <source>It rises slowly</source>
+        <translation>Il monte lentement</translation>
+    </message>
+    <message>
+        <source>It falls quickly</source>
+        <translation>Il descend vite</translation>
+    </message>
+    <message>
+        <source>It falls slowly</source>
+        <translation>Il descend lentement</translation>
+    </message>
+    <message>
+        <source>to its highest lift</source>
+        <translation>jusqu’à sa levée la plus haute</translation>
+    </message>
+    <message>
+        <source>to %1 percent of its highest lift</source>
+        <translation>jusqu’à %1 pour cent de sa levée la plus haute</translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n step</source>
+        <translation>
+            <numerusform>en %n pas</numerusform>
+            <numerusform>en %n pas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>over %n steps</source>
+        <translation>
+            <numerusform>en %n pas</numerusform>
+            <numerusform>en %n pas</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
