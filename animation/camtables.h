@@ -24,8 +24,8 @@ struct GraphSegment {
     GraphPoint to;
 };
 
-// The picture a step shows: a member of the Image1 array, or 0 for the pear's
-// separate first picture `start`.
+// The picture a step shows: the window's frame(k), or 0 for the pear's
+// separate first picture `startFrame`.
 inline constexpr int startPicture = 0;
 
 struct CamStep {
@@ -51,7 +51,7 @@ enum class EraseRule {
 // No cam has more steps than this; a tick's value has room for every picture of one cam.
 inline constexpr std::size_t maxCamSteps = 8;
 
-// Image1(first) to Image1(last).
+// frame(first) to frame(last).
 struct FrameRange {
     int first;
     int last;
@@ -72,8 +72,8 @@ struct CamTable {
     // A start puts the graph back at its origin, so every run's trace begins at the lift
     // axis, not wherever the last run of any cam left off.
     bool startResetsGraph;
-    // A stop moves the first step's picture out of sight too: the pear's `start` is no
-    // member of Image1, and would otherwise stay on the stage after a stop in step 0.
+    // A stop moves the first step's picture out of sight too: the pear's `startFrame` is no
+    // member of frame, and would otherwise stay on the stage after a stop in step 0.
     bool stopParksFirstPicture;
     // The frames a stop clears. The pear and the double lobe clear every cam's; the snail
     // only its own, the others having waited out of sight since its start.
@@ -109,7 +109,7 @@ inline constexpr CamStep doubleLobeSteps[] = {
     {11, 3800, 220, {{200, 200}, {300, 300}}},
 };
 
-// The snail's pictures are not in index order: step 13 shows Image1(19).
+// The snail's pictures are not in index order: step 13 shows frame(19).
 inline constexpr CamStep snailSteps[] = {
     {12, 3940, 740, {{0, 100}, {0, 100}}},
     {19, 3860, 740, {{0, 100}, {100, 200}}},

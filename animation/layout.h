@@ -49,7 +49,7 @@ inline constexpr Place hole{4440, 1440, 915, 285};
 inline constexpr int stripLoadedWidth = 4040;
 inline constexpr Place speedBar{2760, 6120, 4095, 135};
 
-// The step pictures, numbered as the cams' tables number them (0 is the pear's `start`):
+// The step pictures, numbered as the cams' tables number them (0 is the pear's `startFrame`):
 // where each waits when the window opens, and its size, which is its picture's size.
 inline constexpr std::array<Place, 20> frames{{
     {10680, 3600, 1965, 4335},

@@ -1,6 +1,6 @@
 // Kestrilon: cams turning under a follower, their lift traced on graphs,
 // and a ten-question test on what the learner saw.
-#include "form1.h"
+#include "simulationwindow.h"
 #include "language.h"
 #include "startup.h"
 
@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
 
     language::use(answer.languageAsked ? answer.language : language::fromDesktop());
 
-    Form1 simulation;
+    SimulationWindow simulation;
     simulation.show();
     return QApplication::exec();
 }

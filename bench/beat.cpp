@@ -3,7 +3,7 @@
 // time-stamped, then ticks per second against the asked rate and the 99th
 // percentile of the gap between ticks. Prints one line a run:
 //   <cam> <interval ms> <ticks a second> <asked a second> <p99 gap ms> <ticks>
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "forms/timer.h"
 
@@ -25,16 +25,19 @@ using Clock = std::chrono::steady_clock;
 
 struct Cam {
     const char *name;
-    forms::Picture *Form1::*icon;
-    forms::Picture *Form1::*cover;
-    forms::Timer *Form1::*timer;
+    forms::Picture *SimulationWindow::*icon;
+    forms::Picture *SimulationWindow::*cover;
+    forms::Timer *SimulationWindow::*timer;
     animation::Cam cam;
 };
 
 const Cam cams[] = {
-    {"pear", &Form1::Image4, &Form1::Image7, &Form1::Timer1, animation::Cam::Pear},
-    {"double-lobe", &Form1::Image3, &Form1::Image8, &Form1::Timer2, animation::Cam::DoubleLobe},
-    {"snail", &Form1::Image5, &Form1::Image6, &Form1::Timer3, animation::Cam::Snail},
+    {"pear", &SimulationWindow::pearIcon, &SimulationWindow::pearCover,
+     &SimulationWindow::pearTimer, animation::Cam::Pear},
+    {"double-lobe", &SimulationWindow::doubleLobeIcon, &SimulationWindow::doubleLobeCover,
+     &SimulationWindow::doubleLobeTimer, animation::Cam::DoubleLobe},
+    {"snail", &SimulationWindow::snailIcon, &SimulationWindow::snailCover,
+     &SimulationWindow::snailTimer, animation::Cam::Snail},
 };
 
 struct Run {
@@ -59,7 +62,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    Form1 form;
+    SimulationWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "kestrilon-bench-beat: the window was never exposed\n");

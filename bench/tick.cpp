@@ -1,7 +1,7 @@
 // The cost of one tick of each cam with the repaint it causes, on Qt's
 // offscreen platform with the simulation window shown, and how much of the
 // client area each tick makes Qt paint again.
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "forms/surface.h"
 #include "forms/timer.h"
@@ -63,25 +63,25 @@ std::vector<QRect> controlRects(const forms::Surface &surface)
 
 struct Cam {
     const char *name;
-    forms::Picture *Form1::*icon;
-    forms::Timer *Form1::*timer;
+    forms::Picture *SimulationWindow::*icon;
+    forms::Timer *SimulationWindow::*timer;
 };
 
 const Cam cams[] = {
-    {"pear", &Form1::Image4, &Form1::Timer1},
-    {"double_lobe", &Form1::Image3, &Form1::Timer2},
-    {"snail", &Form1::Image5, &Form1::Timer3},
+    {"pear", &SimulationWindow::pearIcon, &SimulationWindow::pearTimer},
+    {"double_lobe", &SimulationWindow::doubleLobeIcon, &SimulationWindow::doubleLobeTimer},
+    {"snail", &SimulationWindow::snailIcon, &SimulationWindow::snailTimer},
 };
 
 // Untimed ticks after the timed ones, each repaint held against what the tick
 // changed: the old and new rectangles of the pictures it moved and the box of
 // every segment it drew. Whatever else was painted is excess; an erase of the
-// graph (Cls) is counted apart, since it repaints the whole client area.
+// graph (clear) is counted apart, since it repaints the whole client area.
 constexpr int checkedTicks = 3000;
 
 void tick(benchmark::State &state, const Cam &cam)
 {
-    Form1 form;
+    SimulationWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("the window was never exposed");

@@ -20,11 +20,11 @@ public:
 
     Surface *surface() const { return m_surface; }
 
-    void Line(int x1, int y1, int x2, int y2, unsigned int bgrColour = 0)
+    void drawLine(int x1, int y1, int x2, int y2, const QColor &colour = Qt::black)
     {
-        m_surface->Line(x1, y1, x2, y2, bgrColour);
+        m_surface->drawLine(x1, y1, x2, y2, colour);
     }
-    void Cls() { m_surface->Cls(); }
+    void clear() { m_surface->clear(); }
 
     // Fixes the window's size around the client area and the menu bar, if any.
     void fixSize();

@@ -6,19 +6,14 @@
 
 namespace forms {
 
-QColor fromBgr(unsigned int bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
 LineControl::LineControl(Surface *surface, QString name, int zOrder, int x1, int y1, int x2,
-                         int y2, unsigned int bgrColour, bool visible)
+                         int y2, const QColor &colour, bool visible)
     : WindowlessControl(surface, std::move(name), zOrder, visible)
     , m_x1(x1)
     , m_y1(y1)
     , m_x2(x2)
     , m_y2(y2)
-    , m_colour(fromBgr(bgrColour))
+    , m_colour(colour)
 {
 }
 

@@ -1,5 +1,5 @@
 // A windowless line control: a solid one-pixel line between two points in
-// twips, in a colour given as 0x00BBGGRR.
+// twips, in one colour.
 #pragma once
 
 #include "windowlesscontrol.h"
@@ -8,13 +8,11 @@
 
 namespace forms {
 
-QColor fromBgr(unsigned int bgr);
-
 class LineControl final : public WindowlessControl
 {
 public:
     LineControl(Surface *surface, QString name, int zOrder, int x1, int y1, int x2, int y2,
-                unsigned int bgrColour, bool visible);
+                const QColor &colour, bool visible);
 
     int x1() const { return m_x1; }
     int y1() const { return m_y1; }

@@ -76,9 +76,9 @@ Picture *Surface::addStoredPicture(const QString &name, int zOrder, const QStrin
 }
 
 LineControl *Surface::addLine(const QString &name, int zOrder, int x1, int y1, int x2, int y2,
-                              unsigned int bgrColour, bool visible)
+                              const QColor &colour, bool visible)
 {
-    return insert(std::make_unique<LineControl>(this, name, zOrder, x1, y1, x2, y2, bgrColour,
+    return insert(std::make_unique<LineControl>(this, name, zOrder, x1, y1, x2, y2, colour,
                                                 visible));
 }
 
@@ -118,13 +118,13 @@ Picture *Surface::pictureAt(QPoint pixel) const
     return nullptr;
 }
 
-void Surface::Line(int x1, int y1, int x2, int y2, unsigned int bgrColour)
+void Surface::drawLine(int x1, int y1, int x2, int y2, const QColor &colour)
 {
     const QPoint from(toPixels(x1), toPixels(y1));
     const QPoint to(toPixels(x2), toPixels(y2));
     {
         QPainter painter(&m_drawing);
-        painter.setPen(QPen(fromBgr(bgrColour), 1, Qt::SolidLine, Qt::SquareCap));
+        painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap));
         if (from == to)
             painter.drawPoint(from);
         else
@@ -132,16 +132,16 @@ void Surface::Line(int x1, int y1, int x2, int y2, unsigned int bgrColour)
     }
     // A pixel of margin: at twice the density the pen spills half a pixel over.
     const QRect drawn = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
-    m_drawnSinceCls |= drawn;
+    m_drawnSinceClear |= drawn;
     repaintRect(drawn);
     emit lineDrawn(x1, y1, x2, y2);
 }
 
-void Surface::Cls()
+void Surface::clear()
 {
     m_drawing.fill(Qt::transparent);
     // Only where something was drawn needs painting again.
-    repaintRect(std::exchange(m_drawnSinceCls, QRect()));
+    repaintRect(std::exchange(m_drawnSinceClear, QRect()));
     emit cleared();
 }
 
@@ -195,7 +195,7 @@ void Surface::paintEvent(QPaintEvent *event)
             painter.setClipRect(bare);
             painter.fillRect(bare, backColour);
             // Most rectangles lie where nothing was ever traced.
-            const QRect traced = bare.intersected(m_drawnSinceCls);
+            const QRect traced = bare.intersected(m_drawnSinceClear);
             if (inPieces) {
                 painter.drawPixmap(bare, m_background,
                                    scaled(bare, m_background.devicePixelRatio()));

@@ -1,5 +1,5 @@
 // The client area of a form. It paints three layers, as the old forms
-// runtimes did: the background picture with the segments drawn by Line on
+// runtimes did: the background picture with the segments drawn by drawLine on
 // it, then the windowless controls from the bottom of the stacking order up,
 // and above all the real child widgets (scroll bar, text boxes, buttons),
 // which Qt paints itself. Positions are twips throughout.
@@ -36,7 +36,7 @@ public:
     Picture *addStoredPicture(const QString &name, int zOrder, const QString &file,
                               Picture::Placement placement, bool stretched);
     LineControl *addLine(const QString &name, int zOrder, int x1, int y1, int x2, int y2,
-                         unsigned int bgrColour, bool visible);
+                         const QColor &colour, bool visible);
     const std::vector<std::unique_ptr<WindowlessControl>> &controls() const { return m_controls; }
     WindowlessControl *control(const QString &name) const;
 
@@ -55,9 +55,9 @@ public:
     Picture *pictureAt(QPoint pixel) const;
 
     // The drawing layer: one black-or-coloured segment, one pixel wide,
-    // between two points in twips; kept until Cls.
-    void Line(int x1, int y1, int x2, int y2, unsigned int bgrColour = 0);
-    void Cls();
+    // between two points in twips; kept until clear.
+    void drawLine(int x1, int y1, int x2, int y2, const QColor &colour = Qt::black);
+    void clear();
     const QImage &drawing() const { return m_drawing; }
 
     void repaintRect(const QRect &rect);
@@ -101,7 +101,7 @@ private:
 
     QPixmap m_background;
     QImage m_drawing;
-    QRect m_drawnSinceCls;
+    QRect m_drawnSinceClear;
     QRect m_waiting; // the area waiting to be painted, at a fractional scale
     std::vector<std::unique_ptr<WindowlessControl>> m_controls;
     std::vector<std::unique_ptr<DescribedArea>> m_describedAreas;

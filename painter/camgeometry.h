@@ -1,7 +1,7 @@
 // The test machine as the animation frames draw it: the three cam profiles r(psi), where each
 // cam sits and how it is turned in each step, the follower resting on it, and the housing.
-// All positions are window pixels of Form1 (x right, y down) unless a name says twips, or a
-// `scale` is given: then they are device pixels of a picture drawn `scale` times the size.
+// All positions are window pixels of SimulationWindow (x right, y down) unless a name says twips,
+// or a `scale` is given: then they are device pixels of a picture drawn `scale` times the size.
 #pragma once
 
 #include "animation/cam.h"
@@ -101,7 +101,7 @@ int footBottomRow(int frame, int scale = 1);
 int rodTopRow(int frame, int scale = 1);
 QRect followerBounds(int frame);
 
-// Image1(k) sizes, index 0 being `start`.
+// frame(k) sizes, index 0 being `startFrame`.
 QSize frameSize(int picture);
 
 // The window rectangle a step's frame is cut from: its display position through the forms'

@@ -22,8 +22,8 @@ zoom "$pictures@2x/cams-title.bmp" 200 "cams-title @2x, 2x" "$work/c-cams2.png"
 zoom "$pictures/graph-title.bmp" 400 "graph-title 4x" "$work/d-graph.png"
 zoom "$pictures@2x/graph-title.bmp" 200 "graph-title @2x, 2x" "$work/e-graph2.png"
 zoom "$pictures/frame-start.bmp" 400 "pear, start, 4x" "$work/f-pear.png"
-zoom "$pictures/frame-09.bmp" 400 "double lobe, Image1(9), 4x" "$work/g-lobe.png"
-zoom "$pictures/frame-12.bmp" 400 "snail, Image1(12), 4x" "$work/h-snail.png"
+zoom "$pictures/frame-09.bmp" 400 "double lobe, frame(9), 4x" "$work/g-lobe.png"
+zoom "$pictures/frame-12.bmp" 400 "snail, frame(12), 4x" "$work/h-snail.png"
 
 convert -background '#202020' \
     \( "$work/a-hole.png" "$work/b-cams.png" "$work/c-cams2.png" +append \) \

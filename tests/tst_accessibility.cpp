@@ -1,9 +1,9 @@
 // What a screen reader finds on both windows, and that pressing a button
 // through it does what a click does.
 #include "animation/camtables.h"
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/picture.h"
-#include "quiz/form2.h"
+#include "quiz/testwindow.h"
 
 #include <QAccessible>
 #include <QPushButton>
@@ -82,19 +82,19 @@ void TestAccessibility::camButtonsFollowWhatAClickWouldReach()
 {
     QFETCH(QStringList, pressed);
     QFETCH(int, runningTimer);
-    Form1 form;
+    SimulationWindow form;
     form.show();
     for (const QString &name : pressed)
         press(form.surface(), name);
     QTEST(buttons(form.surface()), "offered");
-    const QList<forms::Timer *> timers{form.Timer1, form.Timer2, form.Timer3};
+    const QList<forms::Timer *> timers{form.pearTimer, form.doubleLobeTimer, form.snailTimer};
     for (int t = 1; t <= 3; ++t)
         QCOMPARE(timers[t - 1]->isEnabled(), t == runningTimer);
 }
 
 void TestAccessibility::speedIsNamedWithItsValue()
 {
-    Form1 form;
+    SimulationWindow form;
     form.show();
     QAccessibleInterface *speed = QAccessible::queryAccessibleInterface(form.speed);
     // Named for what it sets: a larger value is a slower cam.
@@ -141,7 +141,7 @@ void TestAccessibility::graphIsReadAsATeacherWould()
 {
     QFETCH(QString, cam);
     QFETCH(int, cycles);
-    Form1 form;
+    SimulationWindow form;
     form.show();
     QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
     QAccessibleInterface *graph = nullptr;
@@ -165,17 +165,17 @@ void TestAccessibility::graphIsReadAsATeacherWould()
 
 void TestAccessibility::testWindowReads()
 {
-    Form2 quiz;
+    TestWindow quiz;
     quiz.show();
     QCOMPARE(buttons(quiz.surface()),
              (QStringList{"Snail cam", "Double lobe cam", "Pear cam", "Click to Start"}));
-    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(quiz.Text1);
+    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(quiz.questionBox);
     QCOMPARE(question->role(), QAccessible::StaticText);
     QCOMPARE(question->text(QAccessible::Name),
              QString("Please click on the start button to begin the test"));
-    QVERIFY(QAccessible::queryAccessibleInterface(quiz.Text4)->state().invisible);
+    QVERIFY(QAccessible::queryAccessibleInterface(quiz.scoreCaption)->state().invisible);
 
-    quiz.Command1->click();
+    quiz.button->click();
     press(quiz.surface(), "Snail cam");
     QCOMPARE(quiz.score, 1);
     QCOMPARE(question->text(QAccessible::Name), QString("Click on the snail cam."));

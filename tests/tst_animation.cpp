@@ -3,7 +3,7 @@
 #include "animation/cam.h"
 #include "animation/camtick.h"
 #include "animation/layout.h"
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/picture.h"
 
 #include <QScrollBar>
@@ -39,17 +39,17 @@ public:
         m_current = {};
     }
 
-    Form1 &form() { return m_form; }
+    SimulationWindow &form() { return m_form; }
 
     forms::Picture *icon() const
     {
-        return m_cam == Cam::Pear ? m_form.Image4
-               : m_cam == Cam::DoubleLobe ? m_form.Image3 : m_form.Image5;
+        return m_cam == Cam::Pear ? m_form.pearIcon
+               : m_cam == Cam::DoubleLobe ? m_form.doubleLobeIcon : m_form.snailIcon;
     }
     forms::Timer *timer() const
     {
-        return m_cam == Cam::Pear ? m_form.Timer1
-               : m_cam == Cam::DoubleLobe ? m_form.Timer2 : m_form.Timer3;
+        return m_cam == Cam::Pear ? m_form.pearTimer
+               : m_cam == Cam::DoubleLobe ? m_form.doubleLobeTimer : m_form.snailTimer;
     }
 
     Tick tick()
@@ -66,7 +66,8 @@ public:
         QStringList inView;
         for (const auto &control : m_form.surface()->controls()) {
             auto *picture = dynamic_cast<forms::Picture *>(control.get());
-            if (picture && (control->name().startsWith("Image1(") || control->name() == "start")
+            if (picture
+                && (control->name().startsWith("frame(") || control->name() == "startFrame")
                 && picture->left() < 9540 && picture->top() < 6270 && picture->isVisible())
                 inView.append(control->name());
         }
@@ -75,7 +76,7 @@ public:
 
 private:
     Cam m_cam;
-    Form1 m_form;
+    SimulationWindow m_form;
     Tick m_current;
 };
 
@@ -117,8 +118,8 @@ public:
         QStringList inView;
         for (std::size_t k = 0; k < m_places.size(); ++k) {
             if (m_places[k].x() < 9540 && m_places[k].y() < 6270)
-                inView.append(k == 0 ? QStringLiteral("start")
-                                     : QStringLiteral("Image1(%1)").arg(k));
+                inView.append(k == 0 ? QStringLiteral("startFrame")
+                                     : QStringLiteral("frame(%1)").arg(k));
         }
         result.picture = inView.join(',');
         return result;
@@ -172,48 +173,48 @@ void TestAnimation::workedSequence_data()
                             << erased;
     };
     const Cam p = Cam::Pear;
-    row("pear 1", p, 1, "start", {{7080, 1560, 7080, 1560}}, 1, 0);
-    row("pear 2", p, 2, "Image1(1)", {{7080, 1560, 7180, 1960}}, 2, 0);
-    row("pear 3", p, 3, "Image1(2)", {{7180, 1960, 7280, 2060}}, 3, 0);
-    row("pear 4", p, 4, "Image1(3)", {{7280, 2060, 7380, 2060}}, 4, 0);
-    row("pear 5", p, 5, "Image1(4)", {{7380, 2060, 7480, 2060}}, 5, 0);
-    row("pear 6", p, 6, "Image1(5)", {{7480, 2060, 7580, 2060}}, 6, 0);
-    row("pear 7", p, 7, "Image1(6)", {{7580, 2060, 7680, 2060}}, 7, 0);
-    row("pear 8", p, 8, "Image1(7)", {{7680, 2060, 7780, 1960}, {7780, 1960, 7880, 1560}}, 0, 800);
-    row("pear 9", p, 9, "start", {{7880, 1560, 7880, 1560}}, 1, 800);
-    row("pear 24", p, 24, "Image1(7)", {{9280, 2060, 9380, 1960}, {9380, 1960, 9480, 1560}}, 0,
+    row("pear 1", p, 1, "startFrame", {{7080, 1560, 7080, 1560}}, 1, 0);
+    row("pear 2", p, 2, "frame(1)", {{7080, 1560, 7180, 1960}}, 2, 0);
+    row("pear 3", p, 3, "frame(2)", {{7180, 1960, 7280, 2060}}, 3, 0);
+    row("pear 4", p, 4, "frame(3)", {{7280, 2060, 7380, 2060}}, 4, 0);
+    row("pear 5", p, 5, "frame(4)", {{7380, 2060, 7480, 2060}}, 5, 0);
+    row("pear 6", p, 6, "frame(5)", {{7480, 2060, 7580, 2060}}, 6, 0);
+    row("pear 7", p, 7, "frame(6)", {{7580, 2060, 7680, 2060}}, 7, 0);
+    row("pear 8", p, 8, "frame(7)", {{7680, 2060, 7780, 1960}, {7780, 1960, 7880, 1560}}, 0, 800);
+    row("pear 9", p, 9, "startFrame", {{7880, 1560, 7880, 1560}}, 1, 800);
+    row("pear 24", p, 24, "frame(7)", {{9280, 2060, 9380, 1960}, {9380, 1960, 9480, 1560}}, 0,
         2400);
-    row("pear 32", p, 32, "Image1(7)", {{10080, 2060, 10180, 1960}, {10180, 1960, 10280, 1560}},
+    row("pear 32", p, 32, "frame(7)", {{10080, 2060, 10180, 1960}, {10180, 1960, 10280, 1560}},
         0, 0, true);
-    row("pear 33", p, 33, "start", {{7080, 1560, 7080, 1560}}, 1, 0);
+    row("pear 33", p, 33, "startFrame", {{7080, 1560, 7080, 1560}}, 1, 0);
 
     const Cam d = Cam::DoubleLobe;
-    row("double lobe 1", d, 1, "Image1(8)", {{7080, 3480, 7080, 3480}}, 9, 0);
-    row("double lobe 2", d, 2, "Image1(9)", {{7080, 3480, 7180, 3780}}, 10, 0);
-    row("double lobe 3", d, 3, "Image1(10)", {{7180, 3780, 7280, 3880}}, 11, 0);
-    row("double lobe 4", d, 4, "Image1(11)", {{7280, 3880, 7380, 3780}, {7380, 3780, 7480, 3480}},
+    row("double lobe 1", d, 1, "frame(8)", {{7080, 3480, 7080, 3480}}, 9, 0);
+    row("double lobe 2", d, 2, "frame(9)", {{7080, 3480, 7180, 3780}}, 10, 0);
+    row("double lobe 3", d, 3, "frame(10)", {{7180, 3780, 7280, 3880}}, 11, 0);
+    row("double lobe 4", d, 4, "frame(11)", {{7280, 3880, 7380, 3780}, {7380, 3780, 7480, 3480}},
         8, 400);
-    row("double lobe 5", d, 5, "Image1(8)", {{7480, 3480, 7480, 3480}}, 9, 400);
-    row("double lobe 36", d, 36, "Image1(11)",
+    row("double lobe 5", d, 5, "frame(8)", {{7480, 3480, 7480, 3480}}, 9, 400);
+    row("double lobe 36", d, 36, "frame(11)",
         {{10480, 3880, 10580, 3780}, {10580, 3780, 10680, 3480}}, 8, 3600);
-    row("double lobe 40", d, 40, "Image1(11)",
+    row("double lobe 40", d, 40, "frame(11)",
         {{10880, 3880, 10980, 3780}, {10980, 3780, 11080, 3480}}, 8, 0, true);
-    row("double lobe 41", d, 41, "Image1(8)", {{7080, 3480, 7080, 3480}}, 9, 0);
+    row("double lobe 41", d, 41, "frame(8)", {{7080, 3480, 7080, 3480}}, 9, 0);
 
     const Cam s = Cam::Snail;
-    row("snail 1", s, 1, "Image1(12)", {{7080, 5900, 7080, 5900}}, 13, 0);
-    row("snail 2", s, 2, "Image1(19)", {{7080, 5900, 7180, 5800}}, 14, 0);
-    row("snail 3", s, 3, "Image1(13)", {{7180, 5800, 7280, 5700}}, 15, 0);
-    row("snail 4", s, 4, "Image1(14)", {{7280, 5700, 7380, 5600}}, 16, 0);
-    row("snail 5", s, 5, "Image1(15)", {{7380, 5600, 7480, 5500}}, 17, 0);
-    row("snail 6", s, 6, "Image1(16)", {{7480, 5500, 7580, 5400}}, 18, 0);
-    row("snail 7", s, 7, "Image1(17)", {{7580, 5400, 7680, 5300}}, 19, 0);
-    row("snail 8", s, 8, "Image1(18)", {{7680, 5300, 7780, 5900}}, 12, 700);
-    row("snail 9", s, 9, "Image1(12)", {{7780, 5900, 7780, 5900}}, 13, 700);
-    row("snail 32", s, 32, "Image1(18)", {{9780, 5300, 9880, 5900}}, 12, 2800);
-    row("snail 33", s, 33, "Image1(12)", {{9880, 5900, 9880, 5900}}, 13, 0, true);
-    row("snail 34", s, 34, "Image1(19)", {{7080, 5900, 7180, 5800}}, 14, 0);
-    row("snail 40", s, 40, "Image1(18)", {{7680, 5300, 7780, 5900}}, 12, 700);
+    row("snail 1", s, 1, "frame(12)", {{7080, 5900, 7080, 5900}}, 13, 0);
+    row("snail 2", s, 2, "frame(19)", {{7080, 5900, 7180, 5800}}, 14, 0);
+    row("snail 3", s, 3, "frame(13)", {{7180, 5800, 7280, 5700}}, 15, 0);
+    row("snail 4", s, 4, "frame(14)", {{7280, 5700, 7380, 5600}}, 16, 0);
+    row("snail 5", s, 5, "frame(15)", {{7380, 5600, 7480, 5500}}, 17, 0);
+    row("snail 6", s, 6, "frame(16)", {{7480, 5500, 7580, 5400}}, 18, 0);
+    row("snail 7", s, 7, "frame(17)", {{7580, 5400, 7680, 5300}}, 19, 0);
+    row("snail 8", s, 8, "frame(18)", {{7680, 5300, 7780, 5900}}, 12, 700);
+    row("snail 9", s, 9, "frame(12)", {{7780, 5900, 7780, 5900}}, 13, 700);
+    row("snail 32", s, 32, "frame(18)", {{9780, 5300, 9880, 5900}}, 12, 2800);
+    row("snail 33", s, 33, "frame(12)", {{9880, 5900, 9880, 5900}}, 13, 0, true);
+    row("snail 34", s, 34, "frame(19)", {{7080, 5900, 7180, 5800}}, 14, 0);
+    row("snail 40", s, 40, "frame(18)", {{7680, 5300, 7780, 5900}}, 12, 700);
 }
 
 void TestAnimation::workedSequence()
@@ -255,49 +256,50 @@ void TestAnimation::erasesAtTheEndOfEachPage()
 
 void TestAnimation::startAndStop()
 {
-    Form1 form;
-    QVERIFY(!form.Timer1->isEnabled() && !form.Timer2->isEnabled() && !form.Timer3->isEnabled());
+    SimulationWindow form;
+    QVERIFY(!form.pearTimer->isEnabled() && !form.doubleLobeTimer->isEnabled()
+            && !form.snailTimer->isEnabled());
 
-    form.Image4->click();
-    QVERIFY(form.Timer1->isEnabled());
-    QVERIFY(!form.Image4->isVisible());
-    QCOMPARE(form.frame, 0);
+    form.pearIcon->click();
+    QVERIFY(form.pearTimer->isEnabled());
+    QVERIFY(!form.pearIcon->isVisible());
+    QCOMPARE(form.step, 0);
     for (int t = 0; t < 3; ++t)
-        form.Timer1->tick();
-    QCOMPARE(form.Image1(2)->left(), 3810);
+        form.pearTimer->tick();
+    QCOMPARE(form.frame(2)->left(), 3810);
 
-    form.Image7->click();
-    QVERIFY(!form.Timer1->isEnabled());
-    QVERIFY(form.Image4->isVisible());
+    form.pearCover->click();
+    QVERIFY(!form.pearTimer->isEnabled());
+    QVERIFY(form.pearIcon->isVisible());
     for (int k = 1; k <= 19; ++k)
-        QVERIFY(form.Image1(k)->left() >= 9540);
-    QVERIFY(form.start->left() >= 9540);
+        QVERIFY(form.frame(k)->left() >= 9540);
+    QVERIFY(form.startFrame->left() >= 9540);
 
     // Restarting begins again at the first step.
-    form.Image4->click();
-    form.Timer1->tick();
-    QCOMPARE(form.start->left(), 3840);
-    QCOMPARE(form.frame, 1);
-    form.Image7->click();
+    form.pearIcon->click();
+    form.pearTimer->tick();
+    QCOMPARE(form.startFrame->left(), 3840);
+    QCOMPARE(form.step, 1);
+    form.pearCover->click();
 
-    form.Image3->click();
-    QVERIFY(form.Timer2->isEnabled() && !form.Image3->isVisible());
-    QCOMPARE(form.frame, 8);
-    form.Timer2->tick();
-    QCOMPARE(form.Image1(8)->left(), 3800);
-    form.Image8->click();
-    QVERIFY(!form.Timer2->isEnabled() && form.Image3->isVisible());
-    QVERIFY(form.Image1(8)->left() >= 9540);
+    form.doubleLobeIcon->click();
+    QVERIFY(form.doubleLobeTimer->isEnabled() && !form.doubleLobeIcon->isVisible());
+    QCOMPARE(form.step, 8);
+    form.doubleLobeTimer->tick();
+    QCOMPARE(form.frame(8)->left(), 3800);
+    form.doubleLobeCover->click();
+    QVERIFY(!form.doubleLobeTimer->isEnabled() && form.doubleLobeIcon->isVisible());
+    QVERIFY(form.frame(8)->left() >= 9540);
 
-    form.Image5->click();
-    QVERIFY(form.Timer3->isEnabled() && !form.Image5->isVisible());
-    QCOMPARE(form.frame, 12);
-    form.Timer3->tick();
-    form.Timer3->tick();
-    QCOMPARE(form.Image1(19)->left(), 3860);
-    form.Image6->click();
-    QVERIFY(!form.Timer3->isEnabled() && form.Image5->isVisible());
-    QVERIFY(form.Image1(19)->left() >= 9540);
+    form.snailIcon->click();
+    QVERIFY(form.snailTimer->isEnabled() && !form.snailIcon->isVisible());
+    QCOMPARE(form.step, 12);
+    form.snailTimer->tick();
+    form.snailTimer->tick();
+    QCOMPARE(form.frame(19)->left(), 3860);
+    form.snailCover->click();
+    QVERIFY(!form.snailTimer->isEnabled() && form.snailIcon->isVisible());
+    QVERIFY(form.frame(19)->left() >= 9540);
 }
 
 void TestAnimation::refusedStartLeavesTheRunningCamAlone_data()
@@ -325,14 +327,15 @@ void TestAnimation::refusedStartLeavesTheRunningCamAlone()
         run.tick();
         reference.tick();
     }
-    Form1 &form = run.form();
-    forms::Picture *otherIcon = clicked == Cam::Pear ? form.Image4
-                                : clicked == Cam::DoubleLobe ? form.Image3 : form.Image5;
+    SimulationWindow &form = run.form();
+    forms::Picture *otherIcon = clicked == Cam::Pear ? form.pearIcon
+                                : clicked == Cam::DoubleLobe ? form.doubleLobeIcon
+                                    : form.snailIcon;
     QVERIFY(otherIcon->isVisible());
     otherIcon->click();
     QVERIFY(otherIcon->isVisible());
-    QCOMPARE(int(form.Timer1->isEnabled()) + int(form.Timer2->isEnabled())
-                 + int(form.Timer3->isEnabled()),
+    QCOMPARE(int(form.pearTimer->isEnabled()) + int(form.doubleLobeTimer->isEnabled())
+                 + int(form.snailTimer->isEnabled()),
              1);
 
     // The running cam goes on exactly as if nothing had been clicked.
@@ -341,7 +344,7 @@ void TestAnimation::refusedStartLeavesTheRunningCamAlone()
         const Tick expected = reference.tick();
         QCOMPARE(after.picture, expected.picture);
         QCOMPARE(after.segments, expected.segments);
-        QCOMPARE(form.frame, reference.form().frame);
+        QCOMPARE(form.step, reference.form().step);
         QCOMPARE(form.graphOffset, reference.form().graphOffset);
     }
 }
@@ -355,12 +358,12 @@ void TestAnimation::everyStartBeginsAtTheGraphOrigin()
             for (int t = 0; t < 9; ++t)
                 run.tick();
             QVERIFY(run.form().graphOffset > 0);
-            run.icon() == run.form().Image4   ? run.form().Image7->click()
-            : run.icon() == run.form().Image3 ? run.form().Image8->click()
-                                              : run.form().Image6->click();
-            forms::Picture *icon = next == Cam::Pear ? run.form().Image4
-                                   : next == Cam::DoubleLobe ? run.form().Image3
-                                                             : run.form().Image5;
+            run.icon() == run.form().pearIcon   ? run.form().pearCover->click()
+            : run.icon() == run.form().doubleLobeIcon ? run.form().doubleLobeCover->click()
+                                              : run.form().snailCover->click();
+            forms::Picture *icon = next == Cam::Pear ? run.form().pearIcon
+                                   : next == Cam::DoubleLobe ? run.form().doubleLobeIcon
+                                                             : run.form().snailIcon;
             icon->click();
             QCOMPARE(run.form().graphOffset, 0);
         }
@@ -369,31 +372,31 @@ void TestAnimation::everyStartBeginsAtTheGraphOrigin()
 
 void TestAnimation::pearStartDrawsItsOriginPoint()
 {
-    Form1 form;
+    SimulationWindow form;
     QSignalSpy lines(form.surface(), &forms::Surface::lineDrawn);
-    form.Image4->click();
+    form.pearIcon->click();
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0], (QList<QVariant>{7080, 2160, 7080, 2160}));
-    form.Image7->click();
-    form.Image3->click();
-    form.Image8->click();
-    form.Image5->click();
+    form.pearCover->click();
+    form.doubleLobeIcon->click();
+    form.doubleLobeCover->click();
+    form.snailIcon->click();
     QCOMPARE(lines.size(), 1);
 }
 
 void TestAnimation::speedSetsEveryInterval()
 {
-    Form1 form;
+    SimulationWindow form;
     QCOMPARE(form.speed->value(), 500);
-    QCOMPARE(form.Timer1->interval(), 200);
-    form.Image3->click();
+    QCOMPARE(form.pearTimer->interval(), 200);
+    form.doubleLobeIcon->click();
     form.speed->setValue(37);
-    for (forms::Timer *timer : {form.Timer1, form.Timer2, form.Timer3})
+    for (forms::Timer *timer : {form.pearTimer, form.doubleLobeTimer, form.snailTimer})
         QCOMPARE(timer->interval(), 37);
     form.speed->triggerAction(QScrollBar::SliderToMinimum);
-    QCOMPARE(form.Timer3->interval(), 10);
+    QCOMPARE(form.snailTimer->interval(), 10);
     form.speed->triggerAction(QScrollBar::SliderPageStepAdd);
-    QCOMPARE(form.Timer2->interval(), 20);
+    QCOMPARE(form.doubleLobeTimer->interval(), 20);
 }
 
 void TestAnimation::intervalZeroStopsTicking()
@@ -420,8 +423,8 @@ void TestAnimation::grabbedWindowShowsFrameAndCurve()
     QCOMPARE(shot.pixelColor(485, 137), QColor(Qt::black));
     QVERIFY(shot.pixelColor(482, 120) != QColor(Qt::black));
 
-    // Image1(2) is on the stage: its pixels, not the backdrop's, at its place.
-    const QImage frame = run.form().Image1(2)->pixmap().toImage();
+    // frame(2) is on the stage: its pixels, not the backdrop's, at its place.
+    const QImage frame = run.form().frame(2)->pixmap().toImage();
     const QPoint at(3810 / 15, 390 / 15);
     for (const QPoint inside : {QPoint(0, 0), QPoint(frame.width() / 2, frame.height() / 2),
                                 QPoint(frame.width() - 1, frame.height() - 1)}) {

@@ -30,7 +30,7 @@ private slots:
     void upperPicturesHideLowerOnes();
     void windowsOpenWhereTheyCanBeReached_data();
     void windowsOpenWhereTheyCanBeReached();
-    void drawingLayerKeepsSegmentsUntilCls();
+    void drawingLayerKeepsSegmentsUntilClear();
     void zeroLengthSegmentMarksOnePixel();
     void repaintsOnlyWhatChanged();
 };
@@ -56,7 +56,7 @@ void TestForms::clicksGoToTheTopmostVisiblePicture()
     QFETCH(QPoint, at);
     forms::Surface surface(1500, 1500);
     QString clicked;
-    surface.addLine("line", 1, 1050, 75, 1350, 75, 0, true);
+    surface.addLine("line", 1, 1050, 75, 1350, 75, Qt::black, true);
     auto *upper = surface.addPicture("upper", 2, tile(Qt::red, 20, 20), {150, 150, 300, 300},
                                      false);
     auto *lower = surface.addPicture("lower", 3, tile(Qt::blue, 40, 40), {0, 0, 600, 600}, false);
@@ -148,18 +148,18 @@ void TestForms::upperPicturesHideLowerOnes()
     QCOMPARE(shot.pixelColor(65, 15), QColor(Qt::red));
 }
 
-void TestForms::drawingLayerKeepsSegmentsUntilCls()
+void TestForms::drawingLayerKeepsSegmentsUntilClear()
 {
     forms::Surface surface(1500, 1500);
     surface.setBackground(tile(Qt::white, 100, 100), Qt::white);
-    surface.Line(150, 150, 1350, 150, 0);
+    surface.drawLine(150, 150, 1350, 150);
     surface.show();
     surface.repaint();
     QImage shot = surface.grab().toImage();
     for (int x = 10; x <= 90; ++x)
         QCOMPARE(shot.pixelColor(x, 10), QColor(Qt::black));
     QCOMPARE(shot.pixelColor(50, 11), QColor(Qt::white));
-    surface.Cls();
+    surface.clear();
     shot = surface.grab().toImage();
     QCOMPARE(shot.pixelColor(50, 10), QColor(Qt::white));
 }
@@ -168,7 +168,7 @@ void TestForms::zeroLengthSegmentMarksOnePixel()
 {
     forms::Surface surface(600, 600);
     surface.setBackground(tile(Qt::white, 40, 40), Qt::white);
-    surface.Line(300, 300, 300, 300, 0);
+    surface.drawLine(300, 300, 300, 300);
     const QImage shot = surface.grab().toImage();
     int black = 0;
     for (int y = 0; y < shot.height(); ++y) {
@@ -209,14 +209,14 @@ void TestForms::repaintsOnlyWhatChanged()
     surface.installEventFilter(&painted);
 
     picture->setLeft(1500);
-    surface.Line(3000, 3000, 4500, 3750);
+    surface.drawLine(3000, 3000, 4500, 3750);
     QCoreApplication::processEvents();
     QCOMPARE(painted.region, QRegion(0, 0, 20, 10) + QRegion(100, 0, 20, 10)
                                  + QRegion(199, 199, 103, 53));
 
     painted.region = QRegion();
-    surface.Line(1500, 4500, 1500, 4500);
-    surface.Cls();
+    surface.drawLine(1500, 4500, 1500, 4500);
+    surface.clear();
     QCoreApplication::processEvents();
     QCOMPARE(painted.region.boundingRect(), QRect(99, 199, 203, 103));
 }

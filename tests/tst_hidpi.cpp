@@ -2,7 +2,7 @@
 // are shown pixel for pixel, the frames sit on the backdrop seamlessly, and the traced graph
 // stays a sharp black line. Runs with QT_SCALE_FACTOR=2.
 #include "animation/camtables.h"
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/picture.h"
 
 #include <QTest>
@@ -12,7 +12,7 @@ namespace {
 constexpr QRgb black = 0xff000000;
 
 // The window's client area in device pixels.
-QImage grabbed(const Form1 &form)
+QImage grabbed(const SimulationWindow &form)
 {
     QImage image = form.surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(1.0);
@@ -46,12 +46,12 @@ private slots:
     void tracedSegments();
 
 private:
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<SimulationWindow> m_form;
 };
 
 void TestHiDpi::init()
 {
-    m_form = std::make_unique<Form1>();
+    m_form = std::make_unique<SimulationWindow>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
@@ -126,8 +126,8 @@ void TestHiDpi::framesSitOnTheBackdrop()
 
     const int step = ticks - 1;
     const int picture = animation::pear.step(step).picture;
-    const forms::Picture *frame = picture == animation::startPicture ? m_form->start
-                                                                     : m_form->Image1(picture);
+    const forms::Picture *frame = picture == animation::startPicture ? m_form->startFrame
+                                                                     : m_form->frame(picture);
     QCOMPARE(frame->pixmap().devicePixelRatio(), 2.0);
     const QRect area = frame->paintedRect();
     const QRect device(area.topLeft() * 2, area.size() * 2);

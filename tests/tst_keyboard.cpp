@@ -1,9 +1,9 @@
 // Both windows with the keyboard alone, by real key events: Tab order, Space
 // and Enter on the cam spots and the answer pictures, the whole test, the menu
 // bar's keys, and a focus mark that only keyboard users ever see.
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/picture.h"
-#include "quiz/form2.h"
+#include "quiz/testwindow.h"
 
 #include <QAccessible>
 #include <QMenuBar>
@@ -58,9 +58,9 @@ void showActive(QWidget *window)
 }
 
 // The running cam by its timer, 0 for none.
-int running(const Form1 &form)
+int running(const SimulationWindow &form)
 {
-    const QList<forms::Timer *> timers{form.Timer1, form.Timer2, form.Timer3};
+    const QList<forms::Timer *> timers{form.pearTimer, form.doubleLobeTimer, form.snailTimer};
     for (int t = 0; t < 3; ++t) {
         if (timers[t]->isEnabled())
             return t + 1;
@@ -101,19 +101,19 @@ void TestKeyboard::tabOrder_data()
     QTest::addColumn<QStringList>("focus"); // after each key; the first before any
     QTest::newRow("simulation, forward")
         << false << QStringList{"Tab", "Tab", "Tab", "Tab", "Tab"}
-        << QStringList{"speed", "Image4", "Image3", "Image5", "speed", "Image4"};
+        << QStringList{"speed", "pearIcon", "doubleLobeIcon", "snailIcon", "speed", "pearIcon"};
     QTest::newRow("simulation, backward")
         << false << QStringList{"Backtab", "Backtab", "Backtab", "Backtab"}
-        << QStringList{"speed", "Image5", "Image3", "Image4", "speed"};
+        << QStringList{"speed", "snailIcon", "doubleLobeIcon", "pearIcon", "speed"};
     QTest::newRow("simulation, there and back")
         << false << QStringList{"Tab", "Tab", "Backtab", "Backtab"}
-        << QStringList{"speed", "Image4", "Image3", "Image4", "speed"};
+        << QStringList{"speed", "pearIcon", "doubleLobeIcon", "pearIcon", "speed"};
     QTest::newRow("test window, forward")
         << true << QStringList{"Tab", "Tab", "Tab", "Tab"}
-        << QStringList{"Command1", "Image3", "Image5", "Image4", "Command1"};
+        << QStringList{"button", "doubleLobeAnswer", "snailAnswer", "pearAnswer", "button"};
     QTest::newRow("test window, backward")
         << true << QStringList{"Backtab", "Backtab"}
-        << QStringList{"Command1", "Image4", "Image5"};
+        << QStringList{"button", "pearAnswer", "snailAnswer"};
 }
 
 void TestKeyboard::tabOrder()
@@ -123,9 +123,9 @@ void TestKeyboard::tabOrder()
     QFETCH(QStringList, focus);
     std::unique_ptr<forms::Form> window;
     if (testWindow)
-        window = std::make_unique<Form2>();
+        window = std::make_unique<TestWindow>();
     else
-        window = std::make_unique<Form1>();
+        window = std::make_unique<SimulationWindow>();
     showActive(window.get());
     QStringList seen{focusOf(window.get())};
     for (const QString &key : keys) {
@@ -154,7 +154,7 @@ void TestKeyboard::camSpotsActLikeAClick()
     QFETCH(int, spot);
     QFETCH(QString, key);
     QFETCH(int, timer);
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
     for (int i = 0; i < spot; ++i)
         type(&form, {"Tab"});
@@ -163,9 +163,9 @@ void TestKeyboard::camSpotsActLikeAClick()
     QCOMPARE(running(form), timer);
     QVERIFY(!form.surface()->control(icon)->isVisible());
     QVERIFY(focusOf(&form) != icon); // the cover, what a click now reaches
-    form.Timer1->tick();
-    form.Timer2->tick();
-    form.Timer3->tick();
+    form.pearTimer->tick();
+    form.doubleLobeTimer->tick();
+    form.snailTimer->tick();
     type(&form, {key});
     QCOMPARE(running(form), 0);
     QVERIFY(form.surface()->control(icon)->isVisible());
@@ -177,35 +177,35 @@ void TestKeyboard::camSpotsActLikeAClick()
 
 void TestKeyboard::refusedStartByKeyboardChangesNothing()
 {
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
     type(&form, {"Tab", "Tab", "Space"}); // the double lobe runs
     for (int i = 0; i < 5; ++i)
-        form.Timer2->tick();
-    const int frame = form.frame;
+        form.doubleLobeTimer->tick();
+    const int frame = form.step;
     const int graphOffset = form.graphOffset;
     const QImage before = shot(form.surface());
     type(&form, {"Backtab", "Space", "Tab", "Tab", "Return"}); // pear, then snail
     QCOMPARE(running(form), 2);
-    QVERIFY(form.Image4->isVisible());
-    QVERIFY(form.Image5->isVisible());
-    QCOMPARE(form.frame, frame);
+    QVERIFY(form.pearIcon->isVisible());
+    QVERIFY(form.snailIcon->isVisible());
+    QCOMPARE(form.step, frame);
     QCOMPARE(form.graphOffset, graphOffset);
     // Back on the double lobe's spot, the window is as it was.
     type(&form, {"Backtab"});
-    QCOMPARE(focusOf(&form), QString("Image8"));
+    QCOMPARE(focusOf(&form), QString("doubleLobeCover"));
     QCOMPARE(shot(form.surface()), before);
 }
 
 void TestKeyboard::scrollBarKeepsItsKeys()
 {
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
     QCOMPARE(form.focusWidget(), form.speed);
     QTest::keyClick(form.speed, Qt::Key_Home);
-    QCOMPARE(form.Timer1->interval(), form.speed->minimum());
+    QCOMPARE(form.pearTimer->interval(), form.speed->minimum());
     QTest::keyClick(form.speed, Qt::Key_End);
-    QCOMPARE(form.Timer1->interval(), form.speed->maximum());
+    QCOMPARE(form.pearTimer->interval(), form.speed->maximum());
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown}) {
         QTest::keyClick(form.speed, Qt::Key_Home);
         QTest::keyClick(form.speed, Qt::Key_End);
@@ -219,33 +219,33 @@ void TestKeyboard::scrollBarKeepsItsKeys()
 
 void TestKeyboard::menuBarKeys()
 {
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
     QTest::keyClick(form.speed, Qt::Key_F10);
-    QTRY_COMPARE(form.menuBar()->activeAction(), form.Test);
+    QTRY_COMPARE(form.menuBar()->activeAction(), form.testAction);
     QCOMPARE(QApplication::focusWidget(), form.menuBar());
     QTest::keyClick(form.menuBar(), Qt::Key_Right);
-    QCOMPARE(form.menuBar()->activeAction(), form.exit);
+    QCOMPARE(form.menuBar()->activeAction(), form.exitAction);
     QTest::keyClick(form.menuBar(), Qt::Key_Left);
-    QCOMPARE(form.menuBar()->activeAction(), form.Test);
+    QCOMPARE(form.menuBar()->activeAction(), form.testAction);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!form.menuBar()->activeAction());
     QCOMPARE(form.focusWidget(), form.speed);
 
     // Alt and F10 alike, then Enter on "Test".
     QTest::keyClick(form.speed, Qt::Key_Alt, Qt::AltModifier);
-    QCOMPARE(form.menuBar()->activeAction(), form.Test);
+    QCOMPARE(form.menuBar()->activeAction(), form.testAction);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTest::keyClick(form.speed, Qt::Key_F10);
-    QTRY_COMPARE(form.menuBar()->activeAction(), form.Test);
+    QTRY_COMPARE(form.menuBar()->activeAction(), form.testAction);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_VERIFY(form.testWindow() && form.testWindow()->isVisible());
 
     QTest::keyClick(form.speed, Qt::Key_Space); // nothing of the scroll bar's
-    form.Image4->click();
-    QVERIFY(form.Timer1->isEnabled());
+    form.pearIcon->click();
+    QVERIFY(form.pearTimer->isEnabled());
     QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!form.Timer1->isEnabled());
+    QVERIFY(!form.pearTimer->isEnabled());
     QVERIFY(!form.isVisible());
 }
 
@@ -276,7 +276,7 @@ void TestKeyboard::keysActOnlyWhereTheFocusIs()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, lit);
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
     QMenuBar *bar = form.menuBar();
     const QImage restingBar = shot(bar);
@@ -290,7 +290,7 @@ void TestKeyboard::keysActOnlyWhereTheFocusIs()
         else if (step == "Right")
             QTest::keyClick(target, Qt::Key_Right);
         else if (step == "click pear")
-            QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.Image4->area().center());
+            QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.pearIcon->area().center());
         else if (step == "deactivate")
             showActive(&other);
         else
@@ -334,28 +334,28 @@ void TestKeyboard::wholeTestByKeyboard()
     QFETCH(QString, answers);
     QFETCH(QString, key);
     QFETCH(int, score);
-    Form2 quiz;
+    TestWindow quiz;
     showActive(&quiz);
-    QCOMPARE(focusOf(&quiz), QString("Command1"));
+    QCOMPARE(focusOf(&quiz), QString("button"));
     for (int go = 0; go < 2; ++go) {
         for (int q = 0; q < 10; ++q) {
             type(&quiz, {key});
-            QVERIFY(!quiz.Command1->isVisible());
-            QCOMPARE(focusOf(&quiz), QString("Image3"));
+            QVERIFY(!quiz.button->isVisible());
+            QCOMPARE(focusOf(&quiz), QString("doubleLobeAnswer"));
             const int tabs = int(QString("DSP").indexOf(answers[q]));
             for (int t = 0; t < tabs; ++t)
                 type(&quiz, {"Tab"});
             type(&quiz, {key});
-            QVERIFY(quiz.Command1->isVisible());
-            QCOMPARE(focusOf(&quiz), QString("Command1"));
+            QVERIFY(quiz.button->isVisible());
+            QCOMPARE(focusOf(&quiz), QString("button"));
         }
         type(&quiz, {key});
-        QCOMPARE(quiz.Text2->text(), QString::number(score));
-        QVERIFY(quiz.Text4->isVisible());
-        QCOMPARE(QAccessible::queryAccessibleInterface(quiz.Text4)->text(QAccessible::Name),
+        QCOMPARE(quiz.scoreBox->text(), QString::number(score));
+        QVERIFY(quiz.scoreCaption->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz.scoreCaption)->text(QAccessible::Name),
                  QString("You scored %1 out of 10").arg(score));
-        QCOMPARE(quiz.Command1->text(), QString("Another Go ?"));
-        QCOMPARE(focusOf(&quiz), QString("Command1"));
+        QCOMPARE(quiz.button->text(), QString("Another Go ?"));
+        QCOMPARE(focusOf(&quiz), QString("button"));
     }
 }
 
@@ -364,12 +364,12 @@ void TestKeyboard::focusMarkOnlyForTheKeyboard_data()
     QTest::addColumn<bool>("testWindow");
     QTest::addColumn<int>("tabs");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("pear spot") << false << 1 << "Image4";
-    QTest::newRow("double lobe spot") << false << 2 << "Image3";
-    QTest::newRow("snail spot") << false << 3 << "Image5";
-    QTest::newRow("double lobe answer") << true << 1 << "Image3";
-    QTest::newRow("snail answer") << true << 2 << "Image5";
-    QTest::newRow("pear answer") << true << 3 << "Image4";
+    QTest::newRow("pear spot") << false << 1 << "pearIcon";
+    QTest::newRow("double lobe spot") << false << 2 << "doubleLobeIcon";
+    QTest::newRow("snail spot") << false << 3 << "snailIcon";
+    QTest::newRow("double lobe answer") << true << 1 << "doubleLobeAnswer";
+    QTest::newRow("snail answer") << true << 2 << "snailAnswer";
+    QTest::newRow("pear answer") << true << 3 << "pearAnswer";
 }
 
 // As first seen, the window has no mark. Tab draws one on the spot, in both
@@ -382,9 +382,9 @@ void TestKeyboard::focusMarkOnlyForTheKeyboard()
     QFETCH(QString, picture);
     std::unique_ptr<forms::Form> window;
     if (testWindow)
-        window = std::make_unique<Form2>();
+        window = std::make_unique<TestWindow>();
     else
-        window = std::make_unique<Form1>();
+        window = std::make_unique<SimulationWindow>();
     showActive(window.get());
     forms::Surface *surface = window->surface();
     const QImage first = shot(surface);
@@ -425,37 +425,39 @@ void TestKeyboard::focusMarkOnlyForTheKeyboard()
 // answered, and never a mark.
 void TestKeyboard::mouseUserNeverSeesAMark()
 {
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
-    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.Image4->area().center());
-    QVERIFY(form.Timer1->isEnabled());
-    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.Image7->area().center());
-    QVERIFY(!form.Timer1->isEnabled());
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.pearIcon->area().center());
+    QVERIFY(form.pearTimer->isEnabled());
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.pearCover->area().center());
+    QVERIFY(!form.pearTimer->isEnabled());
     QVERIFY(form.surface()->focusMark().isEmpty());
 
-    Form2 quiz;
+    TestWindow quiz;
     showActive(&quiz);
     const QImage first = shot(quiz.surface());
-    QTest::mouseClick(quiz.Command1, Qt::LeftButton);
-    QVERIFY(!quiz.Command1->isVisible());
+    QTest::mouseClick(quiz.button, Qt::LeftButton);
+    QVERIFY(!quiz.button->isVisible());
     QVERIFY(quiz.surface()->focusMark().isEmpty());
-    const QRect pictures = quiz.Image3->area() | quiz.Image4->area() | quiz.Image5->area();
+    const QRect pictures = quiz.doubleLobeAnswer->area() | quiz.pearAnswer->area()
+                           | quiz.snailAnswer->area();
     QCOMPARE(shot(quiz.surface()).copy(pictures), first.copy(pictures));
-    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, quiz.Image5->area().center());
+    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, quiz.snailAnswer->area().center());
     QCOMPARE(quiz.score, 1);
     QVERIFY(quiz.surface()->focusMark().isEmpty());
-    QVERIFY(quiz.focusWidget() != quiz.Command1);
+    QVERIFY(quiz.focusWidget() != quiz.button);
 }
 
 void TestKeyboard::refusedStartIsUnavailableToReaders()
 {
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
     const auto disabled = [](forms::Picture *picture) { return !picture->isAvailable(); };
-    QVERIFY(!disabled(form.Image4) && !disabled(form.Image3) && !disabled(form.Image5));
+    QVERIFY(!disabled(form.pearIcon) && !disabled(form.doubleLobeIcon)
+            && !disabled(form.snailIcon));
     type(&form, {"Tab", "Tab", "Space"});
-    QVERIFY(disabled(form.Image4) && disabled(form.Image5));
-    QVERIFY(!disabled(form.Image8));
+    QVERIFY(disabled(form.pearIcon) && disabled(form.snailIcon));
+    QVERIFY(!disabled(form.doubleLobeCover));
     QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
     QStringList unavailable;
     for (int i = 0; i < client->childCount(); ++i) {
@@ -514,10 +516,10 @@ void TestKeyboard::graphsAreDescribed()
 {
     QFETCH(int, timer);
     QFETCH(int, ticks);
-    Form1 form;
+    SimulationWindow form;
     showActive(&form);
-    const QList<forms::Picture *> icons{form.Image4, form.Image3, form.Image5};
-    const QList<forms::Timer *> timers{form.Timer1, form.Timer2, form.Timer3};
+    const QList<forms::Picture *> icons{form.pearIcon, form.doubleLobeIcon, form.snailIcon};
+    const QList<forms::Timer *> timers{form.pearTimer, form.doubleLobeTimer, form.snailTimer};
     icons[timer - 1]->click();
     for (int i = 0; i < ticks; ++i)
         timers[timer - 1]->tick();

@@ -1,11 +1,11 @@
 // The program in each language it speaks: which language a desktop gets, every text the
 // learner reads, the whole test played and scored alike, and the lettering pictures.
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "app/language.h"
 #include "forms/picture.h"
 #include "forms/textbox.h"
 #include "pictures/loadpicture.h"
-#include "quiz/form2.h"
+#include "quiz/testwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,16 +14,24 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QAccessible>
 #include <QTest>
 
 namespace {
 
+// What a reader hears of a slider's value.
+QString spokenValue(QWidget *slider)
+{
+    return QAccessible::queryAccessibleInterface(slider)->textInterface()->text(0, -1);
+}
+
 const QStringList languages{QString(), QStringLiteral("de"), QStringLiteral("fr"),
                             QStringLiteral("es")};
 
-void answer(Form2 &quiz, QChar cam)
+void answer(TestWindow &quiz, QChar cam)
 {
-    forms::Picture *picture = cam == 'S' ? quiz.Image5 : cam == 'D' ? quiz.Image3 : quiz.Image4;
+    forms::Picture *picture = cam == 'S' ? quiz.snailAnswer : cam == 'D' ? quiz.doubleLobeAnswer
+                              : quiz.pearAnswer;
     QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, picture->area().center());
 }
 
@@ -80,8 +88,8 @@ void TestLanguage::texts_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("expected");
-    // Form1's caption, menu, spoken scroll bar and its count; Form2's caption, opening line,
-    // the button's three captions, "You Scored", the score said as a sentence.
+    // SimulationWindow's caption, menu, spoken scroll bar and its count; TestWindow's caption,
+    // opening line, the button's three captions, "You Scored", the score said as a sentence.
     QTest::newRow("en") << QString() << QStringList{
         "Cam Simulation by the Kestrilon team", "Test", "Exit", "Time between pictures",
         "500 milliseconds", "Kestrilon Test by the Kestrilon team",
@@ -112,26 +120,27 @@ void TestLanguage::texts()
     QFETCH(QStringList, expected);
     QVERIFY(language::use(code));
 
-    Form1 simulation;
-    Form2 quiz;
+    SimulationWindow simulation;
+    TestWindow quiz;
     quiz.show();
-    QStringList seen{simulation.windowTitle(), simulation.Test->text(),
-                     simulation.exit->text(), simulation.speed->accessibleName(),
-                     simulation.speed->accessibleDescription(), quiz.windowTitle(),
-                     quiz.Text1->text(), quiz.Command1->text()};
+    QStringList seen{simulation.windowTitle(), simulation.testAction->text(),
+                     simulation.exitAction->text(), simulation.speed->accessibleName(),
+                     spokenValue(simulation.speed), quiz.windowTitle(),
+                     quiz.questionBox->text(), quiz.button->text()};
     QSet<QString> asked;
     for (int i = 0; i < quiz::questionCount; ++i) {
-        QTest::mouseClick(quiz.Command1, Qt::LeftButton);
-        const QString question = quiz.Text1->text();
+        QTest::mouseClick(quiz.button, Qt::LeftButton);
+        const QString question = quiz.questionBox->text();
         QCOMPARE(question == QLatin1String(quiz::questions[std::size_t(i)].text), code.isEmpty());
         asked.insert(question);
         answer(quiz, 'S');
         if (i == 0)
-            seen << quiz.Command1->text();
+            seen << quiz.button->text();
     }
     QCOMPARE(asked.size(), quiz::questionCount);
-    QTest::mouseClick(quiz.Command1, Qt::LeftButton);
-    seen << quiz.Command1->text() << quiz.Text4->text() << quiz.Text4->accessibleName();
+    QTest::mouseClick(quiz.button, Qt::LeftButton);
+    seen << quiz.button->text() << quiz.scoreCaption->text()
+         << quiz.scoreCaption->accessibleName();
     QCOMPARE(seen, expected);
 
     if (code.isEmpty())
@@ -171,17 +180,17 @@ void TestLanguage::wholeTest()
     QFETCH(QString, answers);
     QFETCH(int, score);
     QVERIFY(language::use(code));
-    Form2 quiz;
+    TestWindow quiz;
     quiz.show();
     for (int round = 0; round < 2; ++round) {
-        QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+        QTest::mouseClick(quiz.button, Qt::LeftButton);
         for (const QChar cam : answers) {
             answer(quiz, cam);
-            QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+            QTest::mouseClick(quiz.button, Qt::LeftButton);
         }
-        QCOMPARE(quiz.Text2->text(), QString::number(score));
-        QCOMPARE(quiz.Text3->text(), QString::number(quiz::questionCount));
-        QCOMPARE(quiz.Command1->text(), Form2::tr("Another Go ?"));
+        QCOMPARE(quiz.scoreBox->text(), QString::number(score));
+        QCOMPARE(quiz.answeredBox->text(), QString::number(quiz::questionCount));
+        QCOMPARE(quiz.button->text(), TestWindow::tr("Another Go ?"));
     }
 }
 

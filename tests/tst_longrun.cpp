@@ -1,6 +1,6 @@
 // A classroom afternoon and then some: a million ticks of each cam, straight
 // through the tick handlers, with the counters in range and memory flat.
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/picture.h"
 
 #include <QFile>
@@ -52,20 +52,22 @@ void TestLongRun::millionTicks()
     QFETCH(int, firstStep);
     QFETCH(int, wrap);
     QFETCH(int, pageEnd);
-    Form1 form;
-    forms::Picture *icon = cam == 1 ? form.Image4 : cam == 2 ? form.Image3 : form.Image5;
-    forms::Timer *timer = cam == 1 ? form.Timer1 : cam == 2 ? form.Timer2 : form.Timer3;
+    SimulationWindow form;
+    forms::Picture *icon = cam == 1 ? form.pearIcon : cam == 2 ? form.doubleLobeIcon
+                           : form.snailIcon;
+    forms::Timer *timer = cam == 1 ? form.pearTimer : cam == 2 ? form.doubleLobeTimer
+                          : form.snailTimer;
     icon->click();
 
     constexpr int ticks = 1000000;
     long settled = 0;
     for (int t = 1; t <= ticks; ++t) {
         timer->tick();
-        if (form.frame < firstStep || form.frame >= wrap || form.graphOffset < 0
+        if (form.step < firstStep || form.step >= wrap || form.graphOffset < 0
             || form.graphOffset > pageEnd)
             QFAIL(qPrintable(QStringLiteral("tick %1: frame %2, graphOffset %3")
                                  .arg(t)
-                                 .arg(form.frame)
+                                 .arg(form.step)
                                  .arg(form.graphOffset)));
         if (t == ticks / 10)
             settled = residentKiB();
@@ -86,12 +88,12 @@ void TestLongRun::testWindowOpenedAndClosed()
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         QSKIP("needs a real window system");
-    Form1 form;
+    SimulationWindow form;
     form.show();
     long afterTen = 0;
     for (int opened = 1; opened <= 300; ++opened) {
-        form.Test_Click();
-        QPointer<Form2> quiz = form.testWindow();
+        form.openTest();
+        QPointer<TestWindow> quiz = form.testWindow();
         QVERIFY(quiz);
         QCoreApplication::processEvents();
         quiz->close();

@@ -2,10 +2,10 @@
 // routed exactly as real ones, with the program's invariants checked after
 // every event. A failure names its seed and event so it can be replayed:
 //   KESTRILON_MONKEY_SEED=<seed> tst_monkey
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
-#include "quiz/form2.h"
+#include "quiz/testwindow.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -42,7 +42,7 @@ public:
     {
         if (!previousHandler)
             previousHandler = qInstallMessageHandler(dropRaiseWarnings);
-        m_form = std::make_unique<Form1>();
+        m_form = std::make_unique<SimulationWindow>();
         m_form->show();
     }
 
@@ -53,7 +53,7 @@ public:
         if (choice < 30) {
             const QPoint at(pick(m_form->surface()->width()), pick(m_form->surface()->height()));
             clickAt(m_form->surface(), at);
-            return QStringLiteral("click Form1 at %1,%2").arg(at.x()).arg(at.y());
+            return QStringLiteral("click SimulationWindow at %1,%2").arg(at.x()).arg(at.y());
         }
         if (choice < 37) {
             // Aim at the icon column, where most of the interesting clicks are.
@@ -62,7 +62,8 @@ public:
             return QStringLiteral("click icons at %1,%2").arg(at.x()).arg(at.y());
         }
         if (choice < 75) {
-            for (forms::Timer *timer : {m_form->Timer1, m_form->Timer2, m_form->Timer3}) {
+            for (forms::Timer *timer
+                 : {m_form->pearTimer, m_form->doubleLobeTimer, m_form->snailTimer}) {
                 if (timer->isEnabled())
                     timer->tick();
             }
@@ -74,12 +75,12 @@ public:
             return QStringLiteral("speed %1").arg(value);
         }
         if (choice < 80) {
-            m_form->Test->trigger();
+            m_form->testAction->trigger();
             return QStringLiteral("Test");
         }
-        if (Form2 *quiz = m_form->testWindow(); quiz && choice < 98) {
+        if (TestWindow *quiz = m_form->testWindow(); quiz && choice < 98) {
             if (choice < 88) {
-                clickAt(quiz->surface(), quiz->Command1->geometry().center());
+                clickAt(quiz->surface(), quiz->button->geometry().center());
                 return QStringLiteral("press button");
             }
             // Half the clicks aim at the column of answer pictures.
@@ -87,22 +88,22 @@ public:
                                                    pick(quiz->surface()->height()))
                                           : QPoint(540 + pick(100), 20 + pick(370));
             clickAt(quiz->surface(), at);
-            return QStringLiteral("click Form2 at %1,%2").arg(at.x()).arg(at.y());
+            return QStringLiteral("click TestWindow at %1,%2").arg(at.x()).arg(at.y());
         }
-        if (Form2 *quiz = m_form->testWindow(); quiz && choice == 98 && pick(10) == 0) {
+        if (TestWindow *quiz = m_form->testWindow(); quiz && choice == 98 && pick(10) == 0) {
             quiz->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            return QStringLiteral("close Form2");
+            return QStringLiteral("close TestWindow");
         }
         if (choice == 99 && pick(20) == 0) {
             m_form->close();
-            if (m_form->Timer1->isEnabled() || m_form->Timer2->isEnabled()
-                || m_form->Timer3->isEnabled())
-                return QStringLiteral("close Form1: a timer still runs");
+            if (m_form->pearTimer->isEnabled() || m_form->doubleLobeTimer->isEnabled()
+                || m_form->snailTimer->isEnabled())
+                return QStringLiteral("close SimulationWindow: a timer still runs");
             // The next run of the program.
-            m_form = std::make_unique<Form1>();
+            m_form = std::make_unique<SimulationWindow>();
             m_form->show();
-            return QStringLiteral("close Form1");
+            return QStringLiteral("close SimulationWindow");
         }
         return QStringLiteral("nothing");
     }
@@ -123,13 +124,14 @@ public:
     // Empty when every invariant holds, else what broke.
     QString broken()
     {
-        const Form1 &form = *m_form;
-        m_reached[0] = m_reached[0] || form.Timer1->isEnabled();
-        m_reached[1] = m_reached[1] || form.Timer2->isEnabled();
-        m_reached[2] = m_reached[2] || form.Timer3->isEnabled();
+        const SimulationWindow &form = *m_form;
+        m_reached[0] = m_reached[0] || form.pearTimer->isEnabled();
+        m_reached[1] = m_reached[1] || form.doubleLobeTimer->isEnabled();
+        m_reached[2] = m_reached[2] || form.snailTimer->isEnabled();
         m_reached[3] = m_reached[3] || (form.testWindow() && form.testWindow()->questionNumber == 11);
         const std::pair<forms::Timer *, forms::Picture *> cams[] = {
-            {form.Timer1, form.Image4}, {form.Timer2, form.Image3}, {form.Timer3, form.Image5}};
+            {form.pearTimer, form.pearIcon}, {form.doubleLobeTimer, form.doubleLobeIcon},
+                {form.snailTimer, form.snailIcon}};
         int running = 0;
         for (const auto &[timer, icon] : cams) {
             running += timer->isEnabled();
@@ -144,12 +146,12 @@ public:
         for (int cam = 0; cam < 3; ++cam) {
             if (!cams[cam].first->isEnabled())
                 continue;
-            if (form.frame < firstSteps[cam] || form.frame >= wraps[cam])
-                return QStringLiteral("frame %1 outside the running cam").arg(form.frame);
+            if (form.step < firstSteps[cam] || form.step >= wraps[cam])
+                return QStringLiteral("frame %1 outside the running cam").arg(form.step);
             if (form.graphOffset < 0 || form.graphOffset > pageEnds[cam])
                 return QStringLiteral("graphOffset %1 off the page").arg(form.graphOffset);
         }
-        if (const Form2 *quiz = form.testWindow()) {
+        if (const TestWindow *quiz = form.testWindow()) {
             if (quiz->answered != quiz->questionNumber - 1 || quiz->score < 0
                 || quiz->score > quiz->answered || quiz->questionNumber < 1
                 || quiz->questionNumber > 11)
@@ -157,7 +159,7 @@ public:
                     .arg(quiz->questionNumber)
                     .arg(quiz->score)
                     .arg(quiz->answered);
-            if ((quiz->stage == Form2::Stage::QuestionPosed) != quiz->Command1->isHidden())
+            if ((quiz->stage == TestWindow::Stage::QuestionPosed) != quiz->button->isHidden())
                 return QStringLiteral("the button shows while a question waits, or hides idle");
         }
         return {};
@@ -167,7 +169,7 @@ private:
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
 
     std::mt19937 m_random;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<SimulationWindow> m_form;
     std::array<bool, 4> m_reached{};
 };
 

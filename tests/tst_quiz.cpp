@@ -1,9 +1,9 @@
 // The ten-question test: whole tests played by clicking, the states the
-// button and the pictures move through, and the window's life beside Form1.
-#include "app/form1.h"
+// button and the pictures move through, and the window's life beside SimulationWindow.
+#include "app/simulationwindow.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
-#include "quiz/form2.h"
+#include "quiz/testwindow.h"
 
 #include "forms/textbox.h"
 #include <QPushButton>
@@ -18,24 +18,24 @@
 namespace {
 
 // One click on an answer picture, routed as the learner's mouse would route it.
-void clickPicture(Form2 &quiz, forms::Picture *picture)
+void clickPicture(TestWindow &quiz, forms::Picture *picture)
 {
     QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, picture->area().center());
 }
 
-forms::Picture *pictureFor(Form2 &quiz, QChar cam)
+forms::Picture *pictureFor(TestWindow &quiz, QChar cam)
 {
-    return cam == 'S' ? quiz.Image5 : cam == 'D' ? quiz.Image3 : quiz.Image4;
+    return cam == 'S' ? quiz.snailAnswer : cam == 'D' ? quiz.doubleLobeAnswer : quiz.pearAnswer;
 }
 
-void press(Form2 &quiz)
+void press(TestWindow &quiz)
 {
-    QVERIFY(quiz.Command1->isVisible());
-    QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+    QVERIFY(quiz.button->isVisible());
+    QTest::mouseClick(quiz.button, Qt::LeftButton);
 }
 
 // Plays a whole test: one press, then a click and a press per question.
-void play(Form2 &quiz, const QString &answers)
+void play(TestWindow &quiz, const QString &answers)
 {
     press(quiz);
     for (const QChar cam : answers) {
@@ -51,14 +51,14 @@ struct Shown {
     bool scoreVisible;
 };
 
-Shown shown(const Form2 &quiz)
+Shown shown(const TestWindow &quiz)
 {
-    const bool display = quiz.Text2->isVisible();
+    const bool display = quiz.scoreBox->isVisible();
     // The four parts of the score display come and go together.
-    if (quiz.Text3->isVisible() != display || quiz.Text4->isVisible() != display
-        || quiz.Line1->isVisible() != display)
+    if (quiz.answeredBox->isVisible() != display || quiz.scoreCaption->isVisible() != display
+        || quiz.scoreSlash->isVisible() != display)
         qWarning("score display only partly shown");
-    return {quiz.Text1->text(), quiz.Command1->text(), quiz.Command1->isVisible(), display};
+    return {quiz.questionBox->text(), quiz.button->text(), quiz.button->isVisible(), display};
 }
 
 } // namespace
@@ -90,12 +90,12 @@ private slots:
     void programEndsWhenTheLastWindowCloses();
 
 private:
-    std::unique_ptr<Form2> m_quiz;
+    std::unique_ptr<TestWindow> m_quiz;
 };
 
 void TestQuiz::init()
 {
-    m_quiz = std::make_unique<Form2>();
+    m_quiz = std::make_unique<TestWindow>();
     m_quiz->setAttribute(Qt::WA_DeleteOnClose, false);
     m_quiz->show();
 }
@@ -114,11 +114,11 @@ void TestQuiz::wholeTest_data()
 void TestQuiz::wholeTest()
 {
     QFETCH(QString, answers);
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     play(quiz, answers);
-    QCOMPARE(quiz.Text4->text(), QString("You Scored"));
-    QTEST(quiz.Text2->text(), "score");
-    QCOMPARE(quiz.Text3->text(), QString("10"));
+    QCOMPARE(quiz.scoreCaption->text(), QString("You Scored"));
+    QTEST(quiz.scoreBox->text(), "score");
+    QCOMPARE(quiz.answeredBox->text(), QString("10"));
     const Shown end = shown(quiz);
     QVERIFY(end.scoreVisible);
     QCOMPARE(end.caption, QString("Another Go ?"));
@@ -130,17 +130,17 @@ void TestQuiz::wholeTest()
 
 void TestQuiz::questionsInTurn()
 {
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     QCOMPARE(shown(quiz).text1, QString("Please click on the start button to begin the test"));
     QCOMPARE(shown(quiz).caption, QString("Click to Start"));
     press(quiz);
     for (int q = 1; q <= 10; ++q) {
-        QCOMPARE(quiz.Text1->text(), QString(quiz::questions[q - 1].text));
-        QVERIFY(!quiz.Command1->isVisible());
-        QVERIFY(!quiz.Text4->isVisible());
-        clickPicture(quiz, quiz.Image4);
+        QCOMPARE(quiz.questionBox->text(), QString(quiz::questions[q - 1].text));
+        QVERIFY(!quiz.button->isVisible());
+        QVERIFY(!quiz.scoreCaption->isVisible());
+        clickPicture(quiz, quiz.pearAnswer);
         // The question answered stays on view until the next press.
-        QCOMPARE(quiz.Text1->text(), QString(quiz::questions[q - 1].text));
+        QCOMPARE(quiz.questionBox->text(), QString(quiz::questions[q - 1].text));
         QCOMPARE(shown(quiz).caption, QString("Next Question"));
         QVERIFY(shown(quiz).buttonVisible);
         QVERIFY(!shown(quiz).scoreVisible);
@@ -152,24 +152,24 @@ void TestQuiz::questionsInTurn()
 
 void TestQuiz::ignoredClicks()
 {
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     // Before "Click to Start".
-    clickPicture(quiz, quiz.Image5);
+    clickPicture(quiz, quiz.snailAnswer);
     QCOMPARE(quiz.questionNumber, 1);
     QCOMPARE(quiz.answered, 0);
-    QVERIFY(!quiz.Text2->isVisible());
+    QVERIFY(!quiz.scoreBox->isVisible());
 
     press(quiz);
-    clickPicture(quiz, quiz.Image3); // wrong for question 1
+    clickPicture(quiz, quiz.doubleLobeAnswer); // wrong for question 1
     // A second click on the same question, and clicks while the button reads
     // "Next Question", change nothing.
-    clickPicture(quiz, quiz.Image5);
-    clickPicture(quiz, quiz.Image5);
+    clickPicture(quiz, quiz.snailAnswer);
+    clickPicture(quiz, quiz.snailAnswer);
     QCOMPARE(quiz.questionNumber, 2);
     QCOMPARE(quiz.score, 0);
-    QCOMPARE(quiz.Text2->text(), QString("0"));
-    QCOMPARE(quiz.Text3->text(), QString("1"));
-    QCOMPARE(quiz.stage, Form2::Stage::Answered);
+    QCOMPARE(quiz.scoreBox->text(), QString("0"));
+    QCOMPARE(quiz.answeredBox->text(), QString("1"));
+    QCOMPARE(quiz.stage, TestWindow::Stage::Answered);
 }
 
 void TestQuiz::doubleClickAnswersOnce_data()
@@ -184,29 +184,29 @@ void TestQuiz::doubleClickAnswersOnce_data()
 void TestQuiz::doubleClickAnswersOnce()
 {
     QFETCH(QChar, cam);
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     QVERIFY(QTest::qWaitForWindowExposed(&quiz));
     press(quiz);
-    clickPicture(quiz, quiz.Image5);
+    clickPicture(quiz, quiz.snailAnswer);
     press(quiz);
     const QPoint at = quiz.surface()->mapTo(&quiz, pictureFor(quiz, cam)->area().center());
     QTest::mouseDClick(quiz.windowHandle(), Qt::LeftButton, {}, at);
     QCOMPARE(quiz.answered, 2);
     QTEST(quiz.score - 1, "score");
-    QCOMPARE(quiz.stage, Form2::Stage::Answered);
+    QCOMPARE(quiz.stage, TestWindow::Stage::Answered);
 }
 
 void TestQuiz::clickAfterTheScoreChangesNothing()
 {
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     play(quiz, "SSSSSSSSSS");
-    QCOMPARE(quiz.stage, Form2::Stage::Finished);
-    clickPicture(quiz, quiz.Image5);
-    QCOMPARE(quiz.stage, Form2::Stage::Finished);
+    QCOMPARE(quiz.stage, TestWindow::Stage::Finished);
+    clickPicture(quiz, quiz.snailAnswer);
+    QCOMPARE(quiz.stage, TestWindow::Stage::Finished);
     QCOMPARE(quiz.score, 5);
     QCOMPARE(quiz.answered, 10);
-    QCOMPARE(quiz.Text2->text(), QString("5"));
-    QCOMPARE(quiz.Text3->text(), QString("10"));
+    QCOMPARE(quiz.scoreBox->text(), QString("5"));
+    QCOMPARE(quiz.answeredBox->text(), QString("10"));
     QCOMPARE(shown(quiz).caption, QString("Another Go ?"));
     QVERIFY(shown(quiz).buttonVisible);
     QVERIFY(shown(quiz).scoreVisible);
@@ -214,24 +214,24 @@ void TestQuiz::clickAfterTheScoreChangesNothing()
 
 void TestQuiz::anotherGoStartsAtQuestionOne()
 {
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     play(quiz, "SDPSDSPSDS");
-    QSignalSpy questionBoxChanges(quiz.Text1, &QLineEdit::textChanged);
+    QSignalSpy questionBoxChanges(quiz.questionBox, &QLineEdit::textChanged);
     press(quiz); // "Another Go ?"
     QCOMPARE(questionBoxChanges.count(), 1); // question 1 posed once, as a reader hears it
     QCOMPARE(quiz.questionNumber, 1);
     QCOMPARE(quiz.score, 0);
     QCOMPARE(quiz.answered, 0);
-    QCOMPARE(quiz.stage, Form2::Stage::QuestionPosed);
+    QCOMPARE(quiz.stage, TestWindow::Stage::QuestionPosed);
     const Shown restarted = shown(quiz);
     QCOMPARE(restarted.text1, QString("Click on the snail cam."));
     QVERIFY(!restarted.buttonVisible);
     QVERIFY(!restarted.scoreVisible);
     QCOMPARE(restarted.caption, QString("Next Question"));
 
-    clickPicture(quiz, quiz.Image4); // wrong
-    QCOMPARE(quiz.Text2->text(), QString("0"));
-    QCOMPARE(quiz.Text3->text(), QString("1"));
+    clickPicture(quiz, quiz.pearAnswer); // wrong
+    QCOMPARE(quiz.scoreBox->text(), QString("0"));
+    QCOMPARE(quiz.answeredBox->text(), QString("1"));
 }
 
 void TestQuiz::playsTheSameWhateverTheCaptionReads_data()
@@ -245,14 +245,14 @@ void TestQuiz::playsTheSameWhateverTheCaptionReads_data()
 void TestQuiz::playsTheSameWhateverTheCaptionReads()
 {
     QFETCH(QString, pattern);
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     const auto rewriteAndPress = [&] {
-        quiz.Command1->setText(pattern.arg(quiz.Command1->text()));
-        QTest::mouseClick(quiz.Command1, Qt::LeftButton);
+        quiz.button->setText(pattern.arg(quiz.button->text()));
+        QTest::mouseClick(quiz.button, Qt::LeftButton);
     };
     for (const QString &answers : {QStringLiteral("SDPSDSPSDS"), QStringLiteral("DDDDDDDDDD")}) {
         rewriteAndPress();
-        QCOMPARE(quiz.Text1->text(), QString("Click on the snail cam."));
+        QCOMPARE(quiz.questionBox->text(), QString("Click on the snail cam."));
         for (const QChar cam : answers) {
             clickPicture(quiz, pictureFor(quiz, cam));
             rewriteAndPress();
@@ -260,19 +260,19 @@ void TestQuiz::playsTheSameWhateverTheCaptionReads()
         QVERIFY(shown(quiz).scoreVisible);
         QCOMPARE(shown(quiz).caption, QString("Another Go ?"));
     }
-    QCOMPARE(quiz.Text2->text(), QString("3"));
+    QCOMPARE(quiz.scoreBox->text(), QString("3"));
 }
 
 void TestQuiz::scoreDisplayReadsOnTheWindow()
 {
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     play(quiz, "SDPSDSPDSD"); // seven right
     const QImage shot = quiz.surface()->grab().toImage();
     // The slash runs from (392, 288) to (360, 352) in pixels.
     QCOMPARE(shot.pixelColor(376, 320), QColor(Qt::black));
-    QCOMPARE(quiz.Text2->text(), QString("7"));
+    QCOMPARE(quiz.scoreBox->text(), QString("7"));
     // Some dark text inside the score box, on its white ground.
-    const QRect box = quiz.Text2->geometry();
+    const QRect box = quiz.scoreBox->geometry();
     int dark = 0;
     for (int y = box.top() + 4; y < box.bottom() - 4; ++y) {
         for (int x = box.left() + 4; x < box.right() - 4; ++x)
@@ -284,19 +284,19 @@ void TestQuiz::scoreDisplayReadsOnTheWindow()
 void TestQuiz::textBoxesAreLegible_data()
 {
     QTest::addColumn<QString>("box");
-    QTest::newRow("question") << "Text1";
-    QTest::newRow("score") << "Text2";
-    QTest::newRow("answered") << "Text3";
-    QTest::newRow("you scored") << "Text4";
+    QTest::newRow("question") << "questionBox";
+    QTest::newRow("score") << "scoreBox";
+    QTest::newRow("answered") << "answeredBox";
+    QTest::newRow("you scored") << "scoreCaption";
 }
 
 // Display-only boxes are not enabled, yet their text must keep a contrast of 4.5:1.
 void TestQuiz::textBoxesAreLegible()
 {
     QFETCH(QString, box);
-    Form2 &quiz = *m_quiz;
+    TestWindow &quiz = *m_quiz;
     play(quiz, "SDPSDSPDSD");
-    quiz.Text1->setText("Click on the snail cam.");
+    quiz.questionBox->setText("Click on the snail cam.");
     auto *edit = quiz.findChild<forms::TextBox *>(box);
     QVERIFY(edit && !edit->isEnabled());
     const QImage shot = edit->grab().toImage();
@@ -321,74 +321,75 @@ void TestQuiz::textBoxesAreLegible()
 
 void TestQuiz::testMenuOpensOneWindow()
 {
-    Form1 form;
+    SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Test->trigger();
-    QPointer<Form2> quiz = form.testWindow();
+    form.testAction->trigger();
+    QPointer<TestWindow> quiz = form.testWindow();
     QVERIFY(quiz && quiz->isVisible());
-    quiz->Command1->click();
-    quiz->Image5->click();
-    form.Test->trigger();
+    quiz->button->click();
+    quiz->snailAnswer->click();
+    form.testAction->trigger();
     QCOMPARE(form.testWindow(), quiz.data());
     QCOMPARE(quiz->answered, 1);
     int windows = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
-        windows += qobject_cast<Form2 *>(window) && window != m_quiz.get();
+        windows += qobject_cast<TestWindow *>(window) && window != m_quiz.get();
     QCOMPARE(windows, 1);
 }
 
 void TestQuiz::closingAndReopeningGivesAFreshTest()
 {
-    Form1 form;
+    SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Test->trigger();
-    QPointer<Form2> first = form.testWindow();
-    first->Command1->click();
-    first->Image5->click();
+    form.testAction->trigger();
+    QPointer<TestWindow> first = form.testWindow();
+    first->button->click();
+    first->snailAnswer->click();
     first->close();
     QTRY_VERIFY(first.isNull());
 
-    form.Test->trigger();
-    Form2 *again = form.testWindow();
+    form.testAction->trigger();
+    TestWindow *again = form.testWindow();
     QVERIFY(again && again->isVisible());
     QCOMPARE(again->questionNumber, 1);
     QCOMPARE(again->answered, 0);
-    QCOMPARE(again->stage, Form2::Stage::WaitingToStart);
-    QCOMPARE(again->Command1->text(), QString("Click to Start"));
-    QCOMPARE(again->Text1->text(), QString("Please click on the start button to begin the test"));
+    QCOMPARE(again->stage, TestWindow::Stage::WaitingToStart);
+    QCOMPARE(again->button->text(), QString("Click to Start"));
+    QCOMPARE(again->questionBox->text(),
+             QString("Please click on the start button to begin the test"));
 }
 
 // With no task-bar button, only "Test" brings a minimised test window back, as it was left.
 void TestQuiz::testBringsAMinimisedWindowBack()
 {
-    Form1 form;
+    SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Test->trigger();
-    QPointer<Form2> quiz = form.testWindow();
+    form.testAction->trigger();
+    QPointer<TestWindow> quiz = form.testWindow();
     QVERIFY(QTest::qWaitForWindowActive(quiz));
     press(*quiz);
     quiz->showMinimized();
     QTRY_VERIFY(quiz->isMinimized());
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.Test->trigger();
+    form.testAction->trigger();
     QTRY_VERIFY(quiz->isActiveWindow());
     QCOMPARE(form.testWindow(), quiz.data());
     QCOMPARE(quiz->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowNoState);
-    QCOMPARE(quiz->stage, Form2::Stage::QuestionPosed);
+    QCOMPARE(quiz->stage, TestWindow::Stage::QuestionPosed);
 }
 
 void TestQuiz::camsKeepTurningWhileTheTestIsOpen()
 {
-    Form1 form;
+    SimulationWindow form;
     form.show();
     form.speed->setValue(10);
-    form.Image3->click();
-    form.Test->trigger();
-    QVERIFY(form.Timer2->isEnabled());
+    form.doubleLobeIcon->click();
+    form.testAction->trigger();
+    QVERIFY(form.doubleLobeTimer->isEnabled());
     QTRY_VERIFY(form.graphOffset >= 800);
 }
 
@@ -403,11 +404,11 @@ void TestQuiz::programEndsWhenTheLastWindowCloses()
 {
     QFETCH(bool, simulationFirst);
     m_quiz.reset();
-    auto form = std::make_unique<Form1>();
+    auto form = std::make_unique<SimulationWindow>();
     form->show();
-    form->Image4->click();
-    form->Test->trigger();
-    QPointer<Form2> quiz = form->testWindow();
+    form->pearIcon->click();
+    form->testAction->trigger();
+    QPointer<TestWindow> quiz = form->testWindow();
     QWidget *first = simulationFirst ? static_cast<QWidget *>(form.get()) : quiz.data();
     QWidget *second = simulationFirst ? static_cast<QWidget *>(quiz.data()) : form.get();
 
@@ -420,7 +421,7 @@ void TestQuiz::programEndsWhenTheLastWindowCloses()
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(runningWithOneWindow);
-    QVERIFY(!form->Timer1->isEnabled());
+    QVERIFY(!form->pearTimer->isEnabled());
 }
 
 QTEST_MAIN(TestQuiz)

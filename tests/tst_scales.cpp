@@ -1,12 +1,12 @@
 // Both windows at each QT_SCALE_FACTOR desktops ship with: texts fit their boxes in every
 // language and desktop font, the screen shows the scene drawn whole, and the window opens where
 // it is reached.
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "app/language.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
 #include "pictures/loadpicture.h"
-#include "quiz/form2.h"
+#include "quiz/testwindow.h"
 #include "quiz/questions.h"
 
 #include <QApplication>
@@ -45,17 +45,17 @@ int textRoom(const QLineEdit &box)
 // The three captions the button shows: before the test, between questions, after it.
 QStringList buttonCaptions()
 {
-    Form2 quiz;
+    TestWindow quiz;
     quiz.show();
-    QStringList captions{quiz.Command1->text()};
-    quiz.Command1_Click();
-    quiz.Image4_Click();
-    captions << quiz.Command1->text();
+    QStringList captions{quiz.button->text()};
+    quiz.pressButton();
+    quiz.answerPear();
+    captions << quiz.button->text();
     quiz.questionNumber = quiz::questionCount;
-    quiz.Command1_Click();
-    quiz.Image4_Click();
-    quiz.Command1_Click();
-    return captions << quiz.Command1->text();
+    quiz.pressButton();
+    quiz.answerPear();
+    quiz.pressButton();
+    return captions << quiz.button->text();
 }
 
 // The button's room for a caption: inside its border, and clear of the focus frame drawn
@@ -81,7 +81,7 @@ QImage onScreen(QWidget &window)
 }
 
 // The client area drawn whole in one pass, bottom layer up, over a copy of `shot`.
-QImage drawnWhole(const Form1 &form, const QImage &shot)
+QImage drawnWhole(const SimulationWindow &form, const QImage &shot)
 {
     const forms::Surface &client = *form.surface();
     QImage whole = shot;
@@ -126,13 +126,13 @@ void TestScales::textsFit_data()
         QTest::newRow(code) << (qstrcmp(code, "en") ? QString::fromLatin1(code) : QString());
 }
 
-// The opening line and every question show whole in Text1 (a wider line scrolls and loses its
-// start); the button's three captions and the score line fit their boxes.
+// The opening line and every question show whole in questionBox (a wider line scrolls and loses
+// its start); the button's three captions and the score line fit their boxes.
 void TestScales::textsFit()
 {
     QFETCH(QString, code);
     QVERIFY(language::use(code));
-    Form2 quiz;
+    TestWindow quiz;
     quiz.show();
     QVERIFY(QTest::qWaitForWindowExposed(&quiz));
     QStringList tooWide;
@@ -143,23 +143,23 @@ void TestScales::textsFit()
                            .arg(box.objectName(), text).arg(width).arg(room);
     };
     for (int question = 1;; ++question) {
-        QVERIFY(!quiz.Text1->text().isEmpty());
-        check(*quiz.Text1, textRoom(*quiz.Text1) - 2 * 2, quiz.Text1->text());
+        QVERIFY(!quiz.questionBox->text().isEmpty());
+        check(*quiz.questionBox, textRoom(*quiz.questionBox) - 2 * 2, quiz.questionBox->text());
         if (question > quiz::questionCount)
             break;
         quiz.questionNumber = question;
-        quiz.Command1_Click();
+        quiz.pressButton();
     }
     const QStringList captions = buttonCaptions();
     QCOMPARE(QSet<QString>(captions.begin(), captions.end()).size(), 3);
-    Form2 fresh;
+    TestWindow fresh;
     fresh.show();
     for (const QString &caption : captions)
-        check(*fresh.Command1, buttonRoom(*fresh.Command1), caption);
-    check(*fresh.Text4, textRoom(*fresh.Text4), fresh.Text4->text());
+        check(*fresh.button, buttonRoom(*fresh.button), caption);
+    check(*fresh.scoreCaption, textRoom(*fresh.scoreCaption), fresh.scoreCaption->text());
     const QString mostAnswered = QString::number(quiz::questionCount);
-    check(*fresh.Text2, textRoom(*fresh.Text2), mostAnswered);
-    check(*fresh.Text3, textRoom(*fresh.Text3), mostAnswered);
+    check(*fresh.scoreBox, textRoom(*fresh.scoreBox), mostAnswered);
+    check(*fresh.answeredBox, textRoom(*fresh.answeredBox), mostAnswered);
     QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
 }
 
@@ -192,12 +192,12 @@ void TestScales::captionsFit()
     const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
     QApplication::setFont(font);
     QVERIFY(language::use(code));
-    Form2 quiz;
+    TestWindow quiz;
     quiz.show();
-    QCOMPARE(QFontInfo(quiz.Command1->font()).family(), font.family());
-    const int room = buttonRoom(*quiz.Command1);
+    QCOMPARE(QFontInfo(quiz.button->font()).family(), font.family());
+    const int room = buttonRoom(*quiz.button);
     for (const QString &caption : buttonCaptions()) {
-        const int width = quiz.Command1->fontMetrics().horizontalAdvance(caption);
+        const int width = quiz.button->fontMetrics().horizontalAdvance(caption);
         QVERIFY2(width <= room, qPrintable(QStringLiteral("\"%1\" is %2 px wide in %3 px")
                                                .arg(caption).arg(width).arg(room)));
     }
@@ -218,14 +218,17 @@ void TestScales::noSeams()
 {
     QFETCH(QString, cams);
     QFETCH(int, ticks);
-    Form1 form;
+    SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(20);
     for (const QChar cam : cams) {
-        forms::Picture *icon = cam == 'P' ? form.Image4 : cam == 'D' ? form.Image3 : form.Image5;
-        forms::Picture *cover = cam == 'P' ? form.Image7 : cam == 'D' ? form.Image8 : form.Image6;
-        forms::Timer *timer = cam == 'P' ? form.Timer1 : cam == 'D' ? form.Timer2 : form.Timer3;
+        forms::Picture *icon = cam == 'P' ? form.pearIcon : cam == 'D' ? form.doubleLobeIcon
+                               : form.snailIcon;
+        forms::Picture *cover = cam == 'P' ? form.pearCover : cam == 'D' ? form.doubleLobeCover
+                                : form.snailCover;
+        forms::Timer *timer = cam == 'P' ? form.pearTimer : cam == 'D' ? form.doubleLobeTimer
+                              : form.snailTimer;
         QTest::mouseClick(form.surface(), Qt::LeftButton, {}, icon->area().center());
         for (int t = 0; t < ticks; ++t) {
             timer->tick();
@@ -272,10 +275,10 @@ void TestScales::noSeams()
 // Both windows open with their top-left corner on the screen, centred wherever they fit.
 void TestScales::windowsOpenOnTheScreen()
 {
-    Form1 form;
+    SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Test_Click();
+    form.openTest();
     QVERIFY(QTest::qWaitForWindowExposed(form.testWindow()));
     const QRect available = form.screen()->availableGeometry();
     for (const QWidget *window : {static_cast<QWidget *>(&form),

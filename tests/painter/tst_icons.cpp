@@ -1,7 +1,7 @@
 // The spanner icon as the desktop and the windows get it.
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "pictures/embedded.h"
-#include "quiz/form2.h"
+#include "quiz/testwindow.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -37,8 +37,8 @@ private slots:
         QFETCH(int, size);
         const QImage image(installed(QStringLiteral("%1x%1").arg(size), QStringLiteral("png")));
         QCOMPARE(image.size(), QSize(size, size));
-        Form1 simulation;
-        Form2 quiz;
+        SimulationWindow simulation;
+        TestWindow quiz;
         for (const QWidget *window : {static_cast<QWidget *>(&simulation),
                                       static_cast<QWidget *>(&quiz)})
             QVERIFY2(window->windowIcon().availableSizes().contains(QSize(size, size)),

@@ -11,23 +11,23 @@
 
 class QPushButton;
 
-class Form2 final : public forms::Form
+class TestWindow final : public forms::Form
 {
     Q_OBJECT
 
 public:
-    Form2();
+    TestWindow();
 
     // Controls, front to back.
-    forms::TextBox *Text4 = nullptr;
-    forms::TextBox *Text3 = nullptr;
-    forms::TextBox *Text2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    forms::TextBox *Text1 = nullptr;
-    forms::LineControl *Line1 = nullptr;
-    forms::Picture *Image5 = nullptr;
-    forms::Picture *Image3 = nullptr;
-    forms::Picture *Image4 = nullptr;
+    forms::TextBox *scoreCaption = nullptr;
+    forms::TextBox *answeredBox = nullptr;
+    forms::TextBox *scoreBox = nullptr;
+    QPushButton *button = nullptr;
+    forms::TextBox *questionBox = nullptr;
+    forms::LineControl *scoreSlash = nullptr;
+    forms::Picture *snailAnswer = nullptr;
+    forms::Picture *doubleLobeAnswer = nullptr;
+    forms::Picture *pearAnswer = nullptr;
 
     // Where the test stands: what a press of the button does, and whether a picture counts.
     enum class Stage {
@@ -43,11 +43,11 @@ public:
     int score = 0;
     int answered = 0;
 
-    void Form_Load();
-    void Command1_Click();
-    void Image3_Click();
-    void Image4_Click();
-    void Image5_Click();
+    void reset();
+    void pressButton();
+    void answerDoubleLobe();
+    void answerPear();
+    void answerSnail();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

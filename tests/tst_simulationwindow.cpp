@@ -1,7 +1,7 @@
 // The simulation window as the learner first sees it: every control where
 // it belongs, clicks reaching the right picture, and the pixels on screen.
 #include "animation/layout.h"
-#include "app/form1.h"
+#include "app/simulationwindow.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
 #include "forms/twips.h"
@@ -12,7 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestForm1 : public QObject
+class TestSimulationWindow : public QObject
 {
     Q_OBJECT
 
@@ -38,22 +38,22 @@ private slots:
     void exitEndsEverything();
 
 private:
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<SimulationWindow> m_form;
 };
 
-void TestForm1::init()
+void TestSimulationWindow::init()
 {
-    m_form = std::make_unique<Form1>();
+    m_form = std::make_unique<SimulationWindow>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
 
-void TestForm1::cleanup()
+void TestSimulationWindow::cleanup()
 {
     m_form.reset();
 }
 
-void TestForm1::pictures_data()
+void TestSimulationWindow::pictures_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("z");
@@ -71,34 +71,34 @@ void TestForm1::pictures_data()
         row(name, z, at, false, QSize(forms::toPixels(at.width), forms::toPixels(at.height)));
     };
     const auto frame = [fitted](int k, int z) {
-        const QByteArray name = k == 0 ? "start" : "Image1(" + QByteArray::number(k) + ')';
+        const QByteArray name = k == 0 ? "startFrame" : "frame(" + QByteArray::number(k) + ')';
         fitted(name.constData(), z, layout::frames[std::size_t(k)]);
     };
-    fitted("Image15", 5, layout::graphTitle);
-    fitted("Image12", 15, layout::bird);
-    fitted("Image13", 16, layout::snailLabel);
-    fitted("Image11", 17, layout::doubleLobeLabel);
-    fitted("Image10", 18, layout::pearLabel);
-    row("Image9", 19, layout::camsTitle, true, {96, 36});
-    row("Image5", 20, layout::snailIcon, true, {84, 104});
+    fitted("graphTitle", 5, layout::graphTitle);
+    fitted("bird", 15, layout::bird);
+    fitted("snailLabel", 16, layout::snailLabel);
+    fitted("doubleLobeLabel", 17, layout::doubleLobeLabel);
+    fitted("pearLabel", 18, layout::pearLabel);
+    row("camsTitle", 19, layout::camsTitle, true, {96, 36});
+    row("snailIcon", 20, layout::snailIcon, true, {84, 104});
     layout::Place widened = layout::strip; // widened when loaded
     widened.width = layout::stripLoadedWidth;
-    row("Image2", 21, widened, false, {267, 11});
+    row("strip", 21, widened, false, {267, 11});
     for (const auto &[k, z] : {std::pair{19, 22}, {17, 23}, {16, 24}, {15, 25}, {14, 26},
                                {13, 27}, {12, 28}})
         frame(k, z);
-    row("Image4", 29, layout::pearIcon, true, {82, 96});
-    row("Image3", 30, layout::doubleLobeIcon, true, {82, 114});
+    row("pearIcon", 29, layout::pearIcon, true, {82, 96});
+    row("doubleLobeIcon", 30, layout::doubleLobeIcon, true, {82, 114});
     for (const auto &[k, z] : {std::pair{11, 31}, {10, 32}, {9, 33}, {8, 34}, {7, 35}, {0, 36},
                                {6, 37}, {5, 38}, {4, 39}, {3, 40}, {2, 41}, {1, 42}, {18, 43}})
         frame(k, z);
-    row("Image6", 44, layout::snailCover, true, {84, 102});
-    row("Image8", 45, layout::doubleLobeCover, true, {80, 110});
-    row("Image7", 46, layout::pearCover, true, {82, 94});
-    fitted("Image14", 47, layout::hole);
+    row("snailCover", 44, layout::snailCover, true, {84, 102});
+    row("doubleLobeCover", 45, layout::doubleLobeCover, true, {80, 110});
+    row("pearCover", 46, layout::pearCover, true, {82, 94});
+    fitted("hole", 47, layout::hole);
 }
 
-void TestForm1::pictures()
+void TestSimulationWindow::pictures()
 {
     QFETCH(QString, name);
     auto *picture = dynamic_cast<forms::Picture *>(m_form->surface()->control(name));
@@ -110,11 +110,11 @@ void TestForm1::pictures()
     QTEST(picture->pixmap().size(), "pictureSize");
     QVERIFY(picture->isVisible());
     // Everything but the icons, covers and fixed decoration waits out of sight.
-    const bool decoration = !name.startsWith("Image1(") && name != "start" && name != "Image12";
+    const bool decoration = !name.startsWith("frame(") && name != "startFrame" && name != "bird";
     QCOMPARE(picture->left() < 9540, decoration);
 }
 
-void TestForm1::lines_data()
+void TestSimulationWindow::lines_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("z");
@@ -128,18 +128,18 @@ void TestForm1::lines_data()
                             << colour << visible;
     };
     namespace layout = animation::layout;
-    row("Line9", 6, layout::snailPen, Qt::black, false);
-    row("Line8", 7, layout::snailTimeAxis, darkGreen, true);
-    row("Line7", 8, layout::snailLiftAxis, darkGreen, true);
-    row("Line6", 9, layout::doubleLobePen, Qt::black, false);
-    row("Line5", 10, layout::doubleLobeLiftAxis, purple, true);
-    row("Line4", 11, layout::doubleLobeTimeAxis, purple, true);
-    row("Line3", 12, layout::pearPen, Qt::black, false);
-    row("Line2", 13, layout::pearLiftAxis, darkRed, true);
-    row("Line1", 14, layout::pearTimeAxis, darkRed, true);
+    row("snailPen", 6, layout::snailPen, Qt::black, false);
+    row("snailTimeAxis", 7, layout::snailTimeAxis, darkGreen, true);
+    row("snailLiftAxis", 8, layout::snailLiftAxis, darkGreen, true);
+    row("doubleLobePen", 9, layout::doubleLobePen, Qt::black, false);
+    row("doubleLobeLiftAxis", 10, layout::doubleLobeLiftAxis, purple, true);
+    row("doubleLobeTimeAxis", 11, layout::doubleLobeTimeAxis, purple, true);
+    row("pearPen", 12, layout::pearPen, Qt::black, false);
+    row("pearLiftAxis", 13, layout::pearLiftAxis, darkRed, true);
+    row("pearTimeAxis", 14, layout::pearTimeAxis, darkRed, true);
 }
 
-void TestForm1::lines()
+void TestSimulationWindow::lines()
 {
     QFETCH(QString, name);
     auto *line = dynamic_cast<forms::LineControl *>(m_form->surface()->control(name));
@@ -150,7 +150,7 @@ void TestForm1::lines()
     QTEST(line->isVisible(), "visible");
 }
 
-void TestForm1::stackingOrderIsComplete()
+void TestSimulationWindow::stackingOrderIsComplete()
 {
     // 34 pictures and 9 lines fill z 5 to 47; the scroll bar and the timers hold 1 to 4.
     const auto &controls = m_form->surface()->controls();
@@ -158,12 +158,12 @@ void TestForm1::stackingOrderIsComplete()
     for (std::size_t i = 0; i < controls.size(); ++i)
         QCOMPARE(controls[i]->zOrder(), int(i) + 5);
     for (int k = 1; k <= 19; ++k)
-        QCOMPARE(m_form->Image1(k)->name(), QString("Image1(%1)").arg(k));
+        QCOMPARE(m_form->frame(k)->name(), QString("frame(%1)").arg(k));
 }
 
-void TestForm1::timersAndScrollBar()
+void TestSimulationWindow::timersAndScrollBar()
 {
-    for (forms::Timer *timer : {m_form->Timer1, m_form->Timer2, m_form->Timer3}) {
+    for (forms::Timer *timer : {m_form->pearTimer, m_form->doubleLobeTimer, m_form->snailTimer}) {
         QVERIFY(!timer->isEnabled());
         QCOMPARE(timer->interval(), 200);
     }
@@ -174,7 +174,7 @@ void TestForm1::timersAndScrollBar()
     QCOMPARE(speed->singleStep(), 1);
     QCOMPARE(speed->pageStep(), 10);
     QCOMPARE(speed->geometry(), QRect(184, 408, 273, 9));
-    QCOMPARE(m_form->frame, 0);
+    QCOMPARE(m_form->step, 0);
     // The scroll bar is the only control a click gives the focus to; the cam
     // spots are reached by Tab alone.
     int clickFocusable = 0;
@@ -185,7 +185,7 @@ void TestForm1::timersAndScrollBar()
     QCOMPARE(m_form->surface()->focusPolicy(), Qt::TabFocus);
 }
 
-void TestForm1::windowAndMenuBar()
+void TestSimulationWindow::windowAndMenuBar()
 {
     QVERIFY(m_form->windowTitle().startsWith("Cam Simulation"));
     QCOMPARE(m_form->surface()->size(), QSize(636, 418));
@@ -203,7 +203,7 @@ void TestForm1::windowAndMenuBar()
     QVERIFY(!items[0]->menu() && !items[1]->menu());
 }
 
-void TestForm1::arrowKeysMoveTheSpeedTheirWay_data()
+void TestSimulationWindow::arrowKeysMoveTheSpeedTheirWay_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("change"); // raising it slows the cams, as on other scroll bars
@@ -212,16 +212,16 @@ void TestForm1::arrowKeysMoveTheSpeedTheirWay_data()
         QTest::addRow("%s", qPrintable(QKeySequence(key).toString())) << int(key) << change;
 }
 
-void TestForm1::arrowKeysMoveTheSpeedTheirWay()
+void TestSimulationWindow::arrowKeysMoveTheSpeedTheirWay()
 {
     QFETCH(int, key);
     QFETCH(int, change);
     QTest::keyClick(m_form->speed, Qt::Key(key));
     QCOMPARE(m_form->speed->value(), 500 + change);
-    QCOMPARE(m_form->Timer1->interval(), 500 + change);
+    QCOMPARE(m_form->pearTimer->interval(), 500 + change);
 }
 
-void TestForm1::clicksReachTheRightPicture_data()
+void TestSimulationWindow::clicksReachTheRightPicture_data()
 {
     QTest::addColumn<QPoint>("at"); // pixels
     QTest::addColumn<int>("runningTimer");
@@ -236,17 +236,18 @@ void TestForm1::clicksReachTheRightPicture_data()
     QTest::newRow("stage") << QPoint(320, 250) << 0;
 }
 
-void TestForm1::clicksReachTheRightPicture()
+void TestSimulationWindow::clicksReachTheRightPicture()
 {
     QFETCH(QPoint, at);
     QFETCH(int, runningTimer);
     QTest::mouseClick(m_form->surface(), Qt::LeftButton, {}, at);
-    const QList<forms::Timer *> timers{m_form->Timer1, m_form->Timer2, m_form->Timer3};
+    const QList<forms::Timer *> timers{m_form->pearTimer, m_form->doubleLobeTimer,
+                                       m_form->snailTimer};
     for (int t = 1; t <= 3; ++t)
         QCOMPARE(timers[t - 1]->isEnabled(), t == runningTimer);
 }
 
-void TestForm1::doubleClickActsAsOneClick_data()
+void TestSimulationWindow::doubleClickActsAsOneClick_data()
 {
     QTest::addColumn<int>("cam"); // 1 pear, 2 double lobe, 3 snail
     QTest::addColumn<bool>("running");
@@ -258,12 +259,14 @@ void TestForm1::doubleClickActsAsOneClick_data()
 
 // Delivered as the window system does, it starts or stops the cam once: the cover the
 // first click uncovers does not take the second press.
-void TestForm1::doubleClickActsAsOneClick()
+void TestSimulationWindow::doubleClickActsAsOneClick()
 {
     QFETCH(int, cam);
     QFETCH(bool, running);
-    forms::Picture *icon = QList{m_form->Image4, m_form->Image3, m_form->Image5}[cam - 1];
-    forms::Timer *timer = QList{m_form->Timer1, m_form->Timer2, m_form->Timer3}[cam - 1];
+    forms::Picture *icon = QList{m_form->pearIcon, m_form->doubleLobeIcon,
+                                 m_form->snailIcon}[cam - 1];
+    forms::Timer *timer = QList{m_form->pearTimer, m_form->doubleLobeTimer,
+                                m_form->snailTimer}[cam - 1];
     if (running)
         icon->click();
     QSignalSpy erased(m_form->surface(), &forms::Surface::cleared);
@@ -276,7 +279,7 @@ void TestForm1::doubleClickActsAsOneClick()
     QCOMPARE(drawn.count(), cam == 1 && !running ? 1 : 0); // the pear's one starting point
 }
 
-void TestForm1::firstPixels_data()
+void TestSimulationWindow::firstPixels_data()
 {
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<QColor>("colour");
@@ -290,16 +293,16 @@ void TestForm1::firstPixels_data()
     QTest::newRow("snail time axis") << QPoint(500, 400) << QColor(0, 128, 0);
 }
 
-void TestForm1::firstPixels()
+void TestSimulationWindow::firstPixels()
 {
     QFETCH(QPoint, at);
     const QImage shot = m_form->surface()->grab().toImage();
     QTEST(shot.pixelColor(at), "colour");
 }
 
-void TestForm1::holeShowsUntilAFrameCoversIt()
+void TestSimulationWindow::holeShowsUntilAFrameCoversIt()
 {
-    const QImage hole = m_form->Image14->pixmap().toImage();
+    const QImage hole = m_form->hole->pixmap().toImage();
     const QPoint at(forms::toPixels(animation::layout::hole.left),
                     forms::toPixels(animation::layout::hole.top));
     QImage shot = m_form->surface()->grab().toImage();
@@ -313,16 +316,16 @@ void TestForm1::holeShowsUntilAFrameCoversIt()
             != hole.convertToFormat(QImage::Format_RGB32));
 }
 
-void TestForm1::exitEndsEverything()
+void TestSimulationWindow::exitEndsEverything()
 {
-    m_form->Image3->click();
-    m_form->Test->trigger();
-    QPointer<Form2> quiz = m_form->testWindow();
-    m_form->exit->trigger();
-    QVERIFY(!m_form->Timer2->isEnabled());
+    m_form->doubleLobeIcon->click();
+    m_form->testAction->trigger();
+    QPointer<TestWindow> quiz = m_form->testWindow();
+    m_form->exitAction->trigger();
+    QVERIFY(!m_form->doubleLobeTimer->isEnabled());
     QVERIFY(!m_form->isVisible());
     QTRY_VERIFY(quiz.isNull() || !quiz->isVisible());
 }
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestSimulationWindow)
+#include "tst_simulationwindow.moc"
