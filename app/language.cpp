@@ -82,7 +82,7 @@ bool use(const QString &code)
     remove(ownTranslator);
     remove(qtTranslator);
     currentCode.clear();
-    forms::setPictureLanguage(QString());
+    pictures::setPictureLanguage(QString());
     // What a screen reader is told the program speaks: the text attributes of its text.
     QLocale::setDefault(QLocale(code.isEmpty() ? QStringLiteral("en") : code));
     if (code.isEmpty())
@@ -103,7 +103,7 @@ bool use(const QString &code)
         qtTranslator = std::move(qt);
     }
     currentCode = code;
-    forms::setPictureLanguage(code);
+    pictures::setPictureLanguage(code);
     return true;
 }
 

@@ -109,7 +109,7 @@ SimulationWindow::SimulationWindow()
                   layout::clientHeight, Kind::Main)
 {
     setObjectName(QStringLiteral("SimulationWindow"));
-    setWindowIcon(assets::windowIcon());
+    setWindowIcon(pictures::windowIcon());
     buildControls();
     fixSize();
     reset();
@@ -126,7 +126,7 @@ SimulationWindow::~SimulationWindow()
 void SimulationWindow::buildControls()
 {
     forms::Surface *client = surface();
-    client->setBackground(forms::loadPicture(QStringLiteral("backdrop.bmp")), Qt::black);
+    client->setBackground(pictures::loadPicture(QStringLiteral("backdrop.bmp")), Qt::black);
 
     for (const PictureRow &row : pictureRows) {
         const layout::Place &at = row.place;

@@ -30,7 +30,7 @@ Picture::Picture(Surface *surface, QString name, int zOrder, QString storedFile,
 const QPixmap &Picture::pixmap() const
 {
     if (m_pixmap.isNull() && !m_storedFile.isEmpty())
-        m_pixmap = loadPicture(m_storedFile);
+        m_pixmap = pictures::loadPicture(m_storedFile);
     return m_pixmap;
 }
 

@@ -31,7 +31,7 @@ Surface::Surface(int widthTwips, int heightTwips, QWidget *parent)
     const QSize size(toPixels(widthTwips), toPixels(heightTwips));
     // The drawing layer has the screen's own resolution; a segment stays one
     // logical pixel wide, and sharp, on a screen of twice the density.
-    const int scale = pictureScale();
+    const int scale = pictures::pictureScale();
     m_drawing = QImage(size * scale, QImage::Format_ARGB32_Premultiplied);
     m_drawing.setDevicePixelRatio(scale);
     m_drawing.fill(Qt::transparent);

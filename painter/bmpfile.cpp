@@ -3,7 +3,7 @@
 
 #include <climits>
 
-namespace assets {
+namespace painter {
 
 namespace {
 
@@ -156,4 +156,4 @@ QByteArray icoFile(const QVector<QImage> &images)
     return directory + data;
 }
 
-} // namespace assets
+} // namespace painter

@@ -6,7 +6,7 @@
 #include <QRgb>
 #include <QVector>
 
-namespace assets {
+namespace painter {
 
 // A 24-bit uncompressed bitmap: 54-byte header, rows bottom-up, each padded to 4 bytes.
 QByteArray bmp24(const QImage &image);
@@ -18,4 +18,4 @@ const QVector<QRgb> &iconPalette();
 // and a 1-bit mask taken from the alpha channel (alpha below 128 is transparent).
 QByteArray icoFile(const QVector<QImage> &images);
 
-} // namespace assets
+} // namespace painter

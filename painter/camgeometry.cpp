@@ -9,7 +9,7 @@
 #include <cmath>
 #include <limits>
 
-namespace assets {
+namespace painter {
 
 namespace {
 
@@ -263,4 +263,4 @@ QRect frameRect(int frame)
     return {QPoint(forms::toPixels(step.left), forms::toPixels(step.top)), frameSize(step.picture)};
 }
 
-} // namespace assets
+} // namespace painter

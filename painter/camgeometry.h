@@ -18,7 +18,7 @@
 
 #include <functional>
 
-namespace assets {
+namespace painter {
 
 using animation::allCams;
 using animation::Cam;
@@ -143,4 +143,4 @@ inline constexpr QPoint stripPosition{forms::toPixels(animation::layout::strip.l
 inline constexpr QSize stripSize{forms::toPixels(animation::layout::strip.width),
                                  forms::toPixels(animation::layout::strip.height)};
 
-} // namespace assets
+} // namespace painter

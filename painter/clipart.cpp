@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace assets {
+namespace painter {
 
 namespace {
 
@@ -219,4 +219,4 @@ QImage quizBackdrop(int scale)
     return image;
 }
 
-} // namespace assets
+} // namespace painter

@@ -3,10 +3,10 @@
 
 #include <QImage>
 
-namespace assets {
+namespace painter {
 
 // Each picture can be drawn `scale` times its size (1 or 2), pens included.
 QImage bird(int scale = 1);
 QImage quizBackdrop(int scale = 1);
 
-} // namespace assets
+} // namespace painter

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace assets {
+namespace painter {
 
 namespace {
 
@@ -124,4 +124,4 @@ QImage labelLettering(QSize size, const QStringList &lines, int scale, double na
     return image;
 }
 
-} // namespace assets
+} // namespace painter

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace assets {
+namespace painter {
 
 // Loads the DejaVu faces the lettering uses; false if one is missing.
 bool loadFonts();
@@ -23,4 +23,4 @@ QImage titleLettering(QSize size, const QString &text, int scale = 1);
 QImage labelLettering(QSize size, const QStringList &lines, int scale = 1,
                       double narrowest = 1.0);
 
-} // namespace assets
+} // namespace painter

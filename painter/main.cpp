@@ -14,7 +14,7 @@
 
 #include <cstdio>
 
-using namespace assets;
+using namespace painter;
 
 namespace {
 

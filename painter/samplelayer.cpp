@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace assets {
+namespace painter {
 
 namespace {
 
@@ -179,4 +179,4 @@ void SampleLayer::resolve(QImage &target) const
     }
 }
 
-} // namespace assets
+} // namespace painter

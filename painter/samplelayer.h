@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-namespace assets {
+namespace painter {
 
 class SampleLayer
 {
@@ -58,4 +58,4 @@ private:
     std::vector<std::pair<QRgb, int>> m_colours;
 };
 
-} // namespace assets
+} // namespace painter

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <map>
 
-namespace assets {
+namespace painter {
 
 namespace {
 
@@ -430,4 +430,4 @@ QImage camIcon(Cam cam, QSize size, int scale)
     return image;
 }
 
-} // namespace assets
+} // namespace painter

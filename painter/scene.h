@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QRgb>
 
-namespace assets {
+namespace painter {
 
 namespace colours {
 inline constexpr QRgb skyTop = 0xfffff0df;    // pale cream
@@ -55,4 +55,4 @@ QImage animationFrame(int frame, int scale = 1);
 QImage tile(QSize size);
 QImage camIcon(Cam cam, QSize size, int scale = 1);
 
-} // namespace assets
+} // namespace painter

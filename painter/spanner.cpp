@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace assets {
+namespace painter {
 
 namespace {
 
@@ -219,4 +219,4 @@ QByteArray spannerSvg()
     return svg.toUtf8();
 }
 
-} // namespace assets
+} // namespace painter

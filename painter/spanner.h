@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace assets {
+namespace painter {
 
 // The spanner drawn for a square of `size` pixels; transparent around it. Below 48 pixels it
 // is drawn pixel by pixel with a one-pixel black outline; from 48 pixels up, smoothed.
@@ -15,4 +15,4 @@ QImage spanner(int size);
 // square.
 QByteArray spannerSvg();
 
-} // namespace assets
+} // namespace painter

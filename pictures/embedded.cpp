@@ -1,7 +1,7 @@
 // The one place that knows where the embedded pictures live.
 #include "pictures/embedded.h"
 
-namespace assets {
+namespace pictures {
 
 QString picturePath(const QString &name, int scale)
 {
@@ -20,4 +20,4 @@ QIcon windowIcon()
     return icon;
 }
 
-} // namespace assets
+} // namespace pictures

@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QString>
 
-namespace assets {
+namespace pictures {
 
 // ":/pictures/<name>", where Qt finds the embedded file of that name; with `scale` 2,
 // ":/pictures@2x/<name>", the same picture drawn at twice the size.
@@ -13,4 +13,4 @@ QString picturePath(const QString &name, int scale = 1);
 // The spanner at all its sizes, for both windows: decoded on the first call, shared after.
 QIcon windowIcon();
 
-} // namespace assets
+} // namespace pictures

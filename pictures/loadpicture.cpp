@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
-namespace forms {
+namespace pictures {
 
 namespace {
 
@@ -16,11 +16,11 @@ QString pictureLanguage;
 QString storedPath(const QString &file, int scale)
 {
     if (!pictureLanguage.isEmpty()) {
-        const QString own = assets::picturePath(pictureLanguage + QLatin1Char('/') + file, scale);
+        const QString own = pictures::picturePath(pictureLanguage + QLatin1Char('/') + file, scale);
         if (QFile::exists(own))
             return own;
     }
-    return assets::picturePath(file, scale);
+    return pictures::picturePath(file, scale);
 }
 
 } // namespace
@@ -48,4 +48,4 @@ QPixmap loadPicture(const QString &file)
     return QPixmap(storedPath(file, 1));
 }
 
-} // namespace forms
+} // namespace pictures

@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QString>
 
-namespace forms {
+namespace pictures {
 
 // The scale of the picture set the screens need: 1 or 2.
 int pictureScale();
@@ -20,4 +20,4 @@ void setPictureLanguage(const QString &code);
 // the size of the ordinary picture.
 QPixmap loadPicture(const QString &file);
 
-} // namespace forms
+} // namespace pictures

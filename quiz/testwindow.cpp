@@ -28,7 +28,7 @@ TestWindow::TestWindow()
 {
     setObjectName(QStringLiteral("TestWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(assets::windowIcon());
+    setWindowIcon(pictures::windowIcon());
     buildControls();
     fixSize();
     reset();
@@ -37,7 +37,7 @@ TestWindow::TestWindow()
 void TestWindow::buildControls()
 {
     forms::Surface *client = surface();
-    client->setBackground(forms::loadPicture(QStringLiteral("quiz-backdrop.bmp")),
+    client->setBackground(pictures::loadPicture(QStringLiteral("quiz-backdrop.bmp")),
                           darkBlue);
 
     //: Beside the score, which is drawn as "2 / 10"

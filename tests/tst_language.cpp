@@ -148,13 +148,13 @@ void TestLanguage::texts()
     for (const char *file : {"cams-title.bmp", "graph-title.bmp", "label-pear.bmp",
                              "label-double-lobe.bmp", "label-snail.bmp"}) {
         QVERIFY(language::use(QString()));
-        const QImage english = forms::loadPicture(QString::fromLatin1(file)).toImage();
+        const QImage english = pictures::loadPicture(QString::fromLatin1(file)).toImage();
         QVERIFY(language::use(code));
-        const QImage own = forms::loadPicture(QString::fromLatin1(file)).toImage();
+        const QImage own = pictures::loadPicture(QString::fromLatin1(file)).toImage();
         QCOMPARE(own.size(), english.size());
         QVERIFY2(own != english, file);
     }
-    QCOMPARE(forms::loadPicture(QStringLiteral("icon-pear.bmp")).toImage(),
+    QCOMPARE(pictures::loadPicture(QStringLiteral("icon-pear.bmp")).toImage(),
              QImage(QStringLiteral(":/pictures/icon-pear.bmp")));
     if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath)
                       + QStringLiteral("/qtbase_%1.qm").arg(code)))

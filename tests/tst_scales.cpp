@@ -90,7 +90,7 @@ QImage drawnWhole(const SimulationWindow &form, const QImage &shot)
     painter.translate(client.mapTo(&form, QPoint(0, 0)));
     painter.setClipRect(client.rect());
     painter.fillRect(client.rect(), client.palette().color(QPalette::Window));
-    painter.drawPixmap(0, 0, forms::loadPicture(QStringLiteral("backdrop.bmp")));
+    painter.drawPixmap(0, 0, pictures::loadPicture(QStringLiteral("backdrop.bmp")));
     painter.drawImage(client.rect(), client.drawing());
     const auto &controls = client.controls();
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-using namespace assets;
+using namespace painter;
 
 namespace {
 

@@ -14,7 +14,8 @@
 #include <QTest>
 #include <QtEndian>
 
-using namespace assets;
+using namespace painter;
+using namespace pictures;
 
 namespace {
 
