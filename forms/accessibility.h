@@ -3,7 +3,9 @@
 // child widgets; a display-only text box reads as static text with its text.
 // Every change is told with events the AT-SPI bridge carries whole (shown,
 // hidden, state, name, description, focus): never a reorder of children,
-// which it sends with a signature clients drop.
+// which it sends with a signature clients drop. Each interface lives beside
+// what it serves: the surface's in surfaceaccessible.cpp, the text box's in
+// textbox.cpp, the worded slider's in wordedvalue.cpp.
 #pragma once
 
 #include <QString>

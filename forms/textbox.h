@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+class QAccessibleInterface;
+
 namespace forms {
 
 class TextBox final : public QLineEdit
@@ -23,5 +25,8 @@ public:
 private:
     bool m_partOfSentence = false;
 };
+
+// What a reader sees of a text box: static text whose name is its text.
+QAccessibleInterface *makeAccessible(TextBox *box);
 
 } // namespace forms
