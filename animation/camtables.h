@@ -80,8 +80,11 @@ struct CamTable {
     FrameRange stopClears;
 
     constexpr int wrapValue() const { return firstStep + int(steps.size()); }
-    constexpr bool hasStep(int frame) const { return frame >= firstStep && frame < wrapValue(); }
-    constexpr const CamStep &step(int frame) const { return steps[std::size_t(frame - firstStep)]; }
+    constexpr bool hasStep(int number) const { return number >= firstStep && number < wrapValue(); }
+    constexpr const CamStep &step(int number) const
+    {
+        return steps[std::size_t(number - firstStep)];
+    }
     // What a tick's value can carry: every picture of the cam, and the page wiped after every
     // piece of graph the tick draws.
     constexpr bool fitsOneTick() const

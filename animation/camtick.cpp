@@ -22,21 +22,21 @@ bool pageIsFull(const CamTable &cam, int graphOffset)
 
 } // namespace
 
-TickChanges tick(const CamTable &cam, PenOrigin pen, int frame, int graphOffset)
+TickChanges tick(const CamTable &cam, PenOrigin pen, int step, int graphOffset)
 {
     TickChanges changes;
     for (int k = cam.firstStep; k < cam.wrapValue(); ++k) {
-        const CamStep &step = cam.step(k);
-        changes.moveSlots[changes.moveCount++] = frame == k
-            ? PictureMove{step.picture, step.left, step.top}
-            : PictureMove{step.picture, layout::parkingLeft, layout::parkingTop};
+        const CamStep &row = cam.step(k);
+        changes.moveSlots[changes.moveCount++] = step == k
+            ? PictureMove{row.picture, row.left, row.top}
+            : PictureMove{row.picture, layout::parkingLeft, layout::parkingTop};
     }
 
-    if (cam.hasStep(frame))
-        changes.strokeSlots[changes.strokeCount++] = stroke(cam.step(frame).segment, pen,
+    if (cam.hasStep(step))
+        changes.strokeSlots[changes.strokeCount++] = stroke(cam.step(step).segment, pen,
                                                             graphOffset);
 
-    frame += 1;
+    step += 1;
 
     const auto eraseWhenFull = [&] {
         if (pageIsFull(cam, graphOffset)) {
@@ -47,18 +47,18 @@ TickChanges tick(const CamTable &cam, PenOrigin pen, int frame, int graphOffset)
     if (cam.eraseRule == EraseRule::NextStepPastLimit)
         eraseWhenFull();
 
-    if (frame == cam.wrapValue()) {
+    if (step == cam.wrapValue()) {
         if (cam.hasClosingSegment)
             changes.strokeSlots[changes.strokeCount++] = stroke(cam.closingSegment, pen,
                                                                 graphOffset);
-        frame = cam.firstStep;
+        step = cam.firstStep;
         graphOffset += cam.cycleWidth;
     }
 
     if (cam.eraseRule != EraseRule::NextStepPastLimit)
         eraseWhenFull();
 
-    changes.frame = frame;
+    changes.step = step;
     changes.graphOffset = graphOffset;
     return changes;
 }

@@ -36,7 +36,7 @@ struct TickChanges {
     std::size_t strokeCount = 0;
     // Whether the graphs are wiped after this tick's strokes are drawn.
     bool erasesGraph = false;
-    int frame = 0;
+    int step = 0;
     int graphOffset = 0;
 
     std::span<const PictureMove> moves() const { return {moveSlots.data(), moveCount}; }
@@ -49,8 +49,8 @@ struct PenOrigin {
     int y;
 };
 
-// What ticking `cam` changes when the shared step is `frame` and the graph's current cycle
+// What ticking `cam` changes when the shared step is `step` and the graph's current cycle
 // lies `graphOffset` twips right of the origin.
-TickChanges tick(const CamTable &cam, PenOrigin pen, int frame, int graphOffset);
+TickChanges tick(const CamTable &cam, PenOrigin pen, int step, int graphOffset);
 
 } // namespace animation

@@ -343,7 +343,7 @@ void SimulationWindow::tickCam(animation::Cam cam)
         drawLine(stroke.x1, stroke.y1, stroke.x2, stroke.y2);
     if (changes.erasesGraph)
         clear();
-    step = changes.frame;
+    step = changes.step;
     graphOffset = changes.graphOffset;
 }
 

@@ -107,7 +107,7 @@ public:
     {
         const animation::TickChanges changes = animation::tick(m_cam, m_pen, m_frame,
                                                                m_graphOffset);
-        m_frame = changes.frame;
+        m_frame = changes.step;
         m_graphOffset = changes.graphOffset;
         Tick result;
         for (const animation::PictureMove &move : changes.moves())
