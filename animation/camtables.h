@@ -72,8 +72,9 @@ struct CamTable {
     // A start puts the graph back at its origin, so every run's trace begins at the lift
     // axis, not wherever the last run of any cam left off.
     bool startResetsGraph;
-    // A stop moves the first step's picture out of sight too: the pear's `startFrame` is no
-    // member of frame, and would otherwise stay on the stage after a stop in step 0.
+    // A stop moves the first step's picture out of sight too: the pear's `startFrame` is not
+    // one of frame(1) to frame(19), and would otherwise stay on the stage after a stop in
+    // step 0.
     bool stopParksFirstPicture;
     // The frames a stop clears. The pear and the double lobe clear every cam's; the snail
     // only its own, the others having waited out of sight since its start.
