@@ -302,9 +302,14 @@ void SimulationWindow::stopCam(animation::Cam cam)
 
 void SimulationWindow::applySpeed()
 {
-    pearTimer->setInterval(speed->value());
-    doubleLobeTimer->setInterval(speed->value());
-    snailTimer->setInterval(speed->value());
+    for (const animation::Cam cam : animation::allCams)
+        controlsOf(cam).timer->setInterval(speed->value());
+}
+
+void SimulationWindow::stopTimers()
+{
+    for (const animation::Cam cam : animation::allCams)
+        controlsOf(cam).timer->setEnabled(false);
 }
 
 void SimulationWindow::openTest()
@@ -320,9 +325,7 @@ void SimulationWindow::openTest()
 
 void SimulationWindow::quit()
 {
-    pearTimer->setEnabled(false);
-    doubleLobeTimer->setEnabled(false);
-    snailTimer->setEnabled(false);
+    stopTimers();
     if (m_testWindow)
         m_testWindow->close();
     close();
@@ -362,8 +365,6 @@ SimulationWindow::CamControls SimulationWindow::controlsOf(animation::Cam cam) c
 
 void SimulationWindow::closeEvent(QCloseEvent *event)
 {
-    pearTimer->setEnabled(false);
-    doubleLobeTimer->setEnabled(false);
-    snailTimer->setEnabled(false);
+    stopTimers();
     forms::Form::closeEvent(event);
 }

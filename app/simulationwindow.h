@@ -100,6 +100,7 @@ private:
     };
     CamControls controlsOf(animation::Cam cam) const;
     bool canStart(animation::Cam cam) const;
+    void stopTimers();
 
     void buildControls();
     void offerKeyboardAndReader();
