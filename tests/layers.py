@@ -7,7 +7,7 @@ import re
 import sys
 
 # The rooms, top to bottom. A room includes its own files and those of any room below it.
-LAYERS = ["app", "quiz", "animation", "forms", "pictures"]
+LAYERS = ["app", "workshop", "quiz", "camexport", "camdesign", "animation", "forms", "pictures"]
 
 # The build-time picture program stands beside app at the top. It reads the cams' tables and
 # the one twips rounding rule, and no room of the program includes it (its tests may).
