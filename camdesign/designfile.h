@@ -1,0 +1,63 @@
+// Design files: a versioned JSON document, read strictly so that a bad file is refused with
+// one message naming the field and the segment at fault, and written whole or not at all.
+// The format is described in the README.
+#pragma once
+
+#include "design.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace camdesign {
+
+inline constexpr char designFormat[] = "kestrilon-cam";
+inline constexpr int designVersion = 1;
+// The file name's ending and the type the desktop knows such files by.
+inline constexpr char designSuffix[] = "kcam";
+inline constexpr char designMimeType[] = "application/x-kestrilon-cam";
+// A design is a few kilobytes; anything past this is not one.
+inline constexpr qint64 largestDesignFile = 1024 * 1024;
+
+// The sensible range of each value, in mm and degrees, shared by the file and the editors.
+struct Range {
+    double lowest;
+    double highest;
+    bool contains(double value) const { return value >= lowest && value <= highest; }
+};
+namespace ranges {
+inline constexpr Range baseCircleRadius{1, 500};
+inline constexpr Range shaftHoleDiameter{1, 100};
+inline constexpr Range flatDepth{0.1, 20};
+inline constexpr Range rollerRadius{0.5, 200};
+inline constexpr Range offset{-500, 500};
+inline constexpr Range segmentAngle{0.1, 360};
+inline constexpr Range height{0.1, 500};
+inline constexpr Range speedRpm{0.1, 10000};
+inline constexpr Range pressureAngleLimit{5, 80};
+inline constexpr Range kerf{0, 2};
+inline constexpr int mostSegments = 100;
+inline constexpr int longestName = 200;
+} // namespace ranges
+
+struct DesignReading {
+    std::optional<CamDesign> design;
+    QString error; // one sentence for the learner when design is empty
+};
+
+// Reads a design from the bytes of a file. Refuses anything but a whole, closed motion of
+// sensible sizes; the message names what is wrong and where.
+DesignReading readDesign(const QByteArray &bytes);
+// Reads the file at path, refusing one too large to be a design before reading it.
+DesignReading loadDesign(const QString &path);
+
+QByteArray writeDesign(const CamDesign &design);
+// Writes through a temporary file that replaces the old one only once complete. Returns an
+// empty string, or the reason it could not.
+QString saveDesign(const CamDesign &design, const QString &path);
+
+// What is wrong with a design's values as the file would see them, or an empty string.
+QString designError(const CamDesign &design);
+
+} // namespace camdesign
