@@ -78,6 +78,7 @@ CamPoint CamGeometry::at(double theta) const
         point.pitch = rotated({m_design.follower.offset, height}, back);
         point.contact = {sigma * v, height};
         point.profile = rotated(point.contact, back);
+        point.normal = rotated({0, 1}, back);
         const double radius = height + a;
         point.pitchRadius = radius;
         point.profileRadius = radius;
@@ -102,6 +103,7 @@ CamPoint CamGeometry::at(double theta) const
     const QPointF normal{(e - sigma * v) / length, y / length};
     point.contact = QPointF{e, y} - roller * normal;
     point.profile = rotated(point.contact, back);
+    point.normal = rotated(normal, back);
     point.profileRadius = std::isinf(point.pitchRadius) ? infinity : point.pitchRadius - roller;
     return point;
 }

@@ -24,6 +24,7 @@ struct CamPoint {
     QPointF pitch;        // cam frame, mm
     QPointF profile;      // cam frame, mm: the point of the outline touching the follower
     QPointF contact;      // follower frame, mm: the same point where the follower meets it
+    QPointF normal;       // cam frame: the outline's outward unit normal at `profile`
     // rad between the follower's line of motion and the common normal at the contact:
     // positive when the normal leans against a rising follower, as on a rise with no
     // offset. Always 0 for a flat face.

@@ -214,6 +214,7 @@ void CamProfile::geometryAgreesWithNumericGeometry()
         const QPointF envelope = point.pitch - roller * outward;
         QVERIFY2(distance(envelope, point.profile) < 1e-6,
                  qPrintable(QStringLiteral("envelope at %1°").arg(deg)));
+        QVERIFY(distance(outward, point.normal) < 1e-6);
 
         const double numericRadius = circleRadius(geometry.at(t - 0.002).pitch, point.pitch,
                                                   geometry.at(t + 0.002).pitch);
