@@ -3,24 +3,6 @@
 <TS version="2.1" language="de">
 <context>
     <name>LiftGraph</name>
-    <message>
-        <source>Lift graph of the %1 cam: nothing traced yet.</source>
-        <translation>Hubdiagramm der %1-Kurvenscheibe: noch nichts gezeichnet.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycle traced.</source>
-        <translation>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklus gezeichnet.</numerusform>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklen gezeichnet.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycles traced.</source>
-        <translation>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklus gezeichnet.</numerusform>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklen gezeichnet.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
         <translation>
@@ -97,6 +79,24 @@
         <translation>
             <numerusform>über %n Schritt</numerusform>
             <numerusform>über %n Schritte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing traced yet.</source>
+        <translation>Noch nichts gezeichnet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle traced.</source>
+        <translation>
+            <numerusform>%n Zyklus gezeichnet.</numerusform>
+            <numerusform>%n Zyklen gezeichnet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles traced.</source>
+        <translation>
+            <numerusform>%n Zyklus gezeichnet.</numerusform>
+            <numerusform>%n Zyklen gezeichnet.</numerusform>
         </translation>
     </message>
 </context>

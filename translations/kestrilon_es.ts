@@ -3,24 +3,6 @@
 <TS version="2.1" language="es">
 <context>
     <name>LiftGraph</name>
-    <message>
-        <source>Lift graph of the %1 cam: nothing traced yet.</source>
-        <translation>Gráfica de elevación de la leva %1: aún no hay nada trazado.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycle traced.</source>
-        <translation>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclo trazado.</numerusform>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclos trazados.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycles traced.</source>
-        <translation>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclo trazado.</numerusform>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclos trazados.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
         <translation>
@@ -97,6 +79,24 @@
         <translation>
             <numerusform>en %n paso</numerusform>
             <numerusform>en %n pasos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing traced yet.</source>
+        <translation>Aún no hay nada trazado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle traced.</source>
+        <translation>
+            <numerusform>%n ciclo trazado.</numerusform>
+            <numerusform>%n ciclos trazados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles traced.</source>
+        <translation>
+            <numerusform>%n ciclo trazado.</numerusform>
+            <numerusform>%n ciclos trazados.</numerusform>
         </translation>
     </message>
 </context>

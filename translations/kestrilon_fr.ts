@@ -3,24 +3,6 @@
 <TS version="2.1" language="fr">
 <context>
     <name>LiftGraph</name>
-    <message>
-        <source>Lift graph of the %1 cam: nothing traced yet.</source>
-        <translation>Graphique de levée de la came %1&#xa0;: rien n’est encore tracé.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycle traced.</source>
-        <translation>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycle tracé.</numerusform>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycles tracés.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycles traced.</source>
-        <translation>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycle tracé.</numerusform>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycles tracés.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
         <translation>
@@ -97,6 +79,24 @@
         <translation>
             <numerusform>en %n pas</numerusform>
             <numerusform>en %n pas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing traced yet.</source>
+        <translation>Rien n’est encore tracé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle traced.</source>
+        <translation>
+            <numerusform>%n cycle tracé.</numerusform>
+            <numerusform>%n cycles tracés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles traced.</source>
+        <translation>
+            <numerusform>%n cycle tracé.</numerusform>
+            <numerusform>%n cycles tracés.</numerusform>
         </translation>
     </message>
 </context>
