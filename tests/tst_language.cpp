@@ -98,7 +98,7 @@ void TestLanguage::texts_data()
     QTest::newRow("de") << "de" << QStringList{
         "Kurvenscheiben-Simulation vom Kestrilon-Team", "Test", "Beenden",
         "Zeit zwischen den Bildern", "500 Millisekunden", "Kestrilon-Test vom Kestrilon-Team",
-        "Klicke auf den Startknopf, um den Test zu beginnen", "Test starten",
+        "Klicke auf „Test starten“, um den Test zu beginnen.", "Test starten",
         "Nächste Frage", "Noch einmal?", "Ergebnis", "Du hast 5 von 10 Punkten erreicht"};
     QTest::newRow("fr") << "fr" << QStringList{
         "Simulation de cames par l’équipe Kestrilon", "Test", "Quitter",
