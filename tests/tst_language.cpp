@@ -103,7 +103,7 @@ void TestLanguage::texts_data()
     QTest::newRow("fr") << "fr" << QStringList{
         "Simulation de cames par l’équipe Kestrilon", "Test", "Quitter",
         "Temps entre les images", "500 millisecondes", "Test Kestrilon par l’équipe Kestrilon",
-        "Cliquez sur le bouton de départ pour lancer le test", "Commencer",
+        "Cliquez sur «\u202FCommencer\u202F» pour lancer le test.", "Commencer",
         "Continuer", "Recommencer", "Votre score", "Vous avez obtenu 5 sur 10"};
     QTest::newRow("es") << "es" << QStringList{
         "Simulación de levas del equipo Kestrilon", "Prueba", "Salir", "Tiempo entre imágenes",
