@@ -108,7 +108,7 @@ void TestLanguage::texts_data()
     QTest::newRow("es") << "es" << QStringList{
         "Simulación de levas del equipo Kestrilon", "Prueba", "Salir", "Tiempo entre imágenes",
         "500 milisegundos", "Prueba Kestrilon del equipo Kestrilon",
-        "Haz clic en el botón de inicio para empezar la prueba", "Empezar",
+        "Haz clic en «Empezar» para comenzar la prueba.", "Empezar",
         "Siguiente", "¿Otra vez?", "Tu nota", "Has obtenido 5 de 10"};
 }
 
