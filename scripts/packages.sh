@@ -11,6 +11,6 @@ test_packages=(desktop-file-utils appstream appstream-util lintian dpkg-dev
                xvfb xauth x11-utils openbox weston qt6-wayland qt6-svg-dev
                dbus at-spi2-core python3-pyatspi imagemagick
                orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4 libao-common
-               xdotool libglib2.0-bin)
+               xdotool libglib2.0-bin libxml2-utils)
 screenshot_packages=(xvfb xauth imagemagick)
 bench_packages=(libbenchmark-dev libx11-dev xvfb xauth x11-utils xdotool imagemagick)

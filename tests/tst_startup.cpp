@@ -1,6 +1,7 @@
 // Kestrilon started from a shell or a menu: what each command line answers without a display,
 // and whether the manual page and the desktop files name the program as it names itself.
 #include "app/startup.h"
+#include "camdesign/designfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -223,6 +224,17 @@ void TestStartup::manualAndDesktopFiles()
     QCOMPARE(found(entry, QStringLiteral("^StartupWMClass=(.*)$")), exe);
     QCOMPARE(found(entry, QStringLiteral("^StartupNotify=(.*)$")), QStringLiteral("true"));
     QCOMPARE(found(entry, QStringLiteral("^Icon=(.*)$")), id);
+    // The workshop's own menu entry opens design files, by the type the package installs.
+    const QString workshop = readText(id + QStringLiteral(".Workshop.desktop"));
+    QCOMPARE(found(workshop, QStringLiteral("^Exec=(.*)$")), exe + QStringLiteral(" --workshop %f"));
+    QCOMPARE(found(workshop, QStringLiteral("^MimeType=(.*)$")),
+             QLatin1String(camdesign::designMimeType) + QLatin1Char(';'));
+    QVERIFY(readText(id + QStringLiteral(".mime.xml"))
+                .contains(QStringLiteral("<mime-type type=\"%1\">")
+                              .arg(QLatin1String(camdesign::designMimeType))));
+    QVERIFY(readText(id + QStringLiteral(".mime.xml"))
+                .contains(QStringLiteral("<glob pattern=\"*.%1\"/>")
+                              .arg(QLatin1String(camdesign::designSuffix))));
     QCOMPARE(found(metainfo, QStringLiteral("<id>(.*)</id>")), id);
     QCOMPARE(found(metainfo, QStringLiteral("<launchable type=\"desktop-id\">(.*)</launchable>")),
              id + QStringLiteral(".desktop"));
