@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -85,6 +86,8 @@ private slots:
     void menuBarKeys();
     void menuBarLightsWhateverCameBefore_data();
     void menuBarLightsWhateverCameBefore();
+    void ctrlQEndsTheProgramFromEitherWindow_data();
+    void ctrlQEndsTheProgramFromEitherWindow();
     void keysActOnlyWhereTheFocusIs_data();
     void keysActOnlyWhereTheFocusIs();
     void wholeTestByKeyboard_data();
@@ -355,6 +358,39 @@ void TestKeyboard::menuBarLightsWhateverCameBefore()
     QCOMPARE(focusOf(&form), focus);
     QCOMPARE(form.surface()->focusMark(), mark);
     QCOMPARE(shot(bar), restingBar);
+}
+
+void TestKeyboard::ctrlQEndsTheProgramFromEitherWindow_data()
+{
+    QTest::addColumn<bool>("inTestWindow");
+    QTest::addColumn<bool>("simulationClosed"); // by its close box, the test window left alone
+    QTest::newRow("simulation window") << false << false;
+    QTest::newRow("test window") << true << false;
+    QTest::newRow("test window alone") << true << true;
+}
+
+// Ctrl+Q is "Exit" wherever the learner is: the cam stops and both windows go.
+void TestKeyboard::ctrlQEndsTheProgramFromEitherWindow()
+{
+    QFETCH(bool, inTestWindow);
+    QFETCH(bool, simulationClosed);
+    SimulationWindow form;
+    showActive(&form);
+    form.pearIcon->click();
+    form.openTest();
+    const QPointer<TestWindow> quiz = form.testWindow();
+    if (simulationClosed) {
+        form.close();
+        QVERIFY(quiz->isVisible());
+    }
+    QWidget *window = inTestWindow ? static_cast<QWidget *>(quiz) : &form;
+    showActive(window);
+    QSignalSpy exits(form.exitAction, &QAction::triggered);
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(exits.count(), 1);
+    QVERIFY(!form.pearTimer->isEnabled());
+    QVERIFY(!form.isVisible());
+    QTRY_VERIFY(quiz.isNull() || !quiz->isVisible());
 }
 
 void TestKeyboard::keysActOnlyWhereTheFocusIs_data()
