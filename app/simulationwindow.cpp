@@ -314,8 +314,11 @@ void SimulationWindow::stopTimers()
 
 void SimulationWindow::openTest()
 {
-    if (!m_testWindow)
+    if (!m_testWindow) {
         m_testWindow = new TestWindow;
+        // Ctrl+Q ends the program from there too, even once this window is closed.
+        m_testWindow->addAction(exitAction);
+    }
     // The test window has no task-bar button: once minimised, only this brings it back.
     m_testWindow->setWindowState(m_testWindow->windowState() & ~Qt::WindowMinimized);
     m_testWindow->show();

@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -82,6 +84,10 @@ private slots:
     void refusedStartByKeyboardChangesNothing();
     void scrollBarKeepsItsKeys();
     void menuBarKeys();
+    void menuBarLightsWhateverCameBefore_data();
+    void menuBarLightsWhateverCameBefore();
+    void ctrlQEndsTheProgramFromEitherWindow_data();
+    void ctrlQEndsTheProgramFromEitherWindow();
     void keysActOnlyWhereTheFocusIs_data();
     void keysActOnlyWhereTheFocusIs();
     void wholeTestByKeyboard_data();
@@ -247,6 +253,144 @@ void TestKeyboard::menuBarKeys()
     QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!form.pearTimer->isEnabled());
     QVERIFY(!form.isVisible());
+}
+
+void TestKeyboard::menuBarLightsWhateverCameBefore_data()
+{
+    QTest::addColumn<QString>("key");       // F10 or Alt
+    QTest::addColumn<QString>("meanwhile"); // what happens while the bar is lit
+    QTest::addColumn<int>("tabs");          // from the scroll bar, before the key
+    for (const QString key : {"F10", "Alt"}) {
+        const QByteArray name = key.toUtf8();
+        const char *k = name.constData();
+        QTest::addRow("%s, minimised and restored", k) << key << "minimise" << 0;
+        QTest::addRow("%s on the pear spot, minimised and restored", k) << key << "minimise" << 1;
+        QTest::addRow("%s, another window active and back", k) << key << "deactivate" << 0;
+        QTest::addRow("%s on the snail spot, another window active and back", k)
+            << key << "deactivate" << 3;
+        QTest::addRow("%s, a visit to the test window", k) << key << "test window" << 0;
+        QTest::addRow("%s on the double lobe spot, a visit to the test window", k)
+            << key << "test window" << 2;
+        QTest::addRow("%s, the scroll bar's context menu", k) << key << "context menu" << 0;
+        QTest::addRow("%s, the pointer over the bar and away", k) << key << "pointer" << 0;
+    }
+}
+
+// Whatever came between, the window comes back with the focus and its mark where they were
+// before the key, and the key lights the bar again, as the learner sees it; Escape leaves it.
+void TestKeyboard::menuBarLightsWhateverCameBefore()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, meanwhile);
+    QFETCH(int, tabs);
+    SimulationWindow form;
+    showActive(&form);
+    if (meanwhile == "test window") {
+        form.openTest();
+        QVERIFY(QTest::qWaitForWindowExposed(form.testWindow()));
+        showActive(&form);
+    }
+    QMenuBar *bar = form.menuBar();
+    const QImage restingBar = shot(bar);
+    for (int i = 0; i < tabs; ++i)
+        type(&form, {"Tab"});
+    const QString focus = focusOf(&form);
+    const QRect mark = form.surface()->focusMark();
+    QCOMPARE(mark.isEmpty(), tabs == 0);
+    const auto press = [&](Qt::Key pressed) {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+        QTest::keyClick(target, pressed,
+                        pressed == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
+    };
+    const Qt::Key lights = key == "F10" ? Qt::Key_F10 : Qt::Key_Alt;
+    press(lights);
+    QTRY_COMPARE(bar->activeAction(), form.testAction);
+    const QImage litBar = shot(bar);
+    QVERIFY2(litBar != restingBar, "the lit item shows");
+
+    if (meanwhile == "minimise") {
+        form.showMinimized();
+        QApplication::setActiveWindow(nullptr); // the window manager takes the activation along
+        form.showNormal();
+        showActive(&form);
+    } else if (meanwhile == "deactivate") {
+        QWidget other;
+        showActive(&other);
+        showActive(&form);
+    } else if (meanwhile == "test window") {
+        showActive(form.testWindow());
+        showActive(&form);
+    } else if (meanwhile == "context menu") {
+        bool closed = false;
+        QTimer::singleShot(0, &form, [&closed] {
+            QWidget *menu = QApplication::activePopupWidget();
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            closed = true;
+        });
+        const QPoint at = form.speed->rect().center();
+        QTest::mousePress(form.speed, Qt::RightButton, {}, at);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, form.speed->mapToGlobal(at));
+        QApplication::sendEvent(form.speed, &menu);
+        QTest::mouseRelease(form.speed, Qt::RightButton, {}, at);
+        QVERIFY(closed);
+        // Qt's offscreen platform activates the menu, and nothing when it goes.
+        if (!form.isActiveWindow())
+            showActive(&form);
+    } else if (meanwhile == "pointer") {
+        QTest::mouseMove(bar, bar->actionGeometry(form.exitAction).center());
+        QTest::mouseMove(form.surface(), form.surface()->rect().center());
+        QApplication::processEvents();
+    }
+    QCOMPARE(focusOf(&form), focus);
+    QCOMPARE(form.surface()->focusMark(), mark);
+    QVERIFY(!bar->activeAction());
+    QCOMPARE(shot(bar), restingBar);
+
+    press(Qt::Key_Escape);
+    QCOMPARE(focusOf(&form), focus);
+    press(lights);
+    QTRY_COMPARE(bar->activeAction(), form.testAction);
+    QCOMPARE(QApplication::focusWidget(), bar);
+    QCOMPARE(shot(bar), litBar);
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!bar->activeAction());
+    QCOMPARE(focusOf(&form), focus);
+    QCOMPARE(form.surface()->focusMark(), mark);
+    QCOMPARE(shot(bar), restingBar);
+}
+
+void TestKeyboard::ctrlQEndsTheProgramFromEitherWindow_data()
+{
+    QTest::addColumn<bool>("inTestWindow");
+    QTest::addColumn<bool>("simulationClosed"); // by its close box, the test window left alone
+    QTest::newRow("simulation window") << false << false;
+    QTest::newRow("test window") << true << false;
+    QTest::newRow("test window alone") << true << true;
+}
+
+// Ctrl+Q is "Exit" wherever the learner is: the cam stops and both windows go.
+void TestKeyboard::ctrlQEndsTheProgramFromEitherWindow()
+{
+    QFETCH(bool, inTestWindow);
+    QFETCH(bool, simulationClosed);
+    SimulationWindow form;
+    showActive(&form);
+    form.pearIcon->click();
+    form.openTest();
+    const QPointer<TestWindow> quiz = form.testWindow();
+    if (simulationClosed) {
+        form.close();
+        QVERIFY(quiz->isVisible());
+    }
+    QWidget *window = inTestWindow ? static_cast<QWidget *>(quiz) : &form;
+    showActive(window);
+    QSignalSpy exits(form.exitAction, &QAction::triggered);
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(exits.count(), 1);
+    QVERIFY(!form.pearTimer->isEnabled());
+    QVERIFY(!form.isVisible());
+    QTRY_VERIFY(quiz.isNull() || !quiz->isVisible());
 }
 
 void TestKeyboard::keysActOnlyWhereTheFocusIs_data()

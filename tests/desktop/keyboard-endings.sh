@@ -81,6 +81,8 @@ row "F10, a click on Exit" 0 "key F10" "click exit_item"
 row "pear turning, F10, Ctrl+Q" 0 "click pear_icon" "key F10" "key ctrl+q"
 row "test window open, F10, Ctrl+Q" 0 "click test_item" "test window" "key F10" "key ctrl+q"
 row "Alt, Ctrl+Q" 0 "key alt" "key ctrl+q"
+row "test window active, Ctrl+Q" 0 "click test_item" \
+    "search --sync --onlyvisible --name Kestrilon.Test windowactivate --sync" "key ctrl+q"
 
-echo "$((9 - failures)) passed, $failures failed"
+echo "$((10 - failures)) passed, $failures failed"
 [[ $failures -eq 0 ]]
