@@ -288,7 +288,8 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
                motionText(design), 9);
     const bool steep = analysis.has(Problem::PressureAngleTooSteep);
     sheet.text(QRectF(0, 18.5, width, 5), Qt::AlignLeft | Qt::AlignTop,
-               tr("Lift %1 mm, base circle radius %2 mm, largest pressure angle %3° (limit %4°).")
+               tr("Lift %1 mm, base circle radius %2 mm, largest pressure angle %3° "
+                  "(limit %4°).")
                    .arg(number(analysis.largestLift), number(design.baseCircleRadius),
                         number(std::abs(analysis.largestPressureAngle) / degree),
                         number(design.pressureAngleLimitDegrees)),
