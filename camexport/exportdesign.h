@@ -1,0 +1,30 @@
+// One door out of the workshop for a finished cam: an SVG or a DXF for a laser cutter, or a
+// PDF template to print at true size, chosen by the file name's ending.
+#pragma once
+
+#include "camdesign/design.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+namespace camexport {
+
+struct ExportOptions {
+    // The base circle and the pitch curve, on a layer of their own that is not for cutting.
+    bool constructionLines = false;
+    // Chooses the template's paper: Letter where that is the custom, A4 elsewhere.
+    QLocale locale;
+};
+
+// Writes the design to path as .svg, .dxf or .pdf. Returns an empty string when the file is
+// complete, or one sentence saying why there is no file; a file that could not be finished
+// never replaces what was there.
+QString exportDesign(const camdesign::CamDesign &design, const QString &path,
+                     const ExportOptions &options = {});
+
+// A number for a file: a point before the decimals whatever the language, no exponent, and no
+// trailing zeros.
+QByteArray fileNumber(double value);
+
+} // namespace camexport

@@ -1,0 +1,342 @@
+// The page is worked in millimetres: one world transform from mm to the device's dots, so
+// the cam is drawn with the very numbers of its outline. Text is set without that transform,
+// in points at the device's own resolution, so it keeps its size on any printer.
+#include "papertemplate.h"
+
+#include "cutoutline.h"
+#include "engraving.h"
+
+#include "camdesign/camprofile.h"
+
+#include <QCoreApplication>
+#include <QPageSize>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace camexport {
+namespace {
+
+using namespace camdesign;
+
+constexpr double degree = std::numbers::pi / 180;
+// Bands of the printable area, mm: the values above the cam, the check bar below it.
+constexpr double headerHeight = 44;
+constexpr double footerHeight = 16;
+// Room wished for above the cam, for the follower standing on it.
+constexpr double followerRoom = 30;
+
+const QColor cutColour(0, 0, 0);
+const QColor markColour(31, 79, 191);
+const QColor followerColour(110, 110, 110);
+const QColor constructionColour(0, 140, 60);
+const QColor warningColour(170, 0, 0);
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CamExport", text);
+}
+
+// In the learner's language, to a tenth, without a trailing ".0".
+QString number(double value)
+{
+    const double tenths = std::round(value * 10) / 10;
+    return QLocale().toString(tenths, 'f', tenths == std::round(tenths) ? 0 : 1);
+}
+
+QString lawName(MotionLaw law)
+{
+    switch (law) {
+    case MotionLaw::ConstantVelocity:
+        return tr("constant velocity");
+    case MotionLaw::SimpleHarmonic:
+        return tr("simple harmonic");
+    case MotionLaw::Cycloidal:
+        return tr("cycloidal");
+    case MotionLaw::Polynomial345:
+        return tr("3-4-5 polynomial");
+    case MotionLaw::Polynomial4567:
+        return tr("4-5-6-7 polynomial");
+    case MotionLaw::ModifiedTrapezoid:
+        return tr("modified trapezoid");
+    case MotionLaw::ModifiedSine:
+        return tr("modified sine");
+    }
+    return {};
+}
+
+QString motionText(const CamDesign &design)
+{
+    QStringList parts;
+    for (const Segment &segment : design.segments) {
+        switch (segment.kind) {
+        case SegmentKind::Rise:
+            parts << tr("rise %1 mm over %2° (%3)")
+                         .arg(number(segment.height), number(segment.angleDegrees),
+                              lawName(segment.law));
+            break;
+        case SegmentKind::Return:
+            parts << tr("return %1 mm over %2° (%3)")
+                         .arg(number(segment.height), number(segment.angleDegrees),
+                              lawName(segment.law));
+            break;
+        case SegmentKind::Dwell:
+            parts << tr("dwell %1°").arg(number(segment.angleDegrees));
+            break;
+        }
+    }
+    return tr("Motion: %1").arg(parts.join(QStringLiteral(", ")));
+}
+
+QString followerText(const CamDesign &design)
+{
+    const Follower &follower = design.follower;
+    switch (follower.type) {
+    case FollowerType::KnifeEdge:
+        return tr("knife-edge follower, offset %1 mm").arg(number(follower.offset));
+    case FollowerType::Roller:
+        return tr("roller follower of radius %1 mm, offset %2 mm")
+            .arg(number(follower.rollerRadius), number(follower.offset));
+    case FollowerType::FlatFaced:
+        return tr("flat-faced follower");
+    }
+    return {};
+}
+
+QString holeText(const ShaftHole &hole)
+{
+    switch (hole.shape) {
+    case HoleShape::Round:
+        return tr("round shaft hole of %1 mm").arg(number(hole.diameter));
+    case HoleShape::DFlat:
+        return tr("shaft hole of %1 mm with a flat %2 mm deep")
+            .arg(number(hole.diameter), number(hole.flatDepth));
+    case HoleShape::Square:
+        return tr("square shaft hole of %1 mm across the flats").arg(number(hole.diameter));
+    }
+    return {};
+}
+
+QRectF camArea(const QPageLayout &layout)
+{
+    const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+    return {0, headerHeight, printable.width(),
+            std::max(0.0, printable.height() - headerHeight - footerHeight)};
+}
+
+// Draws in mm on the printable area and sets text in points, from one painter.
+class Sheet
+{
+public:
+    explicit Sheet(QPainter &painter) : m_painter(painter), m_device(painter.worldTransform())
+    {
+        const QPaintDevice *device = painter.device();
+        m_mm = QTransform::fromScale(device->logicalDpiX() / 25.4, device->logicalDpiY() / 25.4)
+               * m_device;
+        m_painter.setWorldTransform(m_mm);
+        m_painter.setRenderHint(QPainter::Antialiasing);
+    }
+    ~Sheet() { m_painter.setWorldTransform(m_device); }
+
+    QPainter &painter() { return m_painter; }
+
+    void pen(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)
+    {
+        QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+        m_painter.setPen(pen);
+        m_painter.setBrush(Qt::NoBrush);
+    }
+
+    void text(const QRectF &mm, int flags, const QString &text, double points,
+              const QColor &colour = Qt::black, bool bold = false)
+    {
+        m_painter.save();
+        m_painter.setWorldTransform(m_device);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        m_painter.setFont(font);
+        m_painter.setPen(colour);
+        m_painter.drawText(m_mm.mapRect(mm), flags, text);
+        m_painter.restore();
+    }
+
+private:
+    QPainter &m_painter;
+    QTransform m_device;
+    QTransform m_mm;
+};
+
+// Maps the cam frame (y up, centred on the shaft) onto the sheet's mm (y down).
+QTransform camToSheet(QPointF centre)
+{
+    return QTransform(1, 0, 0, -1, centre.x(), centre.y());
+}
+
+void drawFollower(Sheet &sheet, const CamDesign &design, const QTransform &cam, double top)
+{
+    const CamGeometry geometry(design);
+    const Follower &follower = design.follower;
+    const double e = follower.type == FollowerType::FlatFaced ? 0 : follower.offset;
+    QPainterPath path;
+    QPointF stemFoot;
+    switch (follower.type) {
+    case FollowerType::KnifeEdge: {
+        const QPointF tip(e, geometry.axisDistance());
+        path.moveTo(tip);
+        path.lineTo(tip + QPointF(-2, 6));
+        path.lineTo(tip + QPointF(2, 6));
+        path.closeSubpath();
+        stemFoot = tip + QPointF(0, 6);
+        break;
+    }
+    case FollowerType::Roller: {
+        const QPointF centre(e, geometry.axisDistance());
+        const double r = follower.rollerRadius;
+        path.addEllipse(centre, r, r);
+        stemFoot = centre + QPointF(0, r);
+        break;
+    }
+    case FollowerType::FlatFaced: {
+        const CamAnalysis analysis = analyse(design, 720);
+        const double y = design.baseCircleRadius;
+        path.moveTo(-analysis.faceLeft - 5, y);
+        path.lineTo(analysis.faceRight + 5, y);
+        stemFoot = {0, y};
+        break;
+    }
+    }
+    const QPointF foot = cam.map(stemFoot);
+    sheet.pen(followerColour, 0.3, Qt::DashLine);
+    sheet.painter().drawPath(cam.map(path));
+    if (foot.y() > top)
+        sheet.painter().drawLine(foot, QPointF(foot.x(), top));
+    if (foot.y() > top + 4)
+        sheet.text(QRectF(foot.x() + 2, top, 60, 5), Qt::AlignLeft | Qt::AlignTop,
+                   tr("Follower at the start"), 8, followerColour);
+}
+
+QPolygonF mapped(const QTransform &transform, const QPolygonF &polygon)
+{
+    return transform.map(polygon);
+}
+
+} // namespace
+
+QPageLayout templatePageLayout(const QLocale &locale)
+{
+    static constexpr QLocale::Territory letterTerritories[] = {
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,  QLocale::CostaRica,  QLocale::Guatemala,
+        QLocale::Panama,       QLocale::PuertoRico, QLocale::ElSalvador, QLocale::Nicaragua,
+        QLocale::Venezuela,    QLocale::Belize,
+    };
+    const bool letter = std::find(std::begin(letterTerritories), std::end(letterTerritories),
+                                  locale.territory())
+                        != std::end(letterTerritories);
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                       QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+QString templateRefusal(const CamDesign &design, const QPageLayout &layout)
+{
+    const QString refusal = cutRefusal(design);
+    if (!refusal.isEmpty())
+        return refusal;
+    const QRectF cam = cutOf(design, false).outline.boundingRect();
+    const QRectF area = camArea(layout);
+    if (cam.width() <= area.width() && cam.height() <= area.height())
+        return {};
+    return tr("The cam measures %1 × %2 mm, more than the %3 × %4 mm a %5 page has room for; "
+              "a template is printed only at true size, so export it as SVG or DXF instead.")
+        .arg(number(cam.width()), number(cam.height()), number(area.width()),
+             number(area.height()), layout.pageSize().name());
+}
+
+QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLayout &layout,
+                      const ExportOptions &options)
+{
+    const QString refusal = templateRefusal(design, layout);
+    if (!refusal.isEmpty())
+        return refusal;
+
+    // Paper is cut along the line itself, so the template keeps the design's own sizes.
+    const CamCut cut = cutOf(design, false);
+    const Engraving marks = engravingOf(design, cut);
+    const CamAnalysis analysis = analyse(design);
+    const QRectF area = camArea(layout);
+    const QRectF bounds = cut.outline.boundingRect();
+
+    // Centred across; as far down as leaves the follower its room above, if the page has it.
+    const double slack = area.height() - bounds.height();
+    const double above = std::min(slack, std::max(slack / 2, followerRoom));
+    const QPointF centre(area.center().x() - bounds.center().x(),
+                         area.top() + above + bounds.bottom());
+    const QTransform cam = camToSheet(centre);
+
+    Sheet sheet(painter);
+    const double width = area.width();
+
+    const QString name = design.name.isEmpty() ? tr("Untitled cam") : design.name;
+    sheet.text(QRectF(0, 0, width, 8), Qt::AlignLeft | Qt::AlignTop, name, 14, Qt::black, true);
+    sheet.text(QRectF(0, 9, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               motionText(design), 9);
+    const bool steep = analysis.has(Problem::PressureAngleTooSteep);
+    sheet.text(QRectF(0, 18.5, width, 5), Qt::AlignLeft | Qt::AlignTop,
+               tr("Lift %1 mm, base circle radius %2 mm, largest pressure angle %3° "
+                  "(limit %4°).")
+                   .arg(number(analysis.largestLift), number(design.baseCircleRadius),
+                        number(std::abs(analysis.largestPressureAngle) / degree),
+                        number(design.pressureAngleLimitDegrees)),
+               9, steep ? warningColour : QColor(Qt::black));
+    const QString turns = design.rotation == Rotation::Clockwise ? tr("turns clockwise")
+                                                                 : tr("turns anticlockwise");
+    sheet.text(QRectF(0, 23, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               tr("A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with "
+                  "the 0° mark under the follower.")
+                   .arg(followerText(design), turns, holeText(design.hole)),
+               9);
+    if (steep)
+        sheet.text(QRectF(0, 32, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   cutWarnings(design).join(QLatin1Char(' ')), 9, warningColour);
+
+    if (options.constructionLines) {
+        sheet.pen(constructionColour, 0.15, Qt::DashLine);
+        const double r = design.baseCircleRadius;
+        painter.drawEllipse(centre, r, r);
+        painter.drawPolygon(mapped(cam, pitchCurveOf(design)));
+    }
+
+    drawFollower(sheet, design, cam, area.top());
+
+    sheet.pen(cutColour, 0.3);
+    painter.drawPolygon(mapped(cam, cut.outline));
+    painter.drawPolygon(mapped(cam, cut.hole.polygon()));
+
+    sheet.pen(markColour, 0.25);
+    painter.drawLine(cam.map(marks.crossHorizontal));
+    painter.drawLine(cam.map(marks.crossVertical));
+    painter.drawLine(cam.map(marks.zeroMark));
+    painter.drawPolyline(mapped(cam, marks.arrowArc));
+    painter.drawPolyline(mapped(cam, marks.arrowHead));
+    const QPointF zeroLabel = cam.map(marks.zeroMark.p1());
+    sheet.text(QRectF(zeroLabel.x() - 10, zeroLabel.y(), 20, 4), Qt::AlignHCenter | Qt::AlignTop,
+               tr("0°"), 7, markColour);
+
+    // The check bar: solid, so a ruler's ends meet clean edges.
+    const double barTop = area.bottom() + footerHeight - 9;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRect(QRectF(0, barTop, checkBarLength, 4));
+    sheet.text(QRectF(checkBarLength + 4, barTop - 1, width - checkBarLength - 4, 6),
+               Qt::AlignLeft | Qt::AlignVCenter,
+               tr("Print at 100 %: this bar must measure 50 mm"), 9);
+    return {};
+}
+
+} // namespace camexport
