@@ -6,6 +6,8 @@
 
 #include "camdesign/designfile.h"
 #include "camdesign/motiontable.h"
+#include "camexport/cutoutline.h"
+#include "camexport/exportdesign.h"
 
 #include <QFileInfo>
 
@@ -22,10 +24,12 @@ Outcome failed(int exitCode, const QString &message)
 
 QStringList suffixes()
 {
-    return {QStringLiteral("csv")};
+    return {QStringLiteral("csv"), QStringLiteral("svg"), QStringLiteral("dxf"),
+            QStringLiteral("pdf")};
 }
 
-Outcome exportDesignFile(const QString &designPath, const QString &outputPath)
+Outcome exportDesignFile(const QString &designPath, const QString &outputPath,
+                         bool constructionLines)
 {
     const QString suffix = QFileInfo(outputPath).suffix().toLower();
     if (!suffixes().contains(suffix))
@@ -35,12 +39,23 @@ Outcome exportDesignFile(const QString &designPath, const QString &outputPath)
     const camdesign::DesignReading reading = camdesign::loadDesign(designPath);
     if (!reading.design)
         return failed(exitExportFailed, QStringLiteral("%1: %2").arg(designPath, reading.error));
+    const camdesign::CamDesign &design = *reading.design;
     QString error;
-    if (suffix == QLatin1String("csv"))
-        error = camdesign::saveMotionTable(*reading.design, outputPath);
+    if (suffix == QLatin1String("csv")) {
+        error = camdesign::saveMotionTable(design, outputPath);
+    } else {
+        camexport::ExportOptions options;
+        options.constructionLines = constructionLines;
+        error = camexport::exportDesign(design, outputPath, options);
+    }
     if (!error.isEmpty())
         return failed(exitExportFailed, error);
-    return {};
+    // Worth knowing, but the file is written: a steep pressure angle still cuts.
+    Outcome outcome;
+    for (const QString &warning : camexport::cutWarnings(design))
+        outcome.standardError += QStringLiteral("%1: warning: %2\n")
+                                     .arg(QLatin1String(startup::executableName), warning);
+    return outcome;
 }
 
 } // namespace designexport

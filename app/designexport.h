@@ -16,7 +16,9 @@ struct Outcome {
 // The endings an export can be asked for, in the order the help names them.
 QStringList suffixes();
 
-// Needs an application object for the formats that are drawn (PDF, PNG).
-Outcome exportDesignFile(const QString &designPath, const QString &outputPath);
+// Needs an application object for the formats that are drawn (PDF, PNG). Construction lines
+// go into the formats for cutting on a layer of their own only when asked for.
+Outcome exportDesignFile(const QString &designPath, const QString &outputPath,
+                         bool constructionLines = false);
 
 } // namespace designexport

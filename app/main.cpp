@@ -31,7 +31,8 @@ int main(int argc, char *argv[])
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         QApplication app(argc, argv);
         const designexport::Outcome outcome =
-            designexport::exportDesignFile(answer.designPath, answer.exportPath);
+            designexport::exportDesignFile(answer.designPath, answer.exportPath,
+                                           answer.constructionLines);
         std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
         return outcome.exitCode;
     }

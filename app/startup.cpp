@@ -139,11 +139,16 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
                        "(a template at true size) or .png (a picture), and end. Needs no "
                        "display."),
         QStringLiteral("file"));
+    const QCommandLineOption construction(
+        QStringLiteral("construction-lines"),
+        QStringLiteral("With --export to .svg, .dxf or .pdf: add the base circle and the pitch "
+                       "curve, on a layer that is not for cutting."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(lang);
     parser.addOption(workshop);
     parser.addOption(exportTo);
+    parser.addOption(construction);
     parser.addPositionalArgument(QStringLiteral("design.kcam"),
                                  QStringLiteral("A cam design to open in the workshop."),
                                  QStringLiteral("[design.kcam]"));
@@ -180,6 +185,7 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
             return usageError(QStringLiteral("--export needs the design file to export."), parser);
         answer.task = Task::Export;
         answer.exportPath = parser.value(exportTo);
+        answer.constructionLines = parser.isSet(construction);
     }
     if (parser.isSet(lang)) {
         answer.languageAsked = true;

@@ -38,6 +38,7 @@ struct CommandLineAnswer {
     Task task = Task::Simulation;
     QString designPath;
     QString exportPath;
+    bool constructionLines = false; // an export for cutting carries them on their own layer
 };
 
 // Reads the whole argument list, program name first. Qt's own start-up options (-platform,

@@ -3,6 +3,7 @@
 // closed as the follower would close them: an arc where a roller rolls round a corner of its
 // path, a trimmed crossing where the offset curves overlap.
 #include "cutoutline.h"
+#include "camexporttext.h"
 
 #include "camdesign/motion.h"
 
@@ -31,10 +32,6 @@ constexpr double inside = 1e-9;
 // Material the hole must leave between itself and the outline, mm.
 constexpr double thinnestWall = 1;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CamExport", text);
-}
 
 // In the learner's language, to a tenth, without a trailing ".0".
 QString mm(double value)
@@ -217,7 +214,7 @@ QString rangeText(const Finding *finding)
     if (!finding || finding->where.empty())
         return {};
     const AngleRange &range = finding->where.front();
-    return tr(" (from %1° to %2°)").arg(mm(range.from), mm(range.to));
+    return CamExportText::tr(" (from %1° to %2°)").arg(mm(range.from), mm(range.to));
 }
 
 } // namespace
@@ -262,41 +259,48 @@ QString cutRefusal(const CamDesign &design)
     case MotionFault::None:
         break;
     case MotionFault::NoSegments:
-        return tr("The cam has no segments, so it has no outline to cut.");
+        return CamExportText::tr("The cam has no segments, so it has no outline to cut.");
     case MotionFault::AnglesDoNotAddUp:
-        return tr("The segments' angles add up to %1°, not 360°, so the outline does not go "
-                  "once round.").arg(mm(motion.angleSum));
+        return CamExportText::tr(
+            "The segments' angles add up to %1°, not 360°, so the outline does not go "
+            "once round.").arg(mm(motion.angleSum));
     case MotionFault::DoesNotClose:
-        return tr("The rises and returns leave the follower %1 mm from where it started, so "
-                  "the outline does not close.").arg(mm(motion.finalLift));
+        return CamExportText::tr(
+            "The rises and returns leave the follower %1 mm from where it started, so "
+            "the outline does not close.").arg(mm(motion.finalLift));
     case MotionFault::BelowBaseCircle:
-        return tr("Segment %1 takes the follower below where it started, inside the base "
-                  "circle.").arg(motion.segment + 1);
+        return CamExportText::tr(
+            "Segment %1 takes the follower below where it started, inside the base "
+            "circle.").arg(motion.segment + 1);
     }
     if (analysis.has(Problem::OffsetTooLarge))
-        return tr("The follower's offset of %1 mm puts it outside the prime circle, so it "
-                  "never touches the cam.").arg(mm(design.follower.offset));
+        return CamExportText::tr(
+            "The follower's offset of %1 mm puts it outside the prime circle, so it "
+            "never touches the cam.").arg(mm(design.follower.offset));
     if (analysis.has(Problem::Undercut))
-        return tr("The roller is larger than the sharpest bend of its path%1, so the cam "
-                  "would be undercut there.").arg(rangeText(analysis.finding(Problem::Undercut)));
+        return CamExportText::tr(
+            "The roller is larger than the sharpest bend of its path%1, so the cam "
+            "would be undercut there.").arg(rangeText(analysis.finding(Problem::Undercut)));
     if (analysis.has(Problem::Cusp))
-        return tr("The flat face would need the outline to fold over itself%1; a larger base "
-                  "circle removes the cusp.").arg(rangeText(analysis.finding(Problem::Cusp)));
+        return CamExportText::tr(
+            "The flat face would need the outline to fold over itself%1; a larger base "
+            "circle removes the cusp.").arg(rangeText(analysis.finding(Problem::Cusp)));
 
     const double shrink = design.kerf / 2;
     const HoleCut hole = holeOf(design, shrink);
     if (hole.radius <= 0)
-        return tr("A kerf of %1 mm leaves nothing of a %2 mm shaft hole.")
+        return CamExportText::tr("A kerf of %1 mm leaves nothing of a %2 mm shaft hole.")
             .arg(mm(design.kerf), mm(design.hole.diameter));
     if (hole.shape == HoleShape::DFlat && hole.flatDistance <= -hole.radius)
-        return tr("A flat %1 mm deep cuts away the whole of a %2 mm shaft hole.")
+        return CamExportText::tr("A flat %1 mm deep cuts away the whole of a %2 mm shaft hole.")
             .arg(mm(design.hole.flatDepth), mm(design.hole.diameter));
     double nearest = std::numeric_limits<double>::infinity();
     for (const CamPoint &point : analysis.points)
         nearest = std::min(nearest, length(point.profile + shrink * point.normal));
     if (reachOf(hole) + thinnestWall > nearest)
-        return tr("The shaft hole reaches %1 mm from the centre but the outline comes within "
-                  "%2 mm of it, leaving less than %3 mm of material.")
+        return CamExportText::tr(
+            "The shaft hole reaches %1 mm from the centre but the outline comes within "
+            "%2 mm of it, leaving less than %3 mm of material.")
             .arg(mm(reachOf(hole)), mm(nearest), mm(thinnestWall));
     return {};
 }
@@ -306,8 +310,9 @@ QStringList cutWarnings(const CamDesign &design)
     const CamAnalysis analysis = analyse(design);
     QStringList warnings;
     if (analysis.has(Problem::PressureAngleTooSteep))
-        warnings << tr("The pressure angle reaches %1°, past the limit of %2°, so the follower "
-                       "may stick.")
+        warnings << CamExportText::tr(
+            "The pressure angle reaches %1°, past the limit of %2°, so the follower "
+            "may stick.")
                         .arg(mm(std::abs(analysis.largestPressureAngle) / degree),
                              mm(design.pressureAngleLimitDegrees));
     return warnings;

@@ -1,6 +1,7 @@
 // Every format goes out through QSaveFile: the file appears whole at the end or not at all,
 // and a write the disk refused is reported rather than committed.
 #include "exportdesign.h"
+#include "camexporttext.h"
 
 #include "cutoutline.h"
 #include "dxfwriter.h"
@@ -19,14 +20,10 @@
 namespace camexport {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CamExport", text);
-}
 
 QString cannotWrite(const QString &path, const QString &why)
 {
-    return tr("Could not write %1: %2.").arg(QDir::toNativeSeparators(path), why);
+    return CamExportText::tr("Could not write %1: %2.").arg(QDir::toNativeSeparators(path), why);
 }
 
 QString writeWhole(const QString &path, const QByteArray &bytes)
@@ -56,7 +53,7 @@ QString writePdf(const camdesign::CamDesign &design, const QString &path,
     writer.setCreator(QStringLiteral("Kestrilon"));
     QPainter painter;
     if (!painter.begin(&writer))
-        return cannotWrite(path, tr("the PDF could not be started"));
+        return cannotWrite(path, CamExportText::tr("the PDF could not be started"));
     const QString painted = paintTemplate(painter, design, layout, options);
     painter.end();
     if (!painted.isEmpty())
@@ -86,7 +83,8 @@ QString exportDesign(const camdesign::CamDesign &design, const QString &path,
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("svg") && suffix != QLatin1String("dxf")
         && suffix != QLatin1String("pdf"))
-        return tr("Cannot export to \"%1\": the name must end in .svg, .dxf or .pdf.")
+        return CamExportText::tr(
+            "Cannot export to \"%1\": the name must end in .svg, .dxf or .pdf.")
             .arg(QFileInfo(path).fileName());
 
     const QString refusal = cutRefusal(design);

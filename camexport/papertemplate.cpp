@@ -2,6 +2,7 @@
 // the cam is drawn with the very numbers of its outline. Text is set without that transform,
 // in points at the device's own resolution, so it keeps its size on any printer.
 #include "papertemplate.h"
+#include "camexporttext.h"
 
 #include "cutoutline.h"
 #include "engraving.h"
@@ -36,10 +37,6 @@ const QColor followerColour(110, 110, 110);
 const QColor constructionColour(0, 140, 60);
 const QColor warningColour(170, 0, 0);
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CamExport", text);
-}
 
 // In the learner's language, to a tenth, without a trailing ".0".
 QString number(double value)
@@ -52,19 +49,19 @@ QString lawName(MotionLaw law)
 {
     switch (law) {
     case MotionLaw::ConstantVelocity:
-        return tr("constant velocity");
+        return CamExportText::tr("constant velocity");
     case MotionLaw::SimpleHarmonic:
-        return tr("simple harmonic");
+        return CamExportText::tr("simple harmonic");
     case MotionLaw::Cycloidal:
-        return tr("cycloidal");
+        return CamExportText::tr("cycloidal");
     case MotionLaw::Polynomial345:
-        return tr("3-4-5 polynomial");
+        return CamExportText::tr("3-4-5 polynomial");
     case MotionLaw::Polynomial4567:
-        return tr("4-5-6-7 polynomial");
+        return CamExportText::tr("4-5-6-7 polynomial");
     case MotionLaw::ModifiedTrapezoid:
-        return tr("modified trapezoid");
+        return CamExportText::tr("modified trapezoid");
     case MotionLaw::ModifiedSine:
-        return tr("modified sine");
+        return CamExportText::tr("modified sine");
     }
     return {};
 }
@@ -75,21 +72,21 @@ QString motionText(const CamDesign &design)
     for (const Segment &segment : design.segments) {
         switch (segment.kind) {
         case SegmentKind::Rise:
-            parts << tr("rise %1 mm over %2° (%3)")
+            parts << CamExportText::tr("rise %1 mm over %2° (%3)")
                          .arg(number(segment.height), number(segment.angleDegrees),
                               lawName(segment.law));
             break;
         case SegmentKind::Return:
-            parts << tr("return %1 mm over %2° (%3)")
+            parts << CamExportText::tr("return %1 mm over %2° (%3)")
                          .arg(number(segment.height), number(segment.angleDegrees),
                               lawName(segment.law));
             break;
         case SegmentKind::Dwell:
-            parts << tr("dwell %1°").arg(number(segment.angleDegrees));
+            parts << CamExportText::tr("dwell %1°").arg(number(segment.angleDegrees));
             break;
         }
     }
-    return tr("Motion: %1").arg(parts.join(QStringLiteral(", ")));
+    return CamExportText::tr("Motion: %1").arg(parts.join(QStringLiteral(", ")));
 }
 
 QString followerText(const CamDesign &design)
@@ -97,12 +94,12 @@ QString followerText(const CamDesign &design)
     const Follower &follower = design.follower;
     switch (follower.type) {
     case FollowerType::KnifeEdge:
-        return tr("knife-edge follower, offset %1 mm").arg(number(follower.offset));
+        return CamExportText::tr("knife-edge follower, offset %1 mm").arg(number(follower.offset));
     case FollowerType::Roller:
-        return tr("roller follower of radius %1 mm, offset %2 mm")
+        return CamExportText::tr("roller follower of radius %1 mm, offset %2 mm")
             .arg(number(follower.rollerRadius), number(follower.offset));
     case FollowerType::FlatFaced:
-        return tr("flat-faced follower");
+        return CamExportText::tr("flat-faced follower");
     }
     return {};
 }
@@ -111,12 +108,13 @@ QString holeText(const ShaftHole &hole)
 {
     switch (hole.shape) {
     case HoleShape::Round:
-        return tr("round shaft hole of %1 mm").arg(number(hole.diameter));
+        return CamExportText::tr("round shaft hole of %1 mm").arg(number(hole.diameter));
     case HoleShape::DFlat:
-        return tr("shaft hole of %1 mm with a flat %2 mm deep")
+        return CamExportText::tr("shaft hole of %1 mm with a flat %2 mm deep")
             .arg(number(hole.diameter), number(hole.flatDepth));
     case HoleShape::Square:
-        return tr("square shaft hole of %1 mm across the flats").arg(number(hole.diameter));
+        return CamExportText::tr(
+            "square shaft hole of %1 mm across the flats").arg(number(hole.diameter));
     }
     return {};
 }
@@ -217,7 +215,7 @@ void drawFollower(Sheet &sheet, const CamDesign &design, const QTransform &cam, 
         sheet.painter().drawLine(foot, QPointF(foot.x(), top));
     if (foot.y() > top + 4)
         sheet.text(QRectF(foot.x() + 2, top, 60, 5), Qt::AlignLeft | Qt::AlignTop,
-                   tr("Follower at the start"), 8, followerColour);
+                   CamExportText::tr("Follower at the start"), 8, followerColour);
 }
 
 QPolygonF mapped(const QTransform &transform, const QPolygonF &polygon)
@@ -252,8 +250,9 @@ QString templateRefusal(const CamDesign &design, const QPageLayout &layout)
     const QRectF area = camArea(layout);
     if (cam.width() <= area.width() && cam.height() <= area.height())
         return {};
-    return tr("The cam measures %1 × %2 mm, more than the %3 × %4 mm a %5 page has room for; "
-              "a template is printed only at true size, so export it as SVG or DXF instead.")
+    return CamExportText::tr(
+        "The cam measures %1 × %2 mm, more than the %3 × %4 mm a %5 page has room for; "
+        "a template is printed only at true size, so export it as SVG or DXF instead.")
         .arg(number(cam.width()), number(cam.height()), number(area.width()),
              number(area.height()), layout.pageSize().name());
 }
@@ -282,23 +281,26 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     Sheet sheet(painter);
     const double width = area.width();
 
-    const QString name = design.name.isEmpty() ? tr("Untitled cam") : design.name;
+    const QString name = design.name.isEmpty() ? CamExportText::tr("Untitled cam") : design.name;
     sheet.text(QRectF(0, 0, width, 8), Qt::AlignLeft | Qt::AlignTop, name, 14, Qt::black, true);
     sheet.text(QRectF(0, 9, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                motionText(design), 9);
     const bool steep = analysis.has(Problem::PressureAngleTooSteep);
     sheet.text(QRectF(0, 18.5, width, 5), Qt::AlignLeft | Qt::AlignTop,
-               tr("Lift %1 mm, base circle radius %2 mm, largest pressure angle %3° "
-                  "(limit %4°).")
+               CamExportText::tr("Lift %1 mm, base circle radius %2 mm, largest pressure "
+                                 "angle %3° (limit %4°).")
                    .arg(number(analysis.largestLift), number(design.baseCircleRadius),
                         number(std::abs(analysis.largestPressureAngle) / degree),
                         number(design.pressureAngleLimitDegrees)),
                9, steep ? warningColour : QColor(Qt::black));
-    const QString turns = design.rotation == Rotation::Clockwise ? tr("turns clockwise")
-                                                                 : tr("turns anticlockwise");
+    const QString turns = design.rotation == Rotation::Clockwise ? CamExportText::tr(
+        "turns clockwise")
+                                                                 : CamExportText::tr(
+                                                                     "turns anticlockwise");
     sheet.text(QRectF(0, 23, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               tr("A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with "
-                  "the 0° mark under the follower.")
+               CamExportText::tr(
+                   "A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with "
+                   "the 0° mark under the follower.")
                    .arg(followerText(design), turns, holeText(design.hole)),
                9);
     if (steep)
@@ -326,7 +328,7 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     painter.drawPolyline(mapped(cam, marks.arrowHead));
     const QPointF zeroLabel = cam.map(marks.zeroMark.p1());
     sheet.text(QRectF(zeroLabel.x() - 10, zeroLabel.y(), 20, 4), Qt::AlignHCenter | Qt::AlignTop,
-               tr("0°"), 7, markColour);
+               CamExportText::tr("0°"), 7, markColour);
 
     // The check bar: solid, so a ruler's ends meet clean edges.
     const double barTop = area.bottom() + footerHeight - 9;
@@ -335,7 +337,7 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     painter.drawRect(QRectF(0, barTop, checkBarLength, 4));
     sheet.text(QRectF(checkBarLength + 4, barTop - 1, width - checkBarLength - 4, 6),
                Qt::AlignLeft | Qt::AlignVCenter,
-               tr("Print at 100 %: this bar must measure 50 mm"), 9);
+               CamExportText::tr("Print at 100 %: this bar must measure 50 mm"), 9);
     return {};
 }
 

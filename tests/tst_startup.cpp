@@ -135,8 +135,34 @@ void TestStartup::exportAtAShell_data()
     const QByteArray header = "angle_deg,lift_mm,velocity_mm_per_rad,acceleration_mm_per_rad2,"
                               "jerk_mm_per_rad3,pressure_angle_deg,pitch_radius_of_curvature_mm";
 
+    const QByteArray undercut = R"({"format": "kestrilon-cam", "version": 1, "name": "Big roller",
+        "rotation": "anticlockwise", "baseCircleRadius": 10, "shaftHoleDiameter": 8,
+        "follower": {"type": "roller", "radius": 25}, "segments": [
+        {"kind": "rise", "angle": 45, "height": 20, "law": "cycloidal"},
+        {"kind": "dwell", "angle": 135},
+        {"kind": "return", "angle": 90, "height": 20, "law": "cycloidal"},
+        {"kind": "dwell", "angle": 90}]})";
+    const QString steep = "kestrilon: warning: The pressure angle reaches [0-9.]+°, past the "
+                          "limit of 30°, so the follower may stick\\.\n";
+
     // A steep pressure angle is a warning, written all the same.
+    QByteArray tight = good;
+    tight.replace(R"("baseCircleRadius": 12)", R"("baseCircleRadius": 6)");
     QTest::newRow("motion table") << good << "table.csv" << 0 << QString() << header;
+    QTest::newRow("laser cut, SVG") << good << "cam.svg" << 0 << QString()
+                                    << QByteArray(R"(<?xml version="1.0" encoding="UTF-8"?>)");
+    QTest::newRow("laser cut, DXF") << good << "cam.dxf" << 0 << QString() << QByteArray("0");
+    QTest::newRow("paper template") << good << "cam.pdf" << 0 << QString()
+                                    << QByteArray("%PDF-1.4");
+    QTest::newRow("steep, cut all the same") << tight << "cam.dxf" << 0 << steep
+                                             << QByteArray("0");
+    QTest::newRow("undercut")
+        << undercut << "cam.svg" << 1
+        << "kestrilon: The roller is larger than the sharpest bend of its path \\(from [^)]*\\), "
+           "so the cam would be undercut there\\.\n"
+        << QByteArray();
+    QTest::newRow("undercut, motion table still written")
+        << undercut << "table.csv" << 0 << steep << header;
     QTest::newRow("ending in capitals") << good << "TABLE.CSV" << 0 << QString() << header;
     QTest::newRow("unknown ending")
         << good << "table.xls" << 2
@@ -209,7 +235,7 @@ void TestStartup::manualAndDesktopFiles()
             ++options;
         }
     }
-    QCOMPARE(options, 8);
+    QCOMPARE(options, 9);
 
     const QString id = QLatin1String(startup::desktopId);
     const QString exe = QLatin1String(startup::executableName);
