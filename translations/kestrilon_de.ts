@@ -2,6 +2,292 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CamExportText</name>
+    <message>
+        <source> (from %1° to %2°)</source>
+        <translation> (von %1° bis %2°)</translation>
+    </message>
+    <message>
+        <source>The cam has no segments, so it has no outline to cut.</source>
+        <translation>Die Kurvenscheibe hat keine Abschnitte und damit keinen Umriss zum Schneiden.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°, not 360°, so the outline does not go once round.</source>
+        <translation>Die Winkel der Abschnitte ergeben %1° statt 360°, also geht der Umriss nicht einmal herum.</translation>
+    </message>
+    <message>
+        <source>The rises and returns leave the follower %1 mm from where it started, so the outline does not close.</source>
+        <translation>Hübe und Rückhübe lassen den Stößel %1 mm von seinem Anfang entfernt, also schließt sich der Umriss nicht.</translation>
+    </message>
+    <message>
+        <source>Segment %1 takes the follower below where it started, inside the base circle.</source>
+        <translation>Abschnitt %1 führt den Stößel tiefer als seinen Anfang, in den Grundkreis hinein.</translation>
+    </message>
+    <message>
+        <source>The follower&apos;s offset of %1 mm puts it outside the prime circle, so it never touches the cam.</source>
+        <translation>Mit %1 mm Versatz liegt der Stößel außerhalb des Rollkreises und berührt die Kurvenscheibe nie.</translation>
+    </message>
+    <message>
+        <source>The roller is larger than the sharpest bend of its path%1, so the cam would be undercut there.</source>
+        <translation>Die Rolle ist größer als die engste Krümmung ihrer Bahn%1, dort würde die Kurvenscheibe unterschnitten.</translation>
+    </message>
+    <message>
+        <source>The flat face would need the outline to fold over itself%1; a larger base circle removes the cusp.</source>
+        <translation>Der Flachstößel bräuchte einen Umriss, der sich selbst überschlägt%1; ein größerer Grundkreis beseitigt die Spitze.</translation>
+    </message>
+    <message>
+        <source>A kerf of %1 mm leaves nothing of a %2 mm shaft hole.</source>
+        <translation>Eine Schnittbreite von %1 mm lässt von einer Wellenbohrung mit %2 mm nichts übrig.</translation>
+    </message>
+    <message>
+        <source>A flat %1 mm deep cuts away the whole of a %2 mm shaft hole.</source>
+        <translation>Eine %1 mm tiefe Abflachung nimmt eine Wellenbohrung von %2 mm ganz weg.</translation>
+    </message>
+    <message>
+        <source>The shaft hole reaches %1 mm from the centre but the outline comes within %2 mm of it, leaving less than %3 mm of material.</source>
+        <translation>Die Wellenbohrung reicht %1 mm von der Mitte, der Umriss kommt ihr aber auf %2 mm nahe; es bleiben weniger als %3 mm Material.</translation>
+    </message>
+    <message>
+        <source>The pressure angle reaches %1°, past the limit of %2°, so the follower may stick.</source>
+        <translation>Der Druckwinkel erreicht %1° und überschreitet die Grenze von %2°; der Stößel kann klemmen.</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the name must end in .svg, .dxf or .pdf.</source>
+        <translation>Export nach „%1“ nicht möglich: Der Name muss auf .svg, .dxf oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>constant velocity</source>
+        <translation>konstante Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>einfach harmonisch</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>zykloidisch</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>Polynom 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>Polynom 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>modifiziertes Trapez</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>modifizierter Sinus</translation>
+    </message>
+    <message>
+        <source>rise %1 mm over %2° (%3)</source>
+        <translation>Hub %1 mm über %2° (%3)</translation>
+    </message>
+    <message>
+        <source>return %1 mm over %2° (%3)</source>
+        <translation>Rückhub %1 mm über %2° (%3)</translation>
+    </message>
+    <message>
+        <source>dwell %1°</source>
+        <translation>Rast %1°</translation>
+    </message>
+    <message>
+        <source>Motion: %1</source>
+        <translation>Bewegung: %1</translation>
+    </message>
+    <message>
+        <source>knife-edge follower, offset %1 mm</source>
+        <translation>Spitzenstößel, Versatz %1 mm</translation>
+    </message>
+    <message>
+        <source>roller follower of radius %1 mm, offset %2 mm</source>
+        <translation>Rollenstößel mit Radius %1 mm, Versatz %2 mm</translation>
+    </message>
+    <message>
+        <source>flat-faced follower</source>
+        <translation>Flachstößel</translation>
+    </message>
+    <message>
+        <source>round shaft hole of %1 mm</source>
+        <translation>runde Wellenbohrung von %1 mm</translation>
+    </message>
+    <message>
+        <source>shaft hole of %1 mm with a flat %2 mm deep</source>
+        <translation>Wellenbohrung von %1 mm mit einer %2 mm tiefen Abflachung</translation>
+    </message>
+    <message>
+        <source>square shaft hole of %1 mm across the flats</source>
+        <translation>quadratische Wellenbohrung mit %1 mm Schlüsselweite</translation>
+    </message>
+    <message>
+        <source>Follower at the start</source>
+        <translation>Stößel am Anfang</translation>
+    </message>
+    <message>
+        <source>The cam measures %1 × %2 mm, more than the %3 × %4 mm a %5 page has room for; a template is printed only at true size, so export it as SVG or DXF instead.</source>
+        <translation>Die Kurvenscheibe misst %1 × %2 mm, mehr als die %3 × %4 mm, die eine %5-Seite bietet; eine Vorlage wird nur in wahrer Größe gedruckt, exportiere sie also als SVG oder DXF.</translation>
+    </message>
+    <message>
+        <source>Untitled cam</source>
+        <translation>Unbenannte Kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>Lift %1 mm, base circle radius %2 mm, largest pressure angle %3° (limit %4°).</source>
+        <translation>Hub %1 mm, Grundkreisradius %2 mm, größter Druckwinkel %3° (Grenze %4°).</translation>
+    </message>
+    <message>
+        <source>turns clockwise</source>
+        <translation>dreht sich im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>turns anticlockwise</source>
+        <translation>dreht sich gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with the 0° mark under the follower.</source>
+        <translation>%1; die Kurvenscheibe %2 und hat eine %3. Sie ist so gezeichnet, wie sie am Anfang steht, mit der 0°-Marke unter dem Stößel.</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>Print at 100 %: this bar must measure 50 mm</source>
+        <translation>Mit 100 % drucken: Dieser Balken muss 50 mm messen</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>the field &quot;%1&quot; is missing.</source>
+        <translation>das Feld „%1“ fehlt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation>„%1“ muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 %4; it must be from %3 to %5 %4.</source>
+        <translation>„%1“ ist %2 %4; erlaubt sind %3 bis %5 %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text.</source>
+        <translation>„%1“ muss ein Text sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot;; it must be one of %3.</source>
+        <translation>„%1“ ist „%2“; erlaubt ist eines von %3.</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is not part of a design.</source>
+        <translation>das Feld „%1“ gehört nicht zu einem Entwurf.</translation>
+    </message>
+    <message>
+        <source>Segment %1: </source>
+        <translation>Abschnitt %1: </translation>
+    </message>
+    <message>
+        <source>it must be an object with a kind and an angle.</source>
+        <translation>er muss ein Objekt mit Art und Winkel sein.</translation>
+    </message>
+    <message>
+        <source>The follower: </source>
+        <translation>Der Stößel: </translation>
+    </message>
+    <message>
+        <source>it must be an object with a type and an offset.</source>
+        <translation>er muss ein Objekt mit Art und Versatz sein.</translation>
+    </message>
+    <message>
+        <source>This is not a Kestrilon cam design (its format is &quot;%1&quot;).</source>
+        <translation>Dies ist kein Kurvenscheibenentwurf von Kestrilon (sein Format ist „%1“).</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; must be a whole number.</source>
+        <translation>„version“ muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>This design was saved by a newer Kestrilon (format version %1); this one reads version %2.</source>
+        <translation>Dieser Entwurf wurde von einem neueren Kestrilon gespeichert (Formatversion %1); dieses liest Version %2.</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1; it must be %2.</source>
+        <translation>„version“ ist %1; sie muss %2 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is %1 characters long; at most %2 fit.</source>
+        <translation>„name“ ist %1 Zeichen lang; höchstens %2 passen.</translation>
+    </message>
+    <message>
+        <source>&quot;segments&quot; must be a list of segments.</source>
+        <translation>„segments“ muss eine Liste von Abschnitten sein.</translation>
+    </message>
+    <message>
+        <source>The design has %1 segments; at most %2 fit in a turn.</source>
+        <translation>Der Entwurf hat %1 Abschnitte; in eine Umdrehung passen höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The design has no segments; a turn needs at least one.</source>
+        <translation>Der Entwurf hat keine Abschnitte; eine Umdrehung braucht mindestens einen.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°; a turn is 360°.</source>
+        <translation>Die Winkel der Abschnitte ergeben zusammen %1°; eine Umdrehung hat 360°.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm from where it started.</source>
+        <translation>Hübe und Rückhübe heben sich nicht auf: Der Stößel endet %1 mm von seinem Anfang entfernt.</translation>
+    </message>
+    <message>
+        <source>Segment %1: the follower would return below where it started.</source>
+        <translation>Abschnitt %1: Der Stößel würde tiefer zurückgehen, als er begonnen hat.</translation>
+    </message>
+    <message>
+        <source>The shaft hole (%1 mm across) does not fit inside the base circle (radius %2 mm).</source>
+        <translation>Die Wellenbohrung (%1 mm Durchmesser) passt nicht in den Grundkreis (Radius %2 mm).</translation>
+    </message>
+    <message>
+        <source>The shaft hole&apos;s flat (%1 mm deep) cuts past its centre.</source>
+        <translation>Die Abflachung der Wellenbohrung (%1 mm tief) reicht über ihre Mitte hinaus.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is not a design: it is not JSON (%1 at character %2).</source>
+        <translation>Die Datei ist kein Entwurf: Sie ist kein JSON (%1 bei Zeichen %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a design: it holds no JSON object.</source>
+        <translation>Die Datei ist kein Entwurf: Sie enthält kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes; a design is never larger than %2 bytes.</source>
+        <translation>Die Datei ist %1 Byte groß; ein Entwurf ist nie größer als %2 Byte.</translation>
+    </message>
+    <message>
+        <source>The design cannot be saved as %1: %2.</source>
+        <translation>Der Entwurf kann nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiftGraph</name>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
@@ -98,6 +384,17 @@
             <numerusform>%n Zyklus gezeichnet.</numerusform>
             <numerusform>%n Zyklen gezeichnet.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MotionTableText</name>
+    <message>
+        <source>The follower&apos;s offset (%1 mm) does not fit inside the prime circle (radius %2 mm).</source>
+        <translation>Der Versatz des Stößels (%1 mm) liegt nicht innerhalb des Rollkreises (Radius %2 mm).</translation>
+    </message>
+    <message>
+        <source>The motion table cannot be written to %1: %2.</source>
+        <translation>Die Bewegungstabelle kann nicht nach %1 geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>

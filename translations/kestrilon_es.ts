@@ -2,6 +2,292 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CamExportText</name>
+    <message>
+        <source> (from %1° to %2°)</source>
+        <translation> (de %1° a %2°)</translation>
+    </message>
+    <message>
+        <source>The cam has no segments, so it has no outline to cut.</source>
+        <translation>La leva no tiene tramos, así que no tiene contorno que cortar.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°, not 360°, so the outline does not go once round.</source>
+        <translation>Los ángulos de los tramos suman %1°, no 360°, así que el contorno no da una vuelta.</translation>
+    </message>
+    <message>
+        <source>The rises and returns leave the follower %1 mm from where it started, so the outline does not close.</source>
+        <translation>Las subidas y bajadas dejan el seguidor a %1 mm de donde empezó, así que el contorno no se cierra.</translation>
+    </message>
+    <message>
+        <source>Segment %1 takes the follower below where it started, inside the base circle.</source>
+        <translation>El tramo %1 lleva el seguidor por debajo de donde empezó, dentro del círculo base.</translation>
+    </message>
+    <message>
+        <source>The follower&apos;s offset of %1 mm puts it outside the prime circle, so it never touches the cam.</source>
+        <translation>Una excentricidad de %1 mm deja el seguidor fuera del círculo primitivo, así que nunca toca la leva.</translation>
+    </message>
+    <message>
+        <source>The roller is larger than the sharpest bend of its path%1, so the cam would be undercut there.</source>
+        <translation>El rodillo es mayor que la curva más cerrada de su trayectoria%1, así que la leva quedaría socavada ahí.</translation>
+    </message>
+    <message>
+        <source>The flat face would need the outline to fold over itself%1; a larger base circle removes the cusp.</source>
+        <translation>La cara plana necesitaría un contorno que se doble sobre sí mismo%1; un círculo base mayor elimina la cúspide.</translation>
+    </message>
+    <message>
+        <source>A kerf of %1 mm leaves nothing of a %2 mm shaft hole.</source>
+        <translation>Un ancho de corte de %1 mm no deja nada de un agujero de eje de %2 mm.</translation>
+    </message>
+    <message>
+        <source>A flat %1 mm deep cuts away the whole of a %2 mm shaft hole.</source>
+        <translation>Un plano de %1 mm de profundidad elimina por completo un agujero de eje de %2 mm.</translation>
+    </message>
+    <message>
+        <source>The shaft hole reaches %1 mm from the centre but the outline comes within %2 mm of it, leaving less than %3 mm of material.</source>
+        <translation>El agujero del eje llega a %1 mm del centro, pero el contorno se acerca a %2 mm: quedan menos de %3 mm de material.</translation>
+    </message>
+    <message>
+        <source>The pressure angle reaches %1°, past the limit of %2°, so the follower may stick.</source>
+        <translation>El ángulo de presión llega a %1°, por encima del límite de %2°, así que el seguidor puede atascarse.</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>No se pudo escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo empezar el PDF</translation>
+    </message>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the name must end in .svg, .dxf or .pdf.</source>
+        <translation>No se puede exportar a «%1»: el nombre debe terminar en .svg, .dxf o .pdf.</translation>
+    </message>
+    <message>
+        <source>constant velocity</source>
+        <translation>velocidad constante</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>armónico simple</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>cicloidal</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>polinomio 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>polinomio 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>trapecio modificado</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>seno modificado</translation>
+    </message>
+    <message>
+        <source>rise %1 mm over %2° (%3)</source>
+        <translation>subida de %1 mm en %2° (%3)</translation>
+    </message>
+    <message>
+        <source>return %1 mm over %2° (%3)</source>
+        <translation>bajada de %1 mm en %2° (%3)</translation>
+    </message>
+    <message>
+        <source>dwell %1°</source>
+        <translation>reposo %1°</translation>
+    </message>
+    <message>
+        <source>Motion: %1</source>
+        <translation>Movimiento: %1</translation>
+    </message>
+    <message>
+        <source>knife-edge follower, offset %1 mm</source>
+        <translation>seguidor de punta, excentricidad %1 mm</translation>
+    </message>
+    <message>
+        <source>roller follower of radius %1 mm, offset %2 mm</source>
+        <translation>seguidor de rodillo de radio %1 mm, excentricidad %2 mm</translation>
+    </message>
+    <message>
+        <source>flat-faced follower</source>
+        <translation>seguidor de cara plana</translation>
+    </message>
+    <message>
+        <source>round shaft hole of %1 mm</source>
+        <translation>agujero de eje redondo de %1 mm</translation>
+    </message>
+    <message>
+        <source>shaft hole of %1 mm with a flat %2 mm deep</source>
+        <translation>agujero de eje de %1 mm con un plano de %2 mm de profundidad</translation>
+    </message>
+    <message>
+        <source>square shaft hole of %1 mm across the flats</source>
+        <translation>agujero de eje cuadrado de %1 mm entre caras</translation>
+    </message>
+    <message>
+        <source>Follower at the start</source>
+        <translation>Seguidor al inicio</translation>
+    </message>
+    <message>
+        <source>The cam measures %1 × %2 mm, more than the %3 × %4 mm a %5 page has room for; a template is printed only at true size, so export it as SVG or DXF instead.</source>
+        <translation>La leva mide %1 × %2 mm, más de los %3 × %4 mm que caben en una página %5; una plantilla solo se imprime a tamaño real, así que expórtala como SVG o DXF.</translation>
+    </message>
+    <message>
+        <source>Untitled cam</source>
+        <translation>Leva sin título</translation>
+    </message>
+    <message>
+        <source>Lift %1 mm, base circle radius %2 mm, largest pressure angle %3° (limit %4°).</source>
+        <translation>Elevación %1 mm, radio del círculo base %2 mm, mayor ángulo de presión %3° (límite %4°).</translation>
+    </message>
+    <message>
+        <source>turns clockwise</source>
+        <translation>gira en sentido horario</translation>
+    </message>
+    <message>
+        <source>turns anticlockwise</source>
+        <translation>gira en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with the 0° mark under the follower.</source>
+        <translation>Un %1; la leva %2 y tiene un %3. Está dibujada como está al inicio, con la marca de 0° bajo el seguidor.</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>Print at 100 %: this bar must measure 50 mm</source>
+        <translation>Imprime al 100 %: esta barra debe medir 50 mm</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>the field &quot;%1&quot; is missing.</source>
+        <translation>falta el campo «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation>«%1» debe ser un número.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 %4; it must be from %3 to %5 %4.</source>
+        <translation>«%1» es %2 %4; debe estar entre %3 y %5 %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text.</source>
+        <translation>«%1» debe ser un texto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot;; it must be one of %3.</source>
+        <translation>«%1» es «%2»; debe ser uno de %3.</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is not part of a design.</source>
+        <translation>el campo «%1» no forma parte de un diseño.</translation>
+    </message>
+    <message>
+        <source>Segment %1: </source>
+        <translation>Tramo %1: </translation>
+    </message>
+    <message>
+        <source>it must be an object with a kind and an angle.</source>
+        <translation>debe ser un objeto con un tipo y un ángulo.</translation>
+    </message>
+    <message>
+        <source>The follower: </source>
+        <translation>El seguidor: </translation>
+    </message>
+    <message>
+        <source>it must be an object with a type and an offset.</source>
+        <translation>debe ser un objeto con un tipo y una excentricidad.</translation>
+    </message>
+    <message>
+        <source>This is not a Kestrilon cam design (its format is &quot;%1&quot;).</source>
+        <translation>No es un diseño de leva de Kestrilon (su formato es «%1»).</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; must be a whole number.</source>
+        <translation>«version» debe ser un número entero.</translation>
+    </message>
+    <message>
+        <source>This design was saved by a newer Kestrilon (format version %1); this one reads version %2.</source>
+        <translation>Este diseño se guardó con un Kestrilon más reciente (versión de formato %1); este lee la versión %2.</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1; it must be %2.</source>
+        <translation>«version» es %1; debe ser %2.</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is %1 characters long; at most %2 fit.</source>
+        <translation>«name» tiene %1 caracteres; caben como máximo %2.</translation>
+    </message>
+    <message>
+        <source>&quot;segments&quot; must be a list of segments.</source>
+        <translation>«segments» debe ser una lista de tramos.</translation>
+    </message>
+    <message>
+        <source>The design has %1 segments; at most %2 fit in a turn.</source>
+        <translation>El diseño tiene %1 tramos; en una vuelta caben como máximo %2.</translation>
+    </message>
+    <message>
+        <source>The design has no segments; a turn needs at least one.</source>
+        <translation>El diseño no tiene tramos; una vuelta necesita al menos uno.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°; a turn is 360°.</source>
+        <translation>Los ángulos de los tramos suman %1°; una vuelta tiene 360°.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm from where it started.</source>
+        <translation>Las subidas y bajadas no se compensan: el seguidor termina a %1 mm de donde empezó.</translation>
+    </message>
+    <message>
+        <source>Segment %1: the follower would return below where it started.</source>
+        <translation>Tramo %1: el seguidor bajaría por debajo de donde empezó.</translation>
+    </message>
+    <message>
+        <source>The shaft hole (%1 mm across) does not fit inside the base circle (radius %2 mm).</source>
+        <translation>El agujero del eje (%1 mm de diámetro) no cabe en el círculo base (radio %2 mm).</translation>
+    </message>
+    <message>
+        <source>The shaft hole&apos;s flat (%1 mm deep) cuts past its centre.</source>
+        <translation>El plano del agujero del eje (%1 mm de profundidad) pasa de su centro.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is not a design: it is not JSON (%1 at character %2).</source>
+        <translation>El archivo no es un diseño: no es JSON (%1 en el carácter %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a design: it holds no JSON object.</source>
+        <translation>El archivo no es un diseño: no contiene ningún objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>No se puede leer el archivo: %1.</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes; a design is never larger than %2 bytes.</source>
+        <translation>El archivo tiene %1 bytes; un diseño nunca supera los %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The design cannot be saved as %1: %2.</source>
+        <translation>No se puede guardar el diseño como %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiftGraph</name>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
@@ -98,6 +384,17 @@
             <numerusform>%n ciclo trazado.</numerusform>
             <numerusform>%n ciclos trazados.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MotionTableText</name>
+    <message>
+        <source>The follower&apos;s offset (%1 mm) does not fit inside the prime circle (radius %2 mm).</source>
+        <translation>La excentricidad del seguidor (%1 mm) no cabe en el círculo primitivo (radio %2 mm).</translation>
+    </message>
+    <message>
+        <source>The motion table cannot be written to %1: %2.</source>
+        <translation>No se puede escribir la tabla del movimiento en %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,292 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CamExportText</name>
+    <message>
+        <source> (from %1° to %2°)</source>
+        <translation> (de %1° à %2°)</translation>
+    </message>
+    <message>
+        <source>The cam has no segments, so it has no outline to cut.</source>
+        <translation>La came n’a aucun segment, donc aucun contour à découper.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°, not 360°, so the outline does not go once round.</source>
+        <translation>Les angles des segments totalisent %1° et non 360°, donc le contour ne fait pas un tour.</translation>
+    </message>
+    <message>
+        <source>The rises and returns leave the follower %1 mm from where it started, so the outline does not close.</source>
+        <translation>Les montées et les descentes laissent le poussoir à %1 mm de son départ, donc le contour ne se ferme pas.</translation>
+    </message>
+    <message>
+        <source>Segment %1 takes the follower below where it started, inside the base circle.</source>
+        <translation>Le segment %1 fait descendre le poussoir sous son départ, dans le cercle de base.</translation>
+    </message>
+    <message>
+        <source>The follower&apos;s offset of %1 mm puts it outside the prime circle, so it never touches the cam.</source>
+        <translation>Un excentrement de %1 mm place le poussoir hors du cercle primitif&#x202f;: il ne touche jamais la came.</translation>
+    </message>
+    <message>
+        <source>The roller is larger than the sharpest bend of its path%1, so the cam would be undercut there.</source>
+        <translation>Le galet est plus grand que la courbure la plus serrée de sa trajectoire%1&#x202f;: la came y serait détalonnée.</translation>
+    </message>
+    <message>
+        <source>The flat face would need the outline to fold over itself%1; a larger base circle removes the cusp.</source>
+        <translation>La face plane demanderait un contour qui se replie sur lui-même%1&#x202f;; un cercle de base plus grand supprime le point de rebroussement.</translation>
+    </message>
+    <message>
+        <source>A kerf of %1 mm leaves nothing of a %2 mm shaft hole.</source>
+        <translation>Une saignée de %1 mm ne laisse rien d’un trou d’arbre de %2 mm.</translation>
+    </message>
+    <message>
+        <source>A flat %1 mm deep cuts away the whole of a %2 mm shaft hole.</source>
+        <translation>Un méplat de %1 mm de profondeur supprime tout un trou d’arbre de %2 mm.</translation>
+    </message>
+    <message>
+        <source>The shaft hole reaches %1 mm from the centre but the outline comes within %2 mm of it, leaving less than %3 mm of material.</source>
+        <translation>Le trou d’arbre s’étend à %1 mm du centre, mais le contour s’en approche à %2 mm&#x202f;: il reste moins de %3 mm de matière.</translation>
+    </message>
+    <message>
+        <source>The pressure angle reaches %1°, past the limit of %2°, so the follower may stick.</source>
+        <translation>L’angle de pression atteint %1°, au-delà de la limite de %2°&#x202f;: le poussoir risque de se coincer.</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>Impossible d’écrire %1&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n’a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the name must end in .svg, .dxf or .pdf.</source>
+        <translation>Impossible d’exporter vers «&#x202f;%1&#x202f;»&#x202f;: le nom doit finir par .svg, .dxf ou .pdf.</translation>
+    </message>
+    <message>
+        <source>constant velocity</source>
+        <translation>vitesse constante</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>harmonique simple</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>cycloïdal</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>polynôme 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>polynôme 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>trapèze modifié</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>sinus modifié</translation>
+    </message>
+    <message>
+        <source>rise %1 mm over %2° (%3)</source>
+        <translation>montée de %1 mm sur %2° (%3)</translation>
+    </message>
+    <message>
+        <source>return %1 mm over %2° (%3)</source>
+        <translation>descente de %1 mm sur %2° (%3)</translation>
+    </message>
+    <message>
+        <source>dwell %1°</source>
+        <translation>repos %1°</translation>
+    </message>
+    <message>
+        <source>Motion: %1</source>
+        <translation>Mouvement&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>knife-edge follower, offset %1 mm</source>
+        <translation>poussoir à pointe, excentrement %1 mm</translation>
+    </message>
+    <message>
+        <source>roller follower of radius %1 mm, offset %2 mm</source>
+        <translation>poussoir à galet de rayon %1 mm, excentrement %2 mm</translation>
+    </message>
+    <message>
+        <source>flat-faced follower</source>
+        <translation>poussoir à plateau</translation>
+    </message>
+    <message>
+        <source>round shaft hole of %1 mm</source>
+        <translation>trou d’arbre rond de %1 mm</translation>
+    </message>
+    <message>
+        <source>shaft hole of %1 mm with a flat %2 mm deep</source>
+        <translation>trou d’arbre de %1 mm avec un méplat de %2 mm</translation>
+    </message>
+    <message>
+        <source>square shaft hole of %1 mm across the flats</source>
+        <translation>trou d’arbre carré de %1 mm sur plats</translation>
+    </message>
+    <message>
+        <source>Follower at the start</source>
+        <translation>Poussoir au départ</translation>
+    </message>
+    <message>
+        <source>The cam measures %1 × %2 mm, more than the %3 × %4 mm a %5 page has room for; a template is printed only at true size, so export it as SVG or DXF instead.</source>
+        <translation>La came mesure %1 × %2 mm, plus que les %3 × %4 mm qu’offre une page %5&#x202f;; un gabarit ne s’imprime qu’en grandeur réelle&#x202f;: exportez-la plutôt en SVG ou en DXF.</translation>
+    </message>
+    <message>
+        <source>Untitled cam</source>
+        <translation>Came sans titre</translation>
+    </message>
+    <message>
+        <source>Lift %1 mm, base circle radius %2 mm, largest pressure angle %3° (limit %4°).</source>
+        <translation>Levée %1 mm, rayon du cercle de base %2 mm, plus grand angle de pression %3° (limite %4°).</translation>
+    </message>
+    <message>
+        <source>turns clockwise</source>
+        <translation>tourne dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>turns anticlockwise</source>
+        <translation>tourne dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with the 0° mark under the follower.</source>
+        <translation>Un %1&#x202f;; la came %2 et a un %3. Elle est dessinée telle qu’elle est au départ, le repère 0° sous le poussoir.</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>Print at 100 %: this bar must measure 50 mm</source>
+        <translation>Imprimer à 100 %&#x202f;: cette barre doit mesurer 50 mm</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>the field &quot;%1&quot; is missing.</source>
+        <translation>le champ «&#x202f;%1&#x202f;» manque.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <translation>«&#x202f;%1&#x202f;» doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 %4; it must be from %3 to %5 %4.</source>
+        <translation>«&#x202f;%1&#x202f;» vaut %2 %4&#x202f;; il doit être compris entre %3 et %5 %4.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text.</source>
+        <translation>«&#x202f;%1&#x202f;» doit être un texte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot;; it must be one of %3.</source>
+        <translation>«&#x202f;%1&#x202f;» vaut «&#x202f;%2&#x202f;»&#x202f;; il doit être l’un de %3.</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is not part of a design.</source>
+        <translation>le champ «&#x202f;%1&#x202f;» ne fait pas partie d’une conception.</translation>
+    </message>
+    <message>
+        <source>Segment %1: </source>
+        <translation>Segment %1&#x202f;: </translation>
+    </message>
+    <message>
+        <source>it must be an object with a kind and an angle.</source>
+        <translation>il doit être un objet avec un type et un angle.</translation>
+    </message>
+    <message>
+        <source>The follower: </source>
+        <translation>Le poussoir&#x202f;: </translation>
+    </message>
+    <message>
+        <source>it must be an object with a type and an offset.</source>
+        <translation>il doit être un objet avec un type et un excentrement.</translation>
+    </message>
+    <message>
+        <source>This is not a Kestrilon cam design (its format is &quot;%1&quot;).</source>
+        <translation>Ce n’est pas une conception de came Kestrilon (son format est «&#x202f;%1&#x202f;»).</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; must be a whole number.</source>
+        <translation>«&#x202f;version&#x202f;» doit être un nombre entier.</translation>
+    </message>
+    <message>
+        <source>This design was saved by a newer Kestrilon (format version %1); this one reads version %2.</source>
+        <translation>Cette conception a été enregistrée par un Kestrilon plus récent (version de format %1)&#x202f;; celui-ci lit la version %2.</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is %1; it must be %2.</source>
+        <translation>«&#x202f;version&#x202f;» vaut %1&#x202f;; elle doit valoir %2.</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is %1 characters long; at most %2 fit.</source>
+        <translation>«&#x202f;name&#x202f;» compte %1 caractères&#x202f;; %2 au plus sont permis.</translation>
+    </message>
+    <message>
+        <source>&quot;segments&quot; must be a list of segments.</source>
+        <translation>«&#x202f;segments&#x202f;» doit être une liste de segments.</translation>
+    </message>
+    <message>
+        <source>The design has %1 segments; at most %2 fit in a turn.</source>
+        <translation>La conception a %1 segments&#x202f;; un tour en contient %2 au plus.</translation>
+    </message>
+    <message>
+        <source>The design has no segments; a turn needs at least one.</source>
+        <translation>La conception n’a aucun segment&#x202f;; un tour en demande au moins un.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°; a turn is 360°.</source>
+        <translation>Les angles des segments totalisent %1°&#x202f;; un tour fait 360°.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm from where it started.</source>
+        <translation>Les montées et les descentes ne s’annulent pas&#x202f;: le poussoir finit à %1 mm de son départ.</translation>
+    </message>
+    <message>
+        <source>Segment %1: the follower would return below where it started.</source>
+        <translation>Segment %1&#x202f;: le poussoir redescendrait plus bas que son départ.</translation>
+    </message>
+    <message>
+        <source>The shaft hole (%1 mm across) does not fit inside the base circle (radius %2 mm).</source>
+        <translation>Le trou d’arbre (%1 mm de diamètre) ne tient pas dans le cercle de base (rayon %2 mm).</translation>
+    </message>
+    <message>
+        <source>The shaft hole&apos;s flat (%1 mm deep) cuts past its centre.</source>
+        <translation>Le méplat du trou d’arbre (%1 mm de profondeur) dépasse son centre.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is not a design: it is not JSON (%1 at character %2).</source>
+        <translation>Le fichier n’est pas une conception&#x202f;: ce n’est pas du JSON (%1 au caractère %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a design: it holds no JSON object.</source>
+        <translation>Le fichier n’est pas une conception&#x202f;: il ne contient aucun objet JSON.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Le fichier ne peut pas être lu&#x202f;: %1.</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes; a design is never larger than %2 bytes.</source>
+        <translation>Le fichier fait %1 octets&#x202f;; une conception ne dépasse jamais %2 octets.</translation>
+    </message>
+    <message>
+        <source>The design cannot be saved as %1: %2.</source>
+        <translation>La conception ne peut pas être enregistrée sous %1&#x202f;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LiftGraph</name>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
@@ -98,6 +384,17 @@
             <numerusform>%n cycle tracé.</numerusform>
             <numerusform>%n cycles tracés.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MotionTableText</name>
+    <message>
+        <source>The follower&apos;s offset (%1 mm) does not fit inside the prime circle (radius %2 mm).</source>
+        <translation>L’excentrement du poussoir (%1 mm) sort du cercle primitif (rayon %2 mm).</translation>
+    </message>
+    <message>
+        <source>The motion table cannot be written to %1: %2.</source>
+        <translation>Le tableau du mouvement ne peut pas être écrit dans %1&#x202f;: %2.</translation>
     </message>
 </context>
 <context>
