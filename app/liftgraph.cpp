@@ -45,9 +45,8 @@ std::vector<Stretch> stretches(const std::vector<int> &lifts)
 
 } // namespace
 
-LiftGraph::LiftGraph(QString cam, QPoint origin, int cycleWidth)
-    : m_cam(std::move(cam))
-    , m_origin(origin)
+LiftGraph::LiftGraph(QPoint origin, int cycleWidth)
+    : m_origin(origin)
     , m_cycleWidth(cycleWidth)
 {
 }
@@ -72,10 +71,12 @@ bool LiftGraph::take(int x1, int y1, int x2, int y2)
 // Read as a teacher reads the graph aloud: where the follower starts, then each stretch
 // of a cycle, rising, falling or resting, how quickly, and how high against the highest
 // lift it reaches. The first cycle is whole once a second has begun; all cycles are alike.
+// A reader speaks the graph's name, which says whose graph it is, just before this, so
+// these words do not say it again.
 QString LiftGraph::description() const
 {
     if (m_cycles.empty())
-        return tr("Lift graph of the %1 cam: nothing traced yet.").arg(m_cam);
+        return tr("Nothing traced yet.");
     const std::vector<int> &lifts = m_cycles.front();
     const auto [lowest, highest] = std::minmax_element(lifts.begin(), lifts.end());
     const int top = std::max(*highest, 1);
@@ -83,12 +84,8 @@ QString LiftGraph::description() const
     const auto percent = [top](int lift) { return QString::number((lift * 100 + top / 2) / top); };
 
     QStringList sentences;
-    sentences << count(QT_TRANSLATE_N_NOOP("LiftGraph",
-                                           "Lift graph of the %1 cam: %n cycle traced."),
-                       QT_TRANSLATE_N_NOOP("LiftGraph",
-                                           "Lift graph of the %1 cam: %n cycles traced."),
-                       cycles())
-                     .arg(m_cam);
+    sentences << count(QT_TRANSLATE_N_NOOP("LiftGraph", "%n cycle traced."),
+                       QT_TRANSLATE_N_NOOP("LiftGraph", "%n cycles traced."), cycles());
     if (!m_firstWhole)
         return sentences.front();
     sentences << count(QT_TRANSLATE_N_NOOP("LiftGraph", "Each cycle has %n step."),

@@ -1,8 +1,8 @@
-// One lift graph told in words, for a learner who cannot see it: which cam
-// it belongs to, how many cycles are traced, and how the follower rises, falls
-// and rests in a cycle, how quickly, and how high against its highest lift.
-// It follows the segments drawn on the window and forgets them when the
-// drawing is erased.
+// One lift graph told in words, for a learner who cannot see it: how many
+// cycles are traced, and how the follower rises, falls and rests in a cycle,
+// how quickly, and how high against its highest lift. Which cam it belongs to
+// is the graph's name, not part of these words. It follows the segments drawn
+// on the window and forgets them when the drawing is erased.
 #pragma once
 
 #include <QPoint>
@@ -14,7 +14,7 @@ class LiftGraph
 {
 public:
     // origin: where the graph's axes cross, in twips; cycleWidth in twips.
-    LiftGraph(QString cam, QPoint origin, int cycleWidth);
+    LiftGraph(QPoint origin, int cycleWidth);
 
     // Takes a segment drawn on the window if it lies on this graph; says
     // whether the graph gained a cycle (its first point counts as one).
@@ -29,7 +29,6 @@ public:
     QString description() const;
 
 private:
-    QString m_cam;
     QPoint m_origin;
     int m_cycleWidth;
     // The lift at the end of each segment, cycle by cycle, in twips.

@@ -1,6 +1,7 @@
 // Kestrilon: cams turning under a follower, their lift traced on graphs,
 // and a ten-question test on what the learner saw.
 #include "simulationwindow.h"
+#include "designexport.h"
 #include "language.h"
 #include "startup.h"
 
@@ -20,6 +21,19 @@ int main(int argc, char *argv[])
         std::fputs(answer.standardOutput.toLocal8Bit().constData(), stdout);
         std::fputs(answer.standardError.toLocal8Bit().constData(), stderr);
         return answer.exitCode;
+    }
+
+    if (answer.task == startup::Task::Export) {
+        // Exports are written at a shell with no display, as on a build server; what the
+        // toolkit says of that shell (no runtime folder, no fonts configured) is not the
+        // learner's business, only whether the file was written.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        QApplication app(argc, argv);
+        const designexport::Outcome outcome =
+            designexport::exportDesignFile(answer.designPath, answer.exportPath);
+        std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
+        return outcome.exitCode;
     }
 
     startup::holdStartupMessages();

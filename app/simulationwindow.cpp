@@ -226,7 +226,7 @@ void SimulationWindow::offerKeyboardAndReader()
             tr("Lift graph of the %1 cam").arg(cam), left, top,
             std::max(graph.across->x1(), graph.across->x2()) - left,
             std::max(graph.up->y1(), graph.up->y2()) - top);
-        m_graphs.emplace_back(LiftGraph(cam, {graph.pen->x1(), graph.pen->y1()},
+        m_graphs.emplace_back(LiftGraph({graph.pen->x1(), graph.pen->y1()},
                                         graph.table.cycleWidth),
                               area);
     }

@@ -33,7 +33,7 @@ constexpr QtOption qtOptions[] = {
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: %1 [options]").arg(QLatin1String(executableName));
+    return QStringLiteral("Usage: %1 [options] [design.kcam]").arg(QLatin1String(executableName));
 }
 
 // Qt names the program in the usage line only when an application object exists.
@@ -46,10 +46,21 @@ QString helpText(const QCommandLineParser &parser)
 
 CommandLineAnswer usageError(const QString &complaint, const QCommandLineParser &parser)
 {
-    return {false, exitUsage, QString(),
-            QStringLiteral("%1: %2\n").arg(QLatin1String(executableName), complaint)
-                + helpText(parser),
-            false, QString()};
+    CommandLineAnswer answer;
+    answer.openWindow = false;
+    answer.exitCode = exitUsage;
+    answer.standardError =
+        QStringLiteral("%1: %2\n").arg(QLatin1String(executableName), complaint)
+        + helpText(parser);
+    return answer;
+}
+
+CommandLineAnswer printed(const QString &text)
+{
+    CommandLineAnswer answer;
+    answer.openWindow = false;
+    answer.standardOutput = text;
+    return answer;
 }
 
 const char noDisplayLine[] =
@@ -105,7 +116,9 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
     // Qt's own options are single-dash words (-platform offscreen), never bundled letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
-        "Cams turning under a follower, their lift traced on graphs, and a ten-question test.\n"
+        "Cams turning under a follower, their lift traced on graphs, and a ten-question test;\n"
+        "and the cam workshop, where a learner designs a cam from the motion it must give.\n"
+        "Given a design file (.kcam), opens it in the cam workshop.\n"
         "Qt's own options, such as -platform and -display, are taken as well."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"),
                                    QStringLiteral("?")},
@@ -116,9 +129,24 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
                                   QStringLiteral("Speak this language: en, de, fr or es, "
                                                  "instead of the desktop's."),
                                   QStringLiteral("code"));
+    const QCommandLineOption workshop(QStringLiteral("workshop"),
+                                      QStringLiteral("Open the cam workshop instead of the "
+                                                     "simulation."));
+    const QCommandLineOption exportTo(
+        QStringLiteral("export"),
+        QStringLiteral("Write the design file given after the options to <file>, as its ending "
+                       "says: .csv (the motion table), .svg or .dxf (for a laser cutter), .pdf "
+                       "(a template at true size) or .png (a picture), and end. Needs no "
+                       "display."),
+        QStringLiteral("file"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(lang);
+    parser.addOption(workshop);
+    parser.addOption(exportTo);
+    parser.addPositionalArgument(QStringLiteral("design.kcam"),
+                                 QStringLiteral("A cam design to open in the workshop."),
+                                 QStringLiteral("[design.kcam]"));
     for (const QtOption &qtOption : qtOptions) {
         QCommandLineOption option(QLatin1String(qtOption.name), QString(),
                                   qtOption.takesValue ? QStringLiteral("value") : QString());
@@ -131,18 +159,28 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
         withProgram.append(QLatin1String(executableName));
     if (!parser.parse(withProgram))
         return usageError(parser.errorText(), parser);
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("Unexpected argument '%1'.")
-                              .arg(parser.positionalArguments().constFirst()),
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return usageError(QStringLiteral("Unexpected argument '%1'.").arg(positional.at(1)),
                           parser);
     if (parser.isSet(help))
-        return {false, 0, helpText(parser), QString(), false, QString()};
+        return printed(helpText(parser));
     if (parser.isSet(version))
-        return {false, 0,
-                QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                              QCoreApplication::applicationVersion()),
-                QString(), false, QString()};
+        return printed(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                     QCoreApplication::applicationVersion()));
     CommandLineAnswer answer;
+    if (!positional.isEmpty()) {
+        answer.task = Task::Workshop;
+        answer.designPath = positional.constFirst();
+    }
+    if (parser.isSet(workshop))
+        answer.task = Task::Workshop;
+    if (parser.isSet(exportTo)) {
+        if (positional.isEmpty())
+            return usageError(QStringLiteral("--export needs the design file to export."), parser);
+        answer.task = Task::Export;
+        answer.exportPath = parser.value(exportTo);
+    }
     if (parser.isSet(lang)) {
         answer.languageAsked = true;
         if (!language::asked(parser.value(lang), &answer.language))

@@ -21,6 +21,13 @@ inline constexpr int exitUsage = 2;
 // Needs no application object, so the command line can be answered before one exists.
 void setIdentity();
 
+// What the command line asks for once it is read.
+enum class Task {
+    Simulation, // the simulation window, as the menu entry starts it
+    Workshop,   // the cam workshop, empty or with `designPath` open
+    Export,     // `designPath` written to `exportPath` in the format its ending names
+};
+
 struct CommandLineAnswer {
     bool openWindow = true; // false: print the texts and end with exitCode
     int exitCode = 0;
@@ -28,6 +35,9 @@ struct CommandLineAnswer {
     QString standardError;
     bool languageAsked = false; // --lang was given: speak `language`, not the desktop's
     QString language;           // empty for English
+    Task task = Task::Simulation;
+    QString designPath;
+    QString exportPath;
 };
 
 // Reads the whole argument list, program name first. Qt's own start-up options (-platform,

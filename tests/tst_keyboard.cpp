@@ -477,9 +477,9 @@ void TestKeyboard::graphsAreDescribed_data()
     QTest::addColumn<int>("timer");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QStringList>("descriptions"); // pear, double lobe, snail
-    const QString nothing = "Lift graph of the %1 cam: nothing traced yet.";
+    const QString nothing = "Nothing traced yet.";
     // A cycle's shape is told once the first is drawn to its end.
-    const QString begun = "Lift graph of the %1 cam: %2 traced.";
+    const QString begun = "%1 traced.";
     const QString pear = " Each cycle has 8 steps. The follower starts at its highest lift. It "
                          "falls quickly over 2 steps to 17 percent of its highest lift. It rests "
                          "for 4 steps. It rises quickly over 2 steps to its highest lift.";
@@ -490,26 +490,16 @@ void TestKeyboard::graphsAreDescribed_data()
                           "highest lift. It rises slowly over 6 steps to its highest lift. It "
                           "falls quickly over 1 step to 14 percent of its highest lift.";
     QTest::newRow("pear, two steps")
-        << 1 << 2
-        << QStringList{begun.arg("pear", "1 cycle"), nothing.arg("double lobe"),
-                       nothing.arg("snail")};
+        << 1 << 2 << QStringList{begun.arg("1 cycle"), nothing, nothing};
     QTest::newRow("pear, a cycle and a step")
-        << 1 << 9
-        << QStringList{begun.arg("pear", "2 cycles") + pear, nothing.arg("double lobe"),
-                       nothing.arg("snail")};
+        << 1 << 9 << QStringList{begun.arg("2 cycles") + pear, nothing, nothing};
     QTest::newRow("double lobe, three cycles")
-        << 2 << 10
-        << QStringList{nothing.arg("pear"), begun.arg("double lobe", "3 cycles") + doubleLobe,
-                       nothing.arg("snail")};
+        << 2 << 10 << QStringList{nothing, begun.arg("3 cycles") + doubleLobe, nothing};
     QTest::newRow("snail, one cycle")
-        << 3 << 8
-        << QStringList{nothing.arg("pear"), nothing.arg("double lobe"),
-                       begun.arg("snail", "1 cycle") + snail};
+        << 3 << 8 << QStringList{nothing, nothing, begun.arg("1 cycle") + snail};
     // The pear erases after its fourth cycle and starts again at the left.
     QTest::newRow("pear, erased and begun again")
-        << 1 << 4 * 8 + 1
-        << QStringList{begun.arg("pear", "1 cycle"), nothing.arg("double lobe"),
-                       nothing.arg("snail")};
+        << 1 << 4 * 8 + 1 << QStringList{begun.arg("1 cycle"), nothing, nothing};
 }
 
 void TestKeyboard::graphsAreDescribed()

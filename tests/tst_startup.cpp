@@ -2,6 +2,7 @@
 // and whether the manual page and the desktop files name the program as it names itself.
 #include "app/startup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -29,6 +30,8 @@ class TestStartup : public QObject
 private slots:
     void commandLine_data();
     void commandLine();
+    void exportAtAShell_data();
+    void exportAtAShell();
     void manualAndDesktopFiles();
 };
 
@@ -39,7 +42,9 @@ void TestStartup::commandLine_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("standardOutput"); // patterns for the whole text
     QTest::addColumn<QString>("standardError");
-    const QString help = QStringLiteral("Usage: kestrilon \\[options\\]\n.*--help.*--version.*\n");
+    const QString help = QStringLiteral(
+        "Usage: kestrilon \\[options\\] \\[design.kcam\\]\n.*--help.*--version.*--workshop.*"
+        "--export.*\n");
     const QString version = QStringLiteral("Kestrilon %1\n")
                                 .arg(QRegularExpression::escape(QStringLiteral(KESTRILON_VERSION)));
     const QString noDisplay = QStringLiteral("kestrilon: no display[^\n]*xvfb-run -a kestrilon[^\n]*\n");
@@ -59,8 +64,13 @@ void TestStartup::commandLine_data()
                                     << refused("Unknown option 'bogus'.");
     QTest::newRow("letters together") << QStringList{"-hv"} << none << 2 << QString()
                                       << refused("Unknown option 'hv'.");
-    QTest::newRow("an argument") << QStringList{"cams.txt"} << none << 2 << QString()
-                                 << refused("Unexpected argument 'cams.txt'.");
+    QTest::newRow("two designs") << QStringList{"a.kcam", "b.kcam"} << none << 2 << QString()
+                                 << refused("Unexpected argument 'b.kcam'.");
+    QTest::newRow("export without a design")
+        << QStringList{"--export", "out.csv"} << none << 2 << QString()
+        << refused("--export needs the design file to export.");
+    QTest::newRow("a design, no display") << QStringList{"toy.kcam"} << none << 1 << QString()
+                                          << noDisplay;
     QTest::newRow("-platform alone") << QStringList{"-platform"} << none << 2 << QString()
                                      << refused("Missing value after '-platform'.");
     QTest::newRow("--lang pt") << QStringList{"--lang", "pt"} << none << 2 << QString()
@@ -106,6 +116,81 @@ void TestStartup::commandLine()
     }
 }
 
+void TestStartup::exportAtAShell_data()
+{
+    QTest::addColumn<QByteArray>("design");
+    QTest::addColumn<QString>("output"); // in the temporary folder
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("standardError"); // a pattern; DIR stands for the folder
+    QTest::addColumn<QByteArray>("firstLine");  // of the file written, when one is
+
+    const QByteArray good = R"({"format": "kestrilon-cam", "version": 1, "name": "Toy cam",
+        "rotation": "clockwise", "baseCircleRadius": 12, "shaftHoleDiameter": 8,
+        "follower": {"type": "knife-edge", "offset": 0}, "segments": [
+        {"kind": "rise", "angle": 180, "height": 20, "law": "simple-harmonic"},
+        {"kind": "return", "angle": 180, "height": 20, "law": "simple-harmonic"}]})";
+    QByteArray open = good;
+    open.replace(R"("height": 20, "law": "simple-harmonic"}])", R"("height": 5, "law": "simple-harmonic"}])");
+    const QByteArray header = "angle_deg,lift_mm,velocity_mm_per_rad,acceleration_mm_per_rad2,"
+                              "jerk_mm_per_rad3,pressure_angle_deg,pitch_radius_of_curvature_mm";
+
+    // A steep pressure angle is a warning, written all the same.
+    QTest::newRow("motion table") << good << "table.csv" << 0 << QString() << header;
+    QTest::newRow("ending in capitals") << good << "TABLE.CSV" << 0 << QString() << header;
+    QTest::newRow("unknown ending")
+        << good << "table.xls" << 2
+        << "kestrilon: cannot export to 'DIR/table.xls': the file name must end in \\.csv[^\n]*\n"
+        << QByteArray();
+    QTest::newRow("not a design") << QByteArray("cam: pear") << "table.csv" << 1
+                                  << "kestrilon: DIR/design.kcam: The file is not a design: it "
+                                     "is not JSON[^\n]*\n"
+                                  << QByteArray();
+    QTest::newRow("does not close")
+        << open << "table.csv" << 1
+        << "kestrilon: DIR/design.kcam: The rises and returns do not cancel: the follower ends "
+           "15 mm from where it started\\.\n"
+        << QByteArray();
+    QTest::newRow("folder that is not there")
+        << good << "missing/table.csv" << 1
+        << "kestrilon: The motion table cannot be written to DIR/missing/table.csv: [^\n]*\n"
+        << QByteArray();
+}
+
+// The export runs at a shell with no display at all, and leaves no file behind when it fails.
+void TestStartup::exportAtAShell()
+{
+    QFETCH(QByteArray, design);
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(QString, standardError);
+    QFETCH(QByteArray, firstLine);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("design.kcam")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(design);
+    file.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    const QString outputPath = dir.filePath(output);
+    process.start(program, {QStringLiteral("--export"), outputPath, file.fileName()});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), exitCode);
+    const QString pattern = QString(standardError).replace(
+        QStringLiteral("DIR"), QRegularExpression::escape(dir.path()));
+    QVERIFY2(QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(pattern)).match(error).hasMatch(),
+             qPrintable(error));
+    QFile written(outputPath);
+    QCOMPARE(written.exists(), !firstLine.isEmpty());
+    if (written.open(QIODevice::ReadOnly))
+        QCOMPARE(written.readLine().trimmed(), firstLine);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), firstLine.isEmpty() ? 1 : 2);
+}
+
 // The manual page names each option --help lists; the desktop files use the program's names.
 void TestStartup::manualAndDesktopFiles()
 {
@@ -123,7 +208,7 @@ void TestStartup::manualAndDesktopFiles()
             ++options;
         }
     }
-    QCOMPARE(options, 6);
+    QCOMPARE(options, 8);
 
     const QString id = QLatin1String(startup::desktopId);
     const QString exe = QLatin1String(startup::executableName);

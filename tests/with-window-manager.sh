@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Runs a command at a virtual X display under a real window manager, as on a learner's desktop.
+# Runs a command at a virtual X display under a real window manager, as on a learner's desktop,
+# in a D-Bus session of its own: without one, libdbus would start a bus through the X server
+# (dbus-launch, where dbus-x11 is installed) or leak what it read while failing to.
 # Usage: tests/with-window-manager.sh command [arguments...]
 set -euo pipefail
 if [[ -z "${WINDOW_MANAGER_DISPLAY_STARTED:-}" ]]; then
     export WINDOW_MANAGER_DISPLAY_STARTED=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
 fi
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!

@@ -3,45 +3,27 @@
 <TS version="2.1" language="de">
 <context>
     <name>LiftGraph</name>
-    <message>
-        <source>Lift graph of the %1 cam: nothing traced yet.</source>
-        <translation>Hubdiagramm der %1-Kurvenscheibe: noch nichts gezeichnet.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycle traced.</source>
-        <translation>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklus gezeichnet.</numerusform>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklen gezeichnet.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycles traced.</source>
-        <translation>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklus gezeichnet.</numerusform>
-            <numerusform>Hubdiagramm der %1-Kurvenscheibe: %n Zyklen gezeichnet.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
         <translation>
-            <numerusform>Jeder Zyklus hat %n Schritt.</numerusform>
+            <numerusform>Jeder Zyklus hat einen Schritt.</numerusform>
             <numerusform>Jeder Zyklus hat %n Schritte.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Each cycle has %n steps.</source>
         <translation>
-            <numerusform>Jeder Zyklus hat %n Schritt.</numerusform>
+            <numerusform>Jeder Zyklus hat einen Schritt.</numerusform>
             <numerusform>Jeder Zyklus hat %n Schritte.</numerusform>
         </translation>
     </message>
     <message>
         <source>The follower starts at its highest lift.</source>
-        <translation>Der Stößel beginnt bei seinem höchsten Hub.</translation>
+        <translation>Der Stößel beginnt in seiner höchsten Stellung.</translation>
     </message>
     <message>
         <source>The follower starts at %1 percent of its highest lift.</source>
-        <translation>Der Stößel beginnt bei %1 Prozent seines höchsten Hubs.</translation>
+        <translation>Der Stößel beginnt bei %1 Prozent des maximalen Hubs.</translation>
     </message>
     <message>
         <source>It rests</source>
@@ -50,14 +32,14 @@
     <message numerus="yes">
         <source>for %n step</source>
         <translation>
-            <numerusform>%n Schritt lang</numerusform>
+            <numerusform>einen Schritt lang</numerusform>
             <numerusform>%n Schritte lang</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>for %n steps</source>
         <translation>
-            <numerusform>%n Schritt lang</numerusform>
+            <numerusform>einen Schritt lang</numerusform>
             <numerusform>%n Schritte lang</numerusform>
         </translation>
     </message>
@@ -79,24 +61,42 @@
     </message>
     <message>
         <source>to its highest lift</source>
-        <translation>auf seinen höchsten Hub</translation>
+        <translation>bis zum maximalen Hub</translation>
     </message>
     <message>
         <source>to %1 percent of its highest lift</source>
-        <translation>auf %1 Prozent seines höchsten Hubs</translation>
+        <translation>auf %1 Prozent des maximalen Hubs</translation>
     </message>
     <message numerus="yes">
         <source>over %n step</source>
         <translation>
-            <numerusform>über %n Schritt</numerusform>
-            <numerusform>über %n Schritte</numerusform>
+            <numerusform>in einem Schritt</numerusform>
+            <numerusform>in %n Schritten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>over %n steps</source>
         <translation>
-            <numerusform>über %n Schritt</numerusform>
-            <numerusform>über %n Schritte</numerusform>
+            <numerusform>in einem Schritt</numerusform>
+            <numerusform>in %n Schritten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing traced yet.</source>
+        <translation>Noch nichts gezeichnet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle traced.</source>
+        <translation>
+            <numerusform>%n Zyklus gezeichnet.</numerusform>
+            <numerusform>%n Zyklen gezeichnet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles traced.</source>
+        <translation>
+            <numerusform>%n Zyklus gezeichnet.</numerusform>
+            <numerusform>%n Zyklen gezeichnet.</numerusform>
         </translation>
     </message>
 </context>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Please click on the start button to begin the test</source>
-        <translation>Klicke auf den Startknopf, um den Test zu beginnen</translation>
+        <translation>Klicke auf „Test starten“, um den Test zu beginnen.</translation>
     </message>
     <message>
         <source>Click to Start</source>
@@ -240,7 +240,7 @@
     <message>
         <source>Click on the cam with the longest time with no lift.</source>
         <extracomment>Question 7. Which cam leaves the follower resting, not lifted at all, for the longest part of a turn? (The pear: a long circular part where the follower stays down.)</extracomment>
-        <translation>Welche Kurvenscheibe hat die längste Zeit ohne Hub?</translation>
+        <translation>Welche Kurvenscheibe hat die längste Rast?</translation>
     </message>
     <message>
         <source>Click on the cam with the lowest start.</source>
@@ -255,7 +255,7 @@
     <message>
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
-        <translation>Welche Kurvenscheibe hat den sanftesten Hub?</translation>
+        <translation>Welche Kurvenscheibe hebt am gleichmäßigsten an?</translation>
     </message>
     <message>
         <source>You scored %1 out of %2</source>

@@ -3,24 +3,6 @@
 <TS version="2.1" language="es">
 <context>
     <name>LiftGraph</name>
-    <message>
-        <source>Lift graph of the %1 cam: nothing traced yet.</source>
-        <translation>Gráfica de elevación de la leva %1: aún no hay nada trazado.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycle traced.</source>
-        <translation>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclo trazado.</numerusform>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclos trazados.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycles traced.</source>
-        <translation>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclo trazado.</numerusform>
-            <numerusform>Gráfica de elevación de la leva %1: %n ciclos trazados.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
         <translation>
@@ -37,11 +19,11 @@
     </message>
     <message>
         <source>The follower starts at its highest lift.</source>
-        <translation>El seguidor empieza en su elevación más alta.</translation>
+        <translation>El seguidor empieza en su elevación máxima.</translation>
     </message>
     <message>
         <source>The follower starts at %1 percent of its highest lift.</source>
-        <translation>El seguidor empieza al %1 por ciento de su elevación más alta.</translation>
+        <translation>El seguidor empieza al %1 por ciento de su elevación máxima.</translation>
     </message>
     <message>
         <source>It rests</source>
@@ -63,27 +45,27 @@
     </message>
     <message>
         <source>It rises quickly</source>
-        <translation>Sube rápido</translation>
+        <translation>Sube rápidamente</translation>
     </message>
     <message>
         <source>It rises slowly</source>
-        <translation>Sube despacio</translation>
+        <translation>Sube lentamente</translation>
     </message>
     <message>
         <source>It falls quickly</source>
-        <translation>Baja rápido</translation>
+        <translation>Baja rápidamente</translation>
     </message>
     <message>
         <source>It falls slowly</source>
-        <translation>Baja despacio</translation>
+        <translation>Baja lentamente</translation>
     </message>
     <message>
         <source>to its highest lift</source>
-        <translation>hasta su elevación más alta</translation>
+        <translation>hasta su elevación máxima</translation>
     </message>
     <message>
         <source>to %1 percent of its highest lift</source>
-        <translation>hasta el %1 por ciento de su elevación más alta</translation>
+        <translation>hasta el %1 por ciento de su elevación máxima</translation>
     </message>
     <message numerus="yes">
         <source>over %n step</source>
@@ -97,6 +79,24 @@
         <translation>
             <numerusform>en %n paso</numerusform>
             <numerusform>en %n pasos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing traced yet.</source>
+        <translation>Aún no hay nada trazado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle traced.</source>
+        <translation>
+            <numerusform>%n ciclo trazado.</numerusform>
+            <numerusform>%n ciclos trazados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles traced.</source>
+        <translation>
+            <numerusform>%n ciclo trazado.</numerusform>
+            <numerusform>%n ciclos trazados.</numerusform>
         </translation>
     </message>
 </context>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Lift graph of the %1 cam</source>
-        <translation>Gráfica de elevación de la leva %1</translation>
+        <translation>Curva de elevación de la leva %1</translation>
     </message>
     <message numerus="yes">
         <source>%n milliseconds</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Please click on the start button to begin the test</source>
-        <translation>Haz clic en el botón de inicio para empezar la prueba</translation>
+        <translation>Haz clic en «Empezar» para comenzar la prueba.</translation>
     </message>
     <message>
         <source>Click to Start</source>
@@ -240,7 +240,7 @@
     <message>
         <source>Click on the cam with the longest time with no lift.</source>
         <extracomment>Question 7. Which cam leaves the follower resting, not lifted at all, for the longest part of a turn? (The pear: a long circular part where the follower stays down.)</extracomment>
-        <translation>Haz clic en la leva con más tiempo sin elevación.</translation>
+        <translation>Haz clic en la leva con el reposo más largo.</translation>
     </message>
     <message>
         <source>Click on the cam with the lowest start.</source>

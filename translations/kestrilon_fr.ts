@@ -3,24 +3,6 @@
 <TS version="2.1" language="fr">
 <context>
     <name>LiftGraph</name>
-    <message>
-        <source>Lift graph of the %1 cam: nothing traced yet.</source>
-        <translation>Graphique de levée de la came %1&#xa0;: rien n’est encore tracé.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycle traced.</source>
-        <translation>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycle tracé.</numerusform>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycles tracés.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Lift graph of the %1 cam: %n cycles traced.</source>
-        <translation>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycle tracé.</numerusform>
-            <numerusform>Graphique de levée de la came %1&#xa0;: %n cycles tracés.</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>Each cycle has %n step.</source>
         <translation>
@@ -37,11 +19,11 @@
     </message>
     <message>
         <source>The follower starts at its highest lift.</source>
-        <translation>Le suiveur part de sa levée la plus haute.</translation>
+        <translation>Le poussoir part de sa levée maximale.</translation>
     </message>
     <message>
         <source>The follower starts at %1 percent of its highest lift.</source>
-        <translation>Le suiveur part de %1 pour cent de sa levée la plus haute.</translation>
+        <translation>Le poussoir part à %1 pour cent de sa levée maximale.</translation>
     </message>
     <message>
         <source>It rests</source>
@@ -63,7 +45,7 @@
     </message>
     <message>
         <source>It rises quickly</source>
-        <translation>Il monte vite</translation>
+        <translation>Il monte rapidement</translation>
     </message>
     <message>
         <source>It rises slowly</source>
@@ -71,7 +53,7 @@
     </message>
     <message>
         <source>It falls quickly</source>
-        <translation>Il descend vite</translation>
+        <translation>Il descend rapidement</translation>
     </message>
     <message>
         <source>It falls slowly</source>
@@ -79,11 +61,11 @@
     </message>
     <message>
         <source>to its highest lift</source>
-        <translation>jusqu’à sa levée la plus haute</translation>
+        <translation>jusqu’à sa levée maximale</translation>
     </message>
     <message>
         <source>to %1 percent of its highest lift</source>
-        <translation>jusqu’à %1 pour cent de sa levée la plus haute</translation>
+        <translation>jusqu’à %1 pour cent de sa levée maximale</translation>
     </message>
     <message numerus="yes">
         <source>over %n step</source>
@@ -97,6 +79,24 @@
         <translation>
             <numerusform>en %n pas</numerusform>
             <numerusform>en %n pas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing traced yet.</source>
+        <translation>Rien n’est encore tracé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle traced.</source>
+        <translation>
+            <numerusform>%n cycle tracé.</numerusform>
+            <numerusform>%n cycles tracés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles traced.</source>
+        <translation>
+            <numerusform>%n cycle tracé.</numerusform>
+            <numerusform>%n cycles tracés.</numerusform>
         </translation>
     </message>
 </context>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Lift graph of the %1 cam</source>
-        <translation>Graphique de levée de la came %1</translation>
+        <translation>Courbe de levée de la came %1</translation>
     </message>
     <message numerus="yes">
         <source>%n milliseconds</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Please click on the start button to begin the test</source>
-        <translation>Cliquez sur le bouton de départ pour lancer le test</translation>
+        <translation>Cliquez sur «&#x202f;Commencer&#x202f;» pour lancer le test.</translation>
     </message>
     <message>
         <source>Click to Start</source>
@@ -255,7 +255,7 @@
     <message>
         <source>Click on the cam which gives the smoothest lift.</source>
         <extracomment>Question 10. Which cam lifts its follower most gently, without sudden changes? (The snail: its rise is steady all the way round.)</extracomment>
-        <translation>Cliquez sur la came qui donne la levée la plus douce.</translation>
+        <translation>Cliquez sur la came dont la montée est la plus douce.</translation>
     </message>
     <message>
         <source>You scored %1 out of %2</source>

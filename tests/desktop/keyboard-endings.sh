@@ -7,7 +7,8 @@ set -euo pipefail
 program=$(realpath "$1")
 if [[ -z "${KEYBOARD_ENDINGS_DISPLAY:-}" ]]; then
     export KEYBOARD_ENDINGS_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    # A session bus of its own, as the desktop gives every program.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
 fi
 # libxkbcommon-x11 strndup()s xcb's unterminated atom names, which strict ASan checks reject.
 [[ -n "${ASAN_OPTIONS:-}" ]] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"

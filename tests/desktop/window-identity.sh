@@ -4,7 +4,10 @@
 # Usage: window-identity.sh wayland|x11 <kestrilon> <menu entry>
 set -euo pipefail
 mode=$1 program=$(realpath "$2") entry=$(realpath "$3")
-[[ $mode == x11 ]] && exec xvfb-run -a "$0" x11-display "$program" "$entry"
+# Each display server with a session bus of its own, as a desktop gives every program.
+[[ $mode == x11 ]] && exec xvfb-run -a dbus-run-session -- "$0" x11-display "$program" "$entry"
+[[ $mode == wayland ]] && exec dbus-run-session -- "$0" wayland-bus "$program" "$entry"
+[[ $mode == wayland-bus ]] && mode=wayland
 fail() { echo "FAIL: $*" >&2; exit 1; }
 await() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
 work=$(mktemp -d)

@@ -1,6 +1,7 @@
 # A screen-reader client on the AT-SPI bus, run by run.sh: it starts Kestrilon, listens for
-# what a reader speaks, starts and stops the pear, sees it turn, and plays the whole test
-# through accessible actions. Exits non-zero with a list of what went wrong.
+# what a reader speaks, starts and stops the pear, sees it turn, hears each graph named once,
+# and plays the whole test through accessible actions. Exits non-zero with a list of what
+# went wrong.
 import os
 import subprocess
 import sys
@@ -121,6 +122,14 @@ try:
     told = graph.get_description() if graph else ""
     check("cycle" in told and "It falls quickly" in told,
           "the pear's graph is told in words: " + told)
+    # A reader speaks an image's name and then its description: each name once, whether
+    # its graph is traced (the pear's) or not yet (the others').
+    for cam in ("pear", "double lobe", "snail"):
+        name = f"Lift graph of the {cam} cam"
+        graph = find("image", name)
+        said = f"{name}. {graph.get_description()}" if graph else ""
+        check(said.count(name) == 1 and said.count("Lift graph") == 1,
+              f"the {cam} graph's name is spoken once: {said}")
 
     stop = find("push button", "Stop the pear cam", 0, "the pear's stop button is offered")
     stopped = [(t, n, d) for t, n, d, _ in press(stop, 1.0)]
