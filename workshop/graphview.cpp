@@ -279,12 +279,15 @@ QString GraphView::describe() const
 
 QRectF GraphView::plotArea() const
 {
+    // One left edge for every graph, so their angles line up one above the other.
     const QFontMetricsF metrics(font());
-    double labels = 0;
+    double labels = metrics.horizontalAdvance(Wording::number(-888888, 0));
     for (const double tick : m_ticks)
         labels = std::max(labels, metrics.horizontalAdvance(Wording::number(tick, 2)));
     const double line = metrics.height();
-    return QRectF(QPointF(labels + 10, line + 6), QPointF(width() - 12, height() - line - 6));
+    const double lastLabel = metrics.horizontalAdvance(tr("%1°").arg(360)) / 2 + 4;
+    return QRectF(QPointF(labels + 10, line + 6),
+                  QPointF(width() - lastLabel, height() - line - 6));
 }
 
 double GraphView::xOf(double degrees) const
@@ -466,12 +469,14 @@ void GraphView::paintCursor(QPainter &painter) const
     const int decimals = m_quantity == Quantity::Lift || m_quantity == Quantity::PressureAngle
                              ? 2
                              : 1;
+    const QString shown = Wording::number(value, decimals);
+    const QString at = Wording::number(angle);
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(QRectF(plot.left(), 2, plot.width(), plot.top() - 4),
                      Qt::AlignRight | Qt::AlignVCenter,
-                     tr("%1 %2 at %3°")
-                         .arg(Wording::number(value, decimals), unit(),
-                              Wording::number(angle)));
+                     m_quantity == Quantity::PressureAngle
+                         ? tr("%1° at %2°").arg(shown, at)
+                         : tr("%1 %2 at %3°").arg(shown, unit(), at));
 }
 
 void GraphView::mousePressEvent(QMouseEvent *event)

@@ -250,6 +250,8 @@ QWidget *WorkshopWindow::buildEditors()
     m_segments = new QListWidget;
     m_segments->setAccessibleName(tr("Segments"));
     m_segments->setMinimumHeight(120);
+    m_segments->setWordWrap(true);
+    m_segments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     motionLayout->addWidget(m_segments);
     auto *buttons = new QGridLayout;
     m_addSegment = new QPushButton(tr("Add"));
@@ -331,7 +333,7 @@ QWidget *WorkshopWindow::buildEditors()
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setMinimumWidth(column->sizeHint().width() + 24);
+    scroll->setMinimumWidth(std::max(column->sizeHint().width(), 330) + 24);
     return scroll;
 }
 
@@ -643,7 +645,16 @@ void WorkshopWindow::showSegments()
     const Segment &segment = design.segments[std::size_t(chosen)];
     showValue(m_kind, int(segment.kind));
     showValue(m_angle, segment.angleDegrees);
-    showValue(m_height, segment.height);
+    if (segment.kind == SegmentKind::Dwell) {
+        // A dwell has no height: the box is empty rather than showing a height unused.
+        const QSignalBlocker quiet(m_height);
+        m_height->clear();
+    } else if (m_height->cleanText().isEmpty()) {
+        const QSignalBlocker quiet(m_height);
+        m_height->setValue(segment.height);
+    } else {
+        showValue(m_height, segment.height);
+    }
     showValue(m_law, int(segment.law));
     m_height->setEnabled(segment.kind != SegmentKind::Dwell);
     m_law->setEnabled(segment.kind != SegmentKind::Dwell);
