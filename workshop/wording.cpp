@@ -201,12 +201,11 @@ QString Wording::camDescription(const CamDesign &design, const CamAnalysis &anal
     if (!analysis.feasible)
         return tr("No cam can be made: %1").arg(whyNoCam(design, analysis));
     QStringList sentences;
-    sentences << tr("%1 cam, turning %2, base circle radius %3 mm, lift %4 mm, "
-                    "%5 follower.")
+    sentences << tr("%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. "
+                    "Follower: %5.")
                      .arg(design.name.isEmpty() ? tr("Unnamed") : design.name,
-                          rotationName(design.rotation).toLower(),
-                          number(design.baseCircleRadius, 2), number(analysis.largestLift, 2),
-                          followerName(design.follower.type).toLower());
+                          rotationName(design.rotation), number(design.baseCircleRadius, 2),
+                          number(analysis.largestLift, 2), followerName(design.follower.type));
     if (design.follower.type == FollowerType::FlatFaced) {
         sentences << tr("The flat face needs to be %1 mm wide.")
                          .arg(number(analysis.faceWidth, 2));
