@@ -559,4 +559,797 @@
         <translation>Du hast %1 von %2 Punkten erreicht</translation>
     </message>
 </context>
+<context>
+    <name>workshop::CamView</name>
+    <message>
+        <source>Cam</source>
+        <translation>Kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>This cam cannot be made.</source>
+        <translation>Diese Kurvenscheibe lässt sich nicht herstellen.</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Turned %1°, lift %2 mm</source>
+        <translation>Gedreht um %1°, Hub %2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GraphView</name>
+    <message>
+        <source>Lift graph</source>
+        <translation>Hubdiagramm</translation>
+    </message>
+    <message>
+        <source>Velocity graph</source>
+        <translation>Geschwindigkeitsdiagramm</translation>
+    </message>
+    <message>
+        <source>Acceleration graph</source>
+        <translation>Beschleunigungsdiagramm</translation>
+    </message>
+    <message>
+        <source>Jerk graph</source>
+        <translation>Ruckdiagramm</translation>
+    </message>
+    <message>
+        <source>Pressure angle graph</source>
+        <translation>Druckwinkeldiagramm</translation>
+    </message>
+    <message>
+        <source>Lift</source>
+        <translation>Hub</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Beschleunigung</translation>
+    </message>
+    <message>
+        <source>Jerk</source>
+        <translation>Ruck</translation>
+    </message>
+    <message>
+        <source>Pressure angle</source>
+        <translation>Druckwinkel</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation>mm/s</translation>
+    </message>
+    <message>
+        <source>mm/s²</source>
+        <translation>mm/s²</translation>
+    </message>
+    <message>
+        <source>mm/s³</source>
+        <translation>mm/s³</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Nothing to show. %1</source>
+        <translation>Nichts zu zeigen. %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2 against cam angle, from %3 at %4 degrees to %5 at %6 degrees.</source>
+        <translation>%1 in %2 über dem Drehwinkel, von %3 bei %4 Grad bis %5 bei %6 Grad.</translation>
+    </message>
+    <message>
+        <source>Past the %1 degree limit at %2.</source>
+        <translation>Über der Grenze von %1 Grad bei %2.</translation>
+    </message>
+    <message>
+        <source>Within the %1 degree limit.</source>
+        <translation>Innerhalb der Grenze von %1 Grad.</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>limit %1°</source>
+        <translation>Grenze %1°</translation>
+    </message>
+    <message>
+        <source>No pressure angle without a cam.</source>
+        <translation>Ohne Kurvenscheibe kein Druckwinkel.</translation>
+    </message>
+    <message>
+        <source>No motion to show.</source>
+        <translation>Keine Bewegung zu zeigen.</translation>
+    </message>
+    <message>
+        <source>%1° at %2°</source>
+        <translation>%1° bei %2°</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3°</source>
+        <translation>%1 %2 bei %3°</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StartingDesign</name>
+    <message>
+        <source>Pear</source>
+        <translation>Birne</translation>
+    </message>
+    <message>
+        <source>Double lobe</source>
+        <translation>Doppelnocken</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Schnecke</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::Wording</name>
+    <message>
+        <source>constant velocity</source>
+        <translation>konstante Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>einfach harmonisch</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>zykloidisch</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>Polynom 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>Polynom 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>modifiziertes Trapez</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>modifizierter Sinus</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Hub</translation>
+    </message>
+    <message>
+        <source>Dwell</source>
+        <translation>Rast</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Rückhub</translation>
+    </message>
+    <message>
+        <source>Knife-edge</source>
+        <translation>Schneide</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Flat-faced</source>
+        <translation>Flachstößel</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rund</translation>
+    </message>
+    <message>
+        <source>D flat</source>
+        <translation>D-Abflachung</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Vierkant</translation>
+    </message>
+    <message>
+        <source>%1. Rise %2 mm over %3°, %4</source>
+        <translation>%1. Hub %2 mm über %3°, %4</translation>
+    </message>
+    <message>
+        <source>%1. Return %2 mm over %3°, %4</source>
+        <translation>%1. Rückhub %2 mm über %3°, %4</translation>
+    </message>
+    <message>
+        <source>%1. Dwell over %2°</source>
+        <translation>%1. Rast über %2°</translation>
+    </message>
+    <message>
+        <source>%1° to %2°</source>
+        <translation>%1° bis %2°</translation>
+    </message>
+    <message>
+        <source>The motion has no segments: add one.</source>
+        <translation>Die Bewegung hat keine Abschnitte: Fügen Sie einen hinzu.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°, not 360°.</source>
+        <translation>Die Winkel der Abschnitte ergeben zusammen %1°, nicht 360°.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm above where it starts.</source>
+        <translation>Hübe und Rückhübe heben sich nicht auf: Der Stößel endet %1 mm über seinem Anfang.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm below where it starts.</source>
+        <translation>Hübe und Rückhübe heben sich nicht auf: Der Stößel endet %1 mm unter seinem Anfang.</translation>
+    </message>
+    <message>
+        <source>Segment %1 takes the follower below the base circle.</source>
+        <translation>Abschnitt %1 führt den Stößel unter den Grundkreis.</translation>
+    </message>
+    <message>
+        <source>The follower&apos;s offset of %1 mm does not lie inside the prime circle of radius %2 mm: the follower cannot stand on the cam.</source>
+        <translation>Die Exzentrizität des Stößels von %1 mm liegt nicht innerhalb des Rollkreises mit Radius %2 mm: Der Stößel kann nicht auf der Kurvenscheibe stehen.</translation>
+    </message>
+    <message>
+        <source>The pressure angle reaches %1°, past the %2° limit, at %3.</source>
+        <translation>Der Druckwinkel erreicht %1°, über der Grenze von %2°, bei %3.</translation>
+    </message>
+    <message>
+        <source>Undercut at %1: the roller&apos;s radius of %2 mm is not smaller than the pitch curve&apos;s sharpest bend, %3 mm.</source>
+        <translation>Unterschnitt bei %1: Der Rollenradius von %2 mm ist nicht kleiner als die schärfste Krümmung der Bahnkurve, %3 mm.</translation>
+    </message>
+    <message>
+        <source>Cusp at %1: the flat face would need the outline to fold over itself. A base circle larger than %2 mm avoids it.</source>
+        <translation>Spitze bei %1: Für den Flachstößel müsste sich die Kontur selbst überschneiden. Ein Grundkreis größer als %2 mm vermeidet das.</translation>
+    </message>
+    <message>
+        <source>No cam can be made: %1</source>
+        <translation>Keine Kurvenscheibe lässt sich herstellen: %1</translation>
+    </message>
+    <message>
+        <source>Unnamed</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>The flat face needs to be %1 mm wide.</source>
+        <translation>Der Flachstößel muss %1 mm breit sein.</translation>
+    </message>
+    <message>
+        <source>No cusp.</source>
+        <translation>Keine Spitze.</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle %1 degrees at %2 degrees, past the %3 degree limit.</source>
+        <translation>Größter Druckwinkel %1 Grad bei %2 Grad, über der Grenze von %3 Grad.</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle %1 degrees at %2 degrees, within the %3 degree limit.</source>
+        <translation>Größter Druckwinkel %1 Grad bei %2 Grad, innerhalb der Grenze von %3 Grad.</translation>
+    </message>
+    <message>
+        <source>No undercut.</source>
+        <translation>Kein Unterschnitt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning:</source>
+        <translation>
+            <numerusform>%n Warnung:</numerusform>
+            <numerusform>%n Warnungen:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings:</source>
+        <translation>
+            <numerusform>%n Warnung:</numerusform>
+            <numerusform>%n Warnungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. Follower: %5.</source>
+        <translation>Kurvenscheibe %1. Drehrichtung: %2. Grundkreisradius %3 mm, Hub %4 mm. Stößel: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::WorkshopWindow</name>
+    <message>
+        <source>Cam designs (*.%1)</source>
+        <translation>Kurvenscheiben-Entwürfe (*.%1)</translation>
+    </message>
+    <message>
+        <source>Open a cam design</source>
+        <translation>Kurvenscheiben-Entwurf öffnen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save the cam design</source>
+        <translation>Kurvenscheiben-Entwurf speichern</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>New from a &amp;simulation cam</source>
+        <translation>Neu aus einer &amp;Simulations-Kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>&amp;Pear</source>
+        <translation>&amp;Birne</translation>
+    </message>
+    <message>
+        <source>&amp;Double lobe</source>
+        <translation>&amp;Doppelnocken</translation>
+    </message>
+    <message>
+        <source>&amp;Snail</source>
+        <translation>&amp;Schnecke</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Turning</source>
+        <translation>&amp;Drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>One degree &amp;forward</source>
+        <translation>Ein Grad &amp;vor</translation>
+    </message>
+    <message>
+        <source>One degree &amp;back</source>
+        <translation>Ein Grad &amp;zurück</translation>
+    </message>
+    <message>
+        <source>Back to &amp;0°</source>
+        <translation>Zurück auf &amp;0°</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Abschnitt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the segment</source>
+        <translation>Abschnitt entfernen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move the segment up</source>
+        <translation>Abschnitt nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move the segment down</source>
+        <translation>Abschnitt nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Fill the rest of the turn with a dwell</source>
+        <translation>Rest der Umdrehung mit einer Rast füllen</translation>
+    </message>
+    <message>
+        <source>Segment kind</source>
+        <translation>Art des Abschnitts</translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation> °</translation>
+    </message>
+    <message>
+        <source>Segment angle</source>
+        <translation>Winkel des Abschnitts</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Segment height</source>
+        <translation>Höhe des Abschnitts</translation>
+    </message>
+    <message>
+        <source>Motion law</source>
+        <translation>Bewegungsgesetz</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation>Gesetz</translation>
+    </message>
+    <message>
+        <source>Follower</source>
+        <translation>Stößel</translation>
+    </message>
+    <message>
+        <source>Follower type</source>
+        <translation>Stößelart</translation>
+    </message>
+    <message>
+        <source>Roller radius</source>
+        <translation>Rollenradius</translation>
+    </message>
+    <message>
+        <source>Follower offset</source>
+        <translation>Exzentrizität des Stößels</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Exzentrizität</translation>
+    </message>
+    <message>
+        <source>Cam</source>
+        <translation>Kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>Base circle radius</source>
+        <translation>Grundkreisradius</translation>
+    </message>
+    <message>
+        <source>Direction of rotation</source>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <source>Shaft hole shape</source>
+        <translation>Form der Wellenbohrung</translation>
+    </message>
+    <message>
+        <source>Shaft hole diameter</source>
+        <translation>Durchmesser der Wellenbohrung</translation>
+    </message>
+    <message>
+        <source>Depth of the flat</source>
+        <translation>Tiefe der Abflachung</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <source>Shaft hole</source>
+        <translation>Wellenbohrung</translation>
+    </message>
+    <message>
+        <source>Hole diameter</source>
+        <translation>Bohrungsdurchmesser</translation>
+    </message>
+    <message>
+        <source>Speed and limit</source>
+        <translation>Drehzahl und Grenze</translation>
+    </message>
+    <message>
+        <source> rpm</source>
+        <translation> 1/min</translation>
+    </message>
+    <message>
+        <source>Cam speed</source>
+        <translation>Drehzahl der Kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>Pressure angle limit</source>
+        <translation>Grenze des Druckwinkels</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Cam angle</source>
+        <translation>Drehwinkel</translation>
+    </message>
+    <message>
+        <source>Turning speed</source>
+        <translation>Drehgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Does it work?</source>
+        <translation>Funktioniert sie?</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s kind</source>
+        <translation>Art des Abschnitts ändern</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s angle</source>
+        <translation>Winkel des Abschnitts ändern</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s height</source>
+        <translation>Höhe des Abschnitts ändern</translation>
+    </message>
+    <message>
+        <source>Change the motion law</source>
+        <translation>Bewegungsgesetz ändern</translation>
+    </message>
+    <message>
+        <source>Change the follower</source>
+        <translation>Stößel ändern</translation>
+    </message>
+    <message>
+        <source>Change the roller&apos;s radius</source>
+        <translation>Rollenradius ändern</translation>
+    </message>
+    <message>
+        <source>Change the follower&apos;s offset</source>
+        <translation>Exzentrizität ändern</translation>
+    </message>
+    <message>
+        <source>Change the base circle</source>
+        <translation>Grundkreis ändern</translation>
+    </message>
+    <message>
+        <source>Change the shaft hole</source>
+        <translation>Wellenbohrung ändern</translation>
+    </message>
+    <message>
+        <source>Change the depth of the flat</source>
+        <translation>Tiefe der Abflachung ändern</translation>
+    </message>
+    <message>
+        <source>Change the cam speed</source>
+        <translation>Drehzahl ändern</translation>
+    </message>
+    <message>
+        <source>Change the pressure angle limit</source>
+        <translation>Grenze des Druckwinkels ändern</translation>
+    </message>
+    <message>
+        <source>Change the direction of rotation</source>
+        <translation>Drehrichtung ändern</translation>
+    </message>
+    <message>
+        <source>Remove a segment</source>
+        <translation>Abschnitt entfernen</translation>
+    </message>
+    <message>
+        <source>Move a segment up</source>
+        <translation>Abschnitt nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move a segment down</source>
+        <translation>Abschnitt nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Fill the turn with a dwell</source>
+        <translation>Umdrehung mit einer Rast füllen</translation>
+    </message>
+    <message>
+        <source>Use the smallest base circle</source>
+        <translation>Kleinsten Grundkreis verwenden</translation>
+    </message>
+    <message>
+        <source>No segment</source>
+        <translation>Kein Abschnitt</translation>
+    </message>
+    <message>
+        <source>Segment %1 of %2</source>
+        <translation>Abschnitt %1 von %2</translation>
+    </message>
+    <message>
+        <source>No numbers: this cam cannot be made.</source>
+        <translation>Keine Zahlen: Diese Kurvenscheibe lässt sich nicht herstellen.</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Pressure angle: 0° everywhere, the face being square to its motion.</source>
+        <translation>Druckwinkel: überall 0°, da die Fläche rechtwinklig zu ihrer Bewegung steht.</translation>
+    </message>
+    <message>
+        <source>Smallest radius of curvature of the outline: %1</source>
+        <translation>Kleinster Krümmungsradius der Kontur: %1</translation>
+    </message>
+    <message>
+        <source>Face width needed: %1 mm</source>
+        <translation>Nötige Breite des Tellers: %1 mm</translation>
+    </message>
+    <message>
+        <source>Smallest base circle without a cusp: above %1 mm</source>
+        <translation>Kleinster Grundkreis ohne Spitze: über %1 mm</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle: %1° at %2°</source>
+        <translation>Größter Druckwinkel: %1° bei %2°</translation>
+    </message>
+    <message>
+        <source>Smallest radius of curvature: %1 of the pitch curve, %2 of the outline</source>
+        <translation>Kleinster Krümmungsradius: %1 der Bahnkurve, %2 der Kontur</translation>
+    </message>
+    <message>
+        <source>Smallest base circle for the %1° limit: %2 mm</source>
+        <translation>Kleinster Grundkreis für die Grenze von %1°: %2 mm</translation>
+    </message>
+    <message>
+        <source>Use a base circle of %1 mm</source>
+        <translation>Grundkreis von %1 mm verwenden</translation>
+    </message>
+    <message>
+        <source>No warnings: this cam works within its limits.</source>
+        <translation>Keine Warnungen: Diese Kurvenscheibe arbeitet innerhalb ihrer Grenzen.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] – Kestrilon cam workshop</source>
+        <translation>%1[*] – Kestrilon-Kurvenscheibenwerkstatt</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Cannot open the design</source>
+        <translation>Entwurf lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before opening %1?</source>
+        <translation>Der Entwurf hat ungespeicherte Änderungen. Vor dem Öffnen von %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before starting another?</source>
+        <translation>Der Entwurf hat ungespeicherte Änderungen. Vor dem Beginn eines neuen speichern?</translation>
+    </message>
+    <message>
+        <source>cam</source>
+        <translation>kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>Cannot save the design</source>
+        <translation>Entwurf lässt sich nicht speichern</translation>
+    </message>
+    <message>
+        <source>This design cannot be saved yet: %1</source>
+        <translation>Dieser Entwurf lässt sich noch nicht speichern: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before closing?</source>
+        <translation>Der Entwurf hat ungespeicherte Änderungen. Vor dem Schließen speichern?</translation>
+    </message>
+</context>
 </TS>

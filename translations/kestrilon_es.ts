@@ -559,4 +559,797 @@
         <translation>Has obtenido %1 de %2</translation>
     </message>
 </context>
+<context>
+    <name>workshop::CamView</name>
+    <message>
+        <source>Cam</source>
+        <translation>Leva</translation>
+    </message>
+    <message>
+        <source>This cam cannot be made.</source>
+        <translation>Esta leva no se puede fabricar.</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Turned %1°, lift %2 mm</source>
+        <translation>Girada %1°, alzada %2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GraphView</name>
+    <message>
+        <source>Lift graph</source>
+        <translation>Gráfica de la alzada</translation>
+    </message>
+    <message>
+        <source>Velocity graph</source>
+        <translation>Gráfica de la velocidad</translation>
+    </message>
+    <message>
+        <source>Acceleration graph</source>
+        <translation>Gráfica de la aceleración</translation>
+    </message>
+    <message>
+        <source>Jerk graph</source>
+        <translation>Gráfica del tirón</translation>
+    </message>
+    <message>
+        <source>Pressure angle graph</source>
+        <translation>Gráfica del ángulo de presión</translation>
+    </message>
+    <message>
+        <source>Lift</source>
+        <translation>Alzada</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Aceleración</translation>
+    </message>
+    <message>
+        <source>Jerk</source>
+        <translation>Tirón</translation>
+    </message>
+    <message>
+        <source>Pressure angle</source>
+        <translation>Ángulo de presión</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation>mm/s</translation>
+    </message>
+    <message>
+        <source>mm/s²</source>
+        <translation>mm/s²</translation>
+    </message>
+    <message>
+        <source>mm/s³</source>
+        <translation>mm/s³</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Nothing to show. %1</source>
+        <translation>Nada que mostrar. %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2 against cam angle, from %3 at %4 degrees to %5 at %6 degrees.</source>
+        <translation>%1 en %2 según el ángulo de la leva, de %3 a %4 grados a %5 a %6 grados.</translation>
+    </message>
+    <message>
+        <source>Past the %1 degree limit at %2.</source>
+        <translation>Por encima del límite de %1 grados en %2.</translation>
+    </message>
+    <message>
+        <source>Within the %1 degree limit.</source>
+        <translation>Dentro del límite de %1 grados.</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>limit %1°</source>
+        <translation>límite %1°</translation>
+    </message>
+    <message>
+        <source>No pressure angle without a cam.</source>
+        <translation>Sin leva no hay ángulo de presión.</translation>
+    </message>
+    <message>
+        <source>No motion to show.</source>
+        <translation>No hay movimiento que mostrar.</translation>
+    </message>
+    <message>
+        <source>%1° at %2°</source>
+        <translation>%1° a %2°</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3°</source>
+        <translation>%1 %2 a %3°</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StartingDesign</name>
+    <message>
+        <source>Pear</source>
+        <translation>Pera</translation>
+    </message>
+    <message>
+        <source>Double lobe</source>
+        <translation>Doble lóbulo</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Caracol</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::Wording</name>
+    <message>
+        <source>constant velocity</source>
+        <translation>velocidad constante</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>armónico simple</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>cicloidal</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>polinomio 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>polinomio 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>trapecio modificado</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>seno modificado</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Subida</translation>
+    </message>
+    <message>
+        <source>Dwell</source>
+        <translation>Reposo</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retorno</translation>
+    </message>
+    <message>
+        <source>Knife-edge</source>
+        <translation>De cuchilla</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>De rodillo</translation>
+    </message>
+    <message>
+        <source>Flat-faced</source>
+        <translation>De cara plana</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Horario</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Antihorario</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Redondo</translation>
+    </message>
+    <message>
+        <source>D flat</source>
+        <translation>Plano en D</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>%1. Rise %2 mm over %3°, %4</source>
+        <translation>%1. Subida de %2 mm en %3°, %4</translation>
+    </message>
+    <message>
+        <source>%1. Return %2 mm over %3°, %4</source>
+        <translation>%1. Retorno de %2 mm en %3°, %4</translation>
+    </message>
+    <message>
+        <source>%1. Dwell over %2°</source>
+        <translation>%1. Reposo en %2°</translation>
+    </message>
+    <message>
+        <source>%1° to %2°</source>
+        <translation>%1° a %2°</translation>
+    </message>
+    <message>
+        <source>The motion has no segments: add one.</source>
+        <translation>El movimiento no tiene tramos: añada uno.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°, not 360°.</source>
+        <translation>Los ángulos de los tramos suman %1°, no 360°.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm above where it starts.</source>
+        <translation>Las subidas y los retornos no se compensan: el seguidor acaba %1 mm por encima de donde empieza.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm below where it starts.</source>
+        <translation>Las subidas y los retornos no se compensan: el seguidor acaba %1 mm por debajo de donde empieza.</translation>
+    </message>
+    <message>
+        <source>Segment %1 takes the follower below the base circle.</source>
+        <translation>El tramo %1 lleva el seguidor por debajo del círculo base.</translation>
+    </message>
+    <message>
+        <source>The follower&apos;s offset of %1 mm does not lie inside the prime circle of radius %2 mm: the follower cannot stand on the cam.</source>
+        <translation>La excentricidad del seguidor, %1 mm, no está dentro del círculo primitivo de radio %2 mm: el seguidor no puede apoyarse en la leva.</translation>
+    </message>
+    <message>
+        <source>The pressure angle reaches %1°, past the %2° limit, at %3.</source>
+        <translation>El ángulo de presión llega a %1°, por encima del límite de %2°, en %3.</translation>
+    </message>
+    <message>
+        <source>Undercut at %1: the roller&apos;s radius of %2 mm is not smaller than the pitch curve&apos;s sharpest bend, %3 mm.</source>
+        <translation>Socavado en %1: el radio del rodillo, %2 mm, no es menor que la curvatura más cerrada de la curva primitiva, %3 mm.</translation>
+    </message>
+    <message>
+        <source>Cusp at %1: the flat face would need the outline to fold over itself. A base circle larger than %2 mm avoids it.</source>
+        <translation>Punta en %1: la cara plana exigiría que el contorno se doblara sobre sí mismo. Un círculo base de más de %2 mm lo evita.</translation>
+    </message>
+    <message>
+        <source>No cam can be made: %1</source>
+        <translation>No se puede fabricar ninguna leva: %1</translation>
+    </message>
+    <message>
+        <source>Unnamed</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>The flat face needs to be %1 mm wide.</source>
+        <translation>La cara plana debe medir %1 mm de ancho.</translation>
+    </message>
+    <message>
+        <source>No cusp.</source>
+        <translation>Sin puntas.</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle %1 degrees at %2 degrees, past the %3 degree limit.</source>
+        <translation>Mayor ángulo de presión %1 grados a %2 grados, por encima del límite de %3 grados.</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle %1 degrees at %2 degrees, within the %3 degree limit.</source>
+        <translation>Mayor ángulo de presión %1 grados a %2 grados, dentro del límite de %3 grados.</translation>
+    </message>
+    <message>
+        <source>No undercut.</source>
+        <translation>Sin socavado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning:</source>
+        <translation>
+            <numerusform>%n aviso:</numerusform>
+            <numerusform>%n avisos:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings:</source>
+        <translation>
+            <numerusform>%n aviso:</numerusform>
+            <numerusform>%n avisos:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. Follower: %5.</source>
+        <translation>Leva %1. Giro: %2. Radio del círculo base %3 mm, alzada %4 mm. Seguidor: %5.</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::WorkshopWindow</name>
+    <message>
+        <source>Cam designs (*.%1)</source>
+        <translation>Diseños de levas (*.%1)</translation>
+    </message>
+    <message>
+        <source>Open a cam design</source>
+        <translation>Abrir un diseño de leva</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save the cam design</source>
+        <translation>Guardar el diseño de leva</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>New from a &amp;simulation cam</source>
+        <translation>Nuevo a partir de una leva de la &amp;simulación</translation>
+    </message>
+    <message>
+        <source>&amp;Pear</source>
+        <translation>&amp;Pera</translation>
+    </message>
+    <message>
+        <source>&amp;Double lobe</source>
+        <translation>&amp;Doble lóbulo</translation>
+    </message>
+    <message>
+        <source>&amp;Snail</source>
+        <translation>&amp;Caracol</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>A&amp;brir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Turning</source>
+        <translation>&amp;Giro</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>One degree &amp;forward</source>
+        <translation>Un grado &amp;adelante</translation>
+    </message>
+    <message>
+        <source>One degree &amp;back</source>
+        <translation>Un grado a&amp;trás</translation>
+    </message>
+    <message>
+        <source>Back to &amp;0°</source>
+        <translation>Volver a &amp;0°</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Tramos</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Añadir un tramo</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the segment</source>
+        <translation>Quitar el tramo</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move the segment up</source>
+        <translation>Subir el tramo</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move the segment down</source>
+        <translation>Bajar el tramo</translation>
+    </message>
+    <message>
+        <source>Fill the rest of the turn with a dwell</source>
+        <translation>Completar la vuelta con un reposo</translation>
+    </message>
+    <message>
+        <source>Segment kind</source>
+        <translation>Tipo de tramo</translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation> °</translation>
+    </message>
+    <message>
+        <source>Segment angle</source>
+        <translation>Ángulo del tramo</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Segment height</source>
+        <translation>Altura del tramo</translation>
+    </message>
+    <message>
+        <source>Motion law</source>
+        <translation>Ley de movimiento</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation>Ley</translation>
+    </message>
+    <message>
+        <source>Follower</source>
+        <translation>Seguidor</translation>
+    </message>
+    <message>
+        <source>Follower type</source>
+        <translation>Tipo de seguidor</translation>
+    </message>
+    <message>
+        <source>Roller radius</source>
+        <translation>Radio del rodillo</translation>
+    </message>
+    <message>
+        <source>Follower offset</source>
+        <translation>Excentricidad del seguidor</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Excentricidad</translation>
+    </message>
+    <message>
+        <source>Cam</source>
+        <translation>Leva</translation>
+    </message>
+    <message>
+        <source>Base circle radius</source>
+        <translation>Radio del círculo base</translation>
+    </message>
+    <message>
+        <source>Direction of rotation</source>
+        <translation>Sentido de giro</translation>
+    </message>
+    <message>
+        <source>Shaft hole shape</source>
+        <translation>Forma del agujero del eje</translation>
+    </message>
+    <message>
+        <source>Shaft hole diameter</source>
+        <translation>Diámetro del agujero del eje</translation>
+    </message>
+    <message>
+        <source>Depth of the flat</source>
+        <translation>Profundidad del plano</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Shaft hole</source>
+        <translation>Agujero del eje</translation>
+    </message>
+    <message>
+        <source>Hole diameter</source>
+        <translation>Diámetro del agujero</translation>
+    </message>
+    <message>
+        <source>Speed and limit</source>
+        <translation>Velocidad y límite</translation>
+    </message>
+    <message>
+        <source> rpm</source>
+        <translation> rpm</translation>
+    </message>
+    <message>
+        <source>Cam speed</source>
+        <translation>Velocidad de la leva</translation>
+    </message>
+    <message>
+        <source>Pressure angle limit</source>
+        <translation>Límite del ángulo de presión</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Cam angle</source>
+        <translation>Ángulo de la leva</translation>
+    </message>
+    <message>
+        <source>Turning speed</source>
+        <translation>Velocidad de giro</translation>
+    </message>
+    <message>
+        <source>Does it work?</source>
+        <translation>¿Funciona?</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s kind</source>
+        <translation>Cambiar el tipo del tramo</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s angle</source>
+        <translation>Cambiar el ángulo del tramo</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s height</source>
+        <translation>Cambiar la altura del tramo</translation>
+    </message>
+    <message>
+        <source>Change the motion law</source>
+        <translation>Cambiar la ley de movimiento</translation>
+    </message>
+    <message>
+        <source>Change the follower</source>
+        <translation>Cambiar el seguidor</translation>
+    </message>
+    <message>
+        <source>Change the roller&apos;s radius</source>
+        <translation>Cambiar el radio del rodillo</translation>
+    </message>
+    <message>
+        <source>Change the follower&apos;s offset</source>
+        <translation>Cambiar la excentricidad del seguidor</translation>
+    </message>
+    <message>
+        <source>Change the base circle</source>
+        <translation>Cambiar el círculo base</translation>
+    </message>
+    <message>
+        <source>Change the shaft hole</source>
+        <translation>Cambiar el agujero del eje</translation>
+    </message>
+    <message>
+        <source>Change the depth of the flat</source>
+        <translation>Cambiar la profundidad del plano</translation>
+    </message>
+    <message>
+        <source>Change the cam speed</source>
+        <translation>Cambiar la velocidad de la leva</translation>
+    </message>
+    <message>
+        <source>Change the pressure angle limit</source>
+        <translation>Cambiar el límite del ángulo de presión</translation>
+    </message>
+    <message>
+        <source>Change the direction of rotation</source>
+        <translation>Cambiar el sentido de giro</translation>
+    </message>
+    <message>
+        <source>Remove a segment</source>
+        <translation>Quitar un tramo</translation>
+    </message>
+    <message>
+        <source>Move a segment up</source>
+        <translation>Subir un tramo</translation>
+    </message>
+    <message>
+        <source>Move a segment down</source>
+        <translation>Bajar un tramo</translation>
+    </message>
+    <message>
+        <source>Fill the turn with a dwell</source>
+        <translation>Completar la vuelta con un reposo</translation>
+    </message>
+    <message>
+        <source>Use the smallest base circle</source>
+        <translation>Usar el círculo base más pequeño</translation>
+    </message>
+    <message>
+        <source>No segment</source>
+        <translation>Ningún tramo</translation>
+    </message>
+    <message>
+        <source>Segment %1 of %2</source>
+        <translation>Tramo %1 de %2</translation>
+    </message>
+    <message>
+        <source>No numbers: this cam cannot be made.</source>
+        <translation>Sin cifras: esta leva no se puede fabricar.</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Pressure angle: 0° everywhere, the face being square to its motion.</source>
+        <translation>Ángulo de presión: 0° en todas partes, pues la cara es perpendicular a su movimiento.</translation>
+    </message>
+    <message>
+        <source>Smallest radius of curvature of the outline: %1</source>
+        <translation>Menor radio de curvatura del contorno: %1</translation>
+    </message>
+    <message>
+        <source>Face width needed: %1 mm</source>
+        <translation>Ancho de cara necesario: %1 mm</translation>
+    </message>
+    <message>
+        <source>Smallest base circle without a cusp: above %1 mm</source>
+        <translation>Menor círculo base sin puntas: más de %1 mm</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle: %1° at %2°</source>
+        <translation>Mayor ángulo de presión: %1° a %2°</translation>
+    </message>
+    <message>
+        <source>Smallest radius of curvature: %1 of the pitch curve, %2 of the outline</source>
+        <translation>Menor radio de curvatura: %1 de la curva primitiva, %2 del contorno</translation>
+    </message>
+    <message>
+        <source>Smallest base circle for the %1° limit: %2 mm</source>
+        <translation>Menor círculo base para el límite de %1°: %2 mm</translation>
+    </message>
+    <message>
+        <source>Use a base circle of %1 mm</source>
+        <translation>Usar un círculo base de %1 mm</translation>
+    </message>
+    <message>
+        <source>No warnings: this cam works within its limits.</source>
+        <translation>Sin avisos: esta leva funciona dentro de sus límites.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1[*] – Kestrilon cam workshop</source>
+        <translation>%1[*] – Taller de levas de Kestrilon</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Cannot open the design</source>
+        <translation>No se puede abrir el diseño</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before opening %1?</source>
+        <translation>El diseño tiene cambios sin guardar. ¿Guardarlos antes de abrir %1?</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before starting another?</source>
+        <translation>El diseño tiene cambios sin guardar. ¿Guardarlos antes de empezar otro?</translation>
+    </message>
+    <message>
+        <source>cam</source>
+        <translation>leva</translation>
+    </message>
+    <message>
+        <source>Cannot save the design</source>
+        <translation>No se puede guardar el diseño</translation>
+    </message>
+    <message>
+        <source>This design cannot be saved yet: %1</source>
+        <translation>Este diseño aún no se puede guardar: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 no se pudo guardar: %2</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before closing?</source>
+        <translation>El diseño tiene cambios sin guardar. ¿Guardarlos antes de cerrar?</translation>
+    </message>
+</context>
 </TS>

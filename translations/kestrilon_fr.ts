@@ -559,4 +559,797 @@
         <translation>Vous avez obtenu %1 sur %2</translation>
     </message>
 </context>
+<context>
+    <name>workshop::CamView</name>
+    <message>
+        <source>Cam</source>
+        <translation>Came</translation>
+    </message>
+    <message>
+        <source>This cam cannot be made.</source>
+        <translation>Cette came ne peut pas être fabriquée.</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Turned %1°, lift %2 mm</source>
+        <translation>Tournée de %1°, levée %2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::GraphView</name>
+    <message>
+        <source>Lift graph</source>
+        <translation>Graphique de la levée</translation>
+    </message>
+    <message>
+        <source>Velocity graph</source>
+        <translation>Graphique de la vitesse</translation>
+    </message>
+    <message>
+        <source>Acceleration graph</source>
+        <translation>Graphique de l&apos;accélération</translation>
+    </message>
+    <message>
+        <source>Jerk graph</source>
+        <translation>Graphique du jerk</translation>
+    </message>
+    <message>
+        <source>Pressure angle graph</source>
+        <translation>Graphique de l&apos;angle de pression</translation>
+    </message>
+    <message>
+        <source>Lift</source>
+        <translation>Levée</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Accélération</translation>
+    </message>
+    <message>
+        <source>Jerk</source>
+        <translation>Jerk</translation>
+    </message>
+    <message>
+        <source>Pressure angle</source>
+        <translation>Angle de pression</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation>mm/s</translation>
+    </message>
+    <message>
+        <source>mm/s²</source>
+        <translation>mm/s²</translation>
+    </message>
+    <message>
+        <source>mm/s³</source>
+        <translation>mm/s³</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Nothing to show. %1</source>
+        <translation>Rien à montrer. %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2 against cam angle, from %3 at %4 degrees to %5 at %6 degrees.</source>
+        <translation>%1 en %2 selon l&apos;angle de la came, de %3 à %4 degrés à %5 à %6 degrés.</translation>
+    </message>
+    <message>
+        <source>Past the %1 degree limit at %2.</source>
+        <translation>Au-delà de la limite de %1 degrés à %2.</translation>
+    </message>
+    <message>
+        <source>Within the %1 degree limit.</source>
+        <translation>Dans la limite de %1 degrés.</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>limit %1°</source>
+        <translation>limite %1°</translation>
+    </message>
+    <message>
+        <source>No pressure angle without a cam.</source>
+        <translation>Pas d&apos;angle de pression sans came.</translation>
+    </message>
+    <message>
+        <source>No motion to show.</source>
+        <translation>Aucun mouvement à montrer.</translation>
+    </message>
+    <message>
+        <source>%1° at %2°</source>
+        <translation>%1° à %2°</translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3°</source>
+        <translation>%1 %2 à %3°</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::StartingDesign</name>
+    <message>
+        <source>Pear</source>
+        <translation>Poire</translation>
+    </message>
+    <message>
+        <source>Double lobe</source>
+        <translation>Double lobe</translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation>Escargot</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::Wording</name>
+    <message>
+        <source>constant velocity</source>
+        <translation>vitesse constante</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>harmonique simple</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>cycloïdal</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>polynôme 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>polynôme 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>trapèze modifié</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>sinus modifié</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Montée</translation>
+    </message>
+    <message>
+        <source>Dwell</source>
+        <translation>Repos</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Descente</translation>
+    </message>
+    <message>
+        <source>Knife-edge</source>
+        <translation>Couteau</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Galet</translation>
+    </message>
+    <message>
+        <source>Flat-faced</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rond</translation>
+    </message>
+    <message>
+        <source>D flat</source>
+        <translation>Méplat en D</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>%1. Rise %2 mm over %3°, %4</source>
+        <translation>%1. Montée de %2 mm sur %3°, %4</translation>
+    </message>
+    <message>
+        <source>%1. Return %2 mm over %3°, %4</source>
+        <translation>%1. Descente de %2 mm sur %3°, %4</translation>
+    </message>
+    <message>
+        <source>%1. Dwell over %2°</source>
+        <translation>%1. Repos sur %2°</translation>
+    </message>
+    <message>
+        <source>%1° to %2°</source>
+        <translation>%1° à %2°</translation>
+    </message>
+    <message>
+        <source>The motion has no segments: add one.</source>
+        <translation>Le mouvement n&apos;a aucun segment : ajoutez-en un.</translation>
+    </message>
+    <message>
+        <source>The segments&apos; angles add up to %1°, not 360°.</source>
+        <translation>Les angles des segments font %1° au total, pas 360°.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm above where it starts.</source>
+        <translation>Les montées et les descentes ne se compensent pas : le suiveur finit %1 mm plus haut qu’au départ.</translation>
+    </message>
+    <message>
+        <source>The rises and returns do not cancel: the follower ends %1 mm below where it starts.</source>
+        <translation>Les montées et les descentes ne se compensent pas : le suiveur finit %1 mm plus bas qu’au départ.</translation>
+    </message>
+    <message>
+        <source>Segment %1 takes the follower below the base circle.</source>
+        <translation>Le segment %1 fait descendre le suiveur sous le cercle de base.</translation>
+    </message>
+    <message>
+        <source>The follower&apos;s offset of %1 mm does not lie inside the prime circle of radius %2 mm: the follower cannot stand on the cam.</source>
+        <translation>Le désaxage du suiveur, %1 mm, n&apos;est pas à l&apos;intérieur du cercle primitif de rayon %2 mm : le suiveur ne peut pas reposer sur la came.</translation>
+    </message>
+    <message>
+        <source>The pressure angle reaches %1°, past the %2° limit, at %3.</source>
+        <translation>L&apos;angle de pression atteint %1°, au-delà de la limite de %2°, à %3.</translation>
+    </message>
+    <message>
+        <source>Undercut at %1: the roller&apos;s radius of %2 mm is not smaller than the pitch curve&apos;s sharpest bend, %3 mm.</source>
+        <translation>Contre-dépouille à %1 : le rayon du galet, %2 mm, n’est pas plus petit que la courbure la plus forte de la courbe primitive, %3 mm.</translation>
+    </message>
+    <message>
+        <source>Cusp at %1: the flat face would need the outline to fold over itself. A base circle larger than %2 mm avoids it.</source>
+        <translation>Point de rebroussement à %1 : le plateau exigerait que le contour se replie sur lui-même. Un cercle de base de plus de %2 mm l’évite.</translation>
+    </message>
+    <message>
+        <source>No cam can be made: %1</source>
+        <translation>Aucune came ne peut être fabriquée : %1</translation>
+    </message>
+    <message>
+        <source>Unnamed</source>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>The flat face needs to be %1 mm wide.</source>
+        <translation>Le plateau doit avoir %1 mm de large.</translation>
+    </message>
+    <message>
+        <source>No cusp.</source>
+        <translation>Aucun point de rebroussement.</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle %1 degrees at %2 degrees, past the %3 degree limit.</source>
+        <translation>Plus grand angle de pression %1 degrés à %2 degrés, au-delà de la limite de %3 degrés.</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle %1 degrees at %2 degrees, within the %3 degree limit.</source>
+        <translation>Plus grand angle de pression %1 degrés à %2 degrés, dans la limite de %3 degrés.</translation>
+    </message>
+    <message>
+        <source>No undercut.</source>
+        <translation>Aucune contre-dépouille.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning:</source>
+        <translation>
+            <numerusform>%n avertissement :</numerusform>
+            <numerusform>%n avertissements :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings:</source>
+        <translation>
+            <numerusform>%n avertissement :</numerusform>
+            <numerusform>%n avertissements :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. Follower: %5.</source>
+        <translation>Came %1. Rotation : %2. Rayon du cercle de base %3 mm, levée %4 mm. Suiveur : %5.</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::WorkshopWindow</name>
+    <message>
+        <source>Cam designs (*.%1)</source>
+        <translation>Conceptions de cames (*.%1)</translation>
+    </message>
+    <message>
+        <source>Open a cam design</source>
+        <translation>Ouvrir une conception de came</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save the cam design</source>
+        <translation>Enregistrer la conception de came</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>New from a &amp;simulation cam</source>
+        <translation>Nouvelle à partir d’une came de la &amp;simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Pear</source>
+        <translation>&amp;Poire</translation>
+    </message>
+    <message>
+        <source>&amp;Double lobe</source>
+        <translation>&amp;Double lobe</translation>
+    </message>
+    <message>
+        <source>&amp;Snail</source>
+        <translation>&amp;Escargot</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>F&amp;ermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Turning</source>
+        <translation>&amp;Rotation</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>One degree &amp;forward</source>
+        <translation>Un degré en &amp;avant</translation>
+    </message>
+    <message>
+        <source>One degree &amp;back</source>
+        <translation>Un degré en a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Back to &amp;0°</source>
+        <translation>Retour à &amp;0°</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Ajouter un segment</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the segment</source>
+        <translation>Supprimer le segment</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move the segment up</source>
+        <translation>Monter le segment</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move the segment down</source>
+        <translation>Descendre le segment</translation>
+    </message>
+    <message>
+        <source>Fill the rest of the turn with a dwell</source>
+        <translation>Compléter le tour par un repos</translation>
+    </message>
+    <message>
+        <source>Segment kind</source>
+        <translation>Type de segment</translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation> °</translation>
+    </message>
+    <message>
+        <source>Segment angle</source>
+        <translation>Angle du segment</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Segment height</source>
+        <translation>Hauteur du segment</translation>
+    </message>
+    <message>
+        <source>Motion law</source>
+        <translation>Loi de mouvement</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation>Loi</translation>
+    </message>
+    <message>
+        <source>Follower</source>
+        <translation>Suiveur</translation>
+    </message>
+    <message>
+        <source>Follower type</source>
+        <translation>Type de suiveur</translation>
+    </message>
+    <message>
+        <source>Roller radius</source>
+        <translation>Rayon du galet</translation>
+    </message>
+    <message>
+        <source>Follower offset</source>
+        <translation>Désaxage du suiveur</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Désaxage</translation>
+    </message>
+    <message>
+        <source>Cam</source>
+        <translation>Came</translation>
+    </message>
+    <message>
+        <source>Base circle radius</source>
+        <translation>Rayon du cercle de base</translation>
+    </message>
+    <message>
+        <source>Direction of rotation</source>
+        <translation>Sens de rotation</translation>
+    </message>
+    <message>
+        <source>Shaft hole shape</source>
+        <translation>Forme de l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Shaft hole diameter</source>
+        <translation>Diamètre de l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Depth of the flat</source>
+        <translation>Profondeur du méplat</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Shaft hole</source>
+        <translation>Alésage</translation>
+    </message>
+    <message>
+        <source>Hole diameter</source>
+        <translation>Diamètre de l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Speed and limit</source>
+        <translation>Vitesse et limite</translation>
+    </message>
+    <message>
+        <source> rpm</source>
+        <translation> tr/min</translation>
+    </message>
+    <message>
+        <source>Cam speed</source>
+        <translation>Vitesse de la came</translation>
+    </message>
+    <message>
+        <source>Pressure angle limit</source>
+        <translation>Limite de l&apos;angle de pression</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Cam angle</source>
+        <translation>Angle de la came</translation>
+    </message>
+    <message>
+        <source>Turning speed</source>
+        <translation>Vitesse de rotation</translation>
+    </message>
+    <message>
+        <source>Does it work?</source>
+        <translation>Fonctionne-t-elle ?</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s kind</source>
+        <translation>Changer le type du segment</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s angle</source>
+        <translation>Changer l&apos;angle du segment</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s height</source>
+        <translation>Changer la hauteur du segment</translation>
+    </message>
+    <message>
+        <source>Change the motion law</source>
+        <translation>Changer la loi de mouvement</translation>
+    </message>
+    <message>
+        <source>Change the follower</source>
+        <translation>Changer le suiveur</translation>
+    </message>
+    <message>
+        <source>Change the roller&apos;s radius</source>
+        <translation>Changer le rayon du galet</translation>
+    </message>
+    <message>
+        <source>Change the follower&apos;s offset</source>
+        <translation>Changer le désaxage du suiveur</translation>
+    </message>
+    <message>
+        <source>Change the base circle</source>
+        <translation>Changer le cercle de base</translation>
+    </message>
+    <message>
+        <source>Change the shaft hole</source>
+        <translation>Changer l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Change the depth of the flat</source>
+        <translation>Changer la profondeur du méplat</translation>
+    </message>
+    <message>
+        <source>Change the cam speed</source>
+        <translation>Changer la vitesse de la came</translation>
+    </message>
+    <message>
+        <source>Change the pressure angle limit</source>
+        <translation>Changer la limite de l&apos;angle de pression</translation>
+    </message>
+    <message>
+        <source>Change the direction of rotation</source>
+        <translation>Changer le sens de rotation</translation>
+    </message>
+    <message>
+        <source>Remove a segment</source>
+        <translation>Supprimer un segment</translation>
+    </message>
+    <message>
+        <source>Move a segment up</source>
+        <translation>Monter un segment</translation>
+    </message>
+    <message>
+        <source>Move a segment down</source>
+        <translation>Descendre un segment</translation>
+    </message>
+    <message>
+        <source>Fill the turn with a dwell</source>
+        <translation>Compléter le tour par un repos</translation>
+    </message>
+    <message>
+        <source>Use the smallest base circle</source>
+        <translation>Utiliser le plus petit cercle de base</translation>
+    </message>
+    <message>
+        <source>No segment</source>
+        <translation>Aucun segment</translation>
+    </message>
+    <message>
+        <source>Segment %1 of %2</source>
+        <translation>Segment %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No numbers: this cam cannot be made.</source>
+        <translation>Aucun chiffre : cette came ne peut pas être fabriquée.</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Pressure angle: 0° everywhere, the face being square to its motion.</source>
+        <translation>Angle de pression : 0° partout, le plateau étant perpendiculaire à son mouvement.</translation>
+    </message>
+    <message>
+        <source>Smallest radius of curvature of the outline: %1</source>
+        <translation>Plus petit rayon de courbure du contour : %1</translation>
+    </message>
+    <message>
+        <source>Face width needed: %1 mm</source>
+        <translation>Largeur de plateau nécessaire : %1 mm</translation>
+    </message>
+    <message>
+        <source>Smallest base circle without a cusp: above %1 mm</source>
+        <translation>Plus petit cercle de base sans point de rebroussement : plus de %1 mm</translation>
+    </message>
+    <message>
+        <source>Largest pressure angle: %1° at %2°</source>
+        <translation>Plus grand angle de pression : %1° à %2°</translation>
+    </message>
+    <message>
+        <source>Smallest radius of curvature: %1 of the pitch curve, %2 of the outline</source>
+        <translation>Plus petit rayon de courbure : %1 pour la courbe primitive, %2 pour le contour</translation>
+    </message>
+    <message>
+        <source>Smallest base circle for the %1° limit: %2 mm</source>
+        <translation>Plus petit cercle de base pour la limite de %1° : %2 mm</translation>
+    </message>
+    <message>
+        <source>Use a base circle of %1 mm</source>
+        <translation>Utiliser un cercle de base de %1 mm</translation>
+    </message>
+    <message>
+        <source>No warnings: this cam works within its limits.</source>
+        <translation>Aucun avertissement : cette came fonctionne dans ses limites.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1[*] – Kestrilon cam workshop</source>
+        <translation>%1[*] – Atelier de cames Kestrilon</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Cannot open the design</source>
+        <translation>Impossible d’ouvrir la conception</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before opening %1?</source>
+        <translation>La conception a des modifications non enregistrées. Les enregistrer avant d’ouvrir %1 ?</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before starting another?</source>
+        <translation>La conception a des modifications non enregistrées. Les enregistrer avant d’en commencer une autre ?</translation>
+    </message>
+    <message>
+        <source>cam</source>
+        <translation>came</translation>
+    </message>
+    <message>
+        <source>Cannot save the design</source>
+        <translation>Impossible d’enregistrer la conception</translation>
+    </message>
+    <message>
+        <source>This design cannot be saved yet: %1</source>
+        <translation>Cette conception ne peut pas encore être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation>%1 n&apos;a pas pu être enregistré : %2</translation>
+    </message>
+    <message>
+        <source>The design has changes that are not saved. Save them before closing?</source>
+        <translation>La conception a des modifications non enregistrées. Les enregistrer avant de fermer ?</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,80 @@
+// What the workshop window shows, with no widgets: the design being edited and what it makes,
+// how far the cam has turned, which segment is chosen, and the file it came from. Every edit
+// is an undo command that changes the model; the window redraws from it.
+#pragma once
+
+#include "camdesign/camprofile.h"
+#include "camdesign/design.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace workshop {
+
+class WorkshopModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Points around the turn the analysis samples: one each tenth of a degree.
+    static constexpr int samples = 3600;
+
+    explicit WorkshopModel(QObject *parent = nullptr);
+    ~WorkshopModel() override;
+
+    const camdesign::CamDesign &design() const { return m_design; }
+    const camdesign::CamAnalysis &analysis() const { return m_analysis; }
+    // The follower and the outline at any angle, for the design as it is.
+    const camdesign::CamGeometry &geometry() const { return *m_geometry; }
+
+    // One undo step named `what` that makes the design `changed`; nothing when it is the
+    // design already. Edits with the same merge key in a row become one step, as a number
+    // nudged up five times is one change; endMerging() ends that run.
+    void edit(const camdesign::CamDesign &changed, const QString &what, int mergeKey = -1);
+    void endMerging() { ++m_mergeRun; }
+    // Starts afresh with a design from a file (or none, for an unsaved one), forgetting the
+    // undo history: nothing is modified.
+    void reset(const camdesign::CamDesign &design, const QString &path = QString());
+    QUndoStack *undoStack() { return &m_undo; }
+    void undo();
+    void redo();
+
+    // Degrees the cam has turned, in its own direction, from 0 up to 360.
+    double angle() const { return m_angle; }
+    void setAngle(double degrees);
+    void turnBy(double degrees) { setAngle(m_angle + degrees); }
+    // The follower and the outline at the turning angle.
+    camdesign::CamPoint pointNow() const;
+
+    // The segment the editors show, or -1 when there are none.
+    int chosenSegment() const { return m_chosenSegment; }
+    void chooseSegment(int index);
+
+    QString path() const { return m_path; }
+    bool isModified() const { return !m_undo.isClean(); }
+    void markSaved(const QString &path);
+
+signals:
+    void designChanged();
+    void angleChanged();
+    void chosenSegmentChanged();
+    void fileChanged(); // the path, or whether there are unsaved changes
+
+private:
+    friend class DesignEdit;
+    void apply(const camdesign::CamDesign &design);
+
+    camdesign::CamDesign m_design;
+    camdesign::CamAnalysis m_analysis;
+    std::unique_ptr<camdesign::CamGeometry> m_geometry;
+    QUndoStack m_undo;
+    int m_mergeRun = 0;
+    double m_angle = 0;
+    int m_chosenSegment = 0;
+    QString m_path;
+};
+
+} // namespace workshop

@@ -1,0 +1,162 @@
+// The cam workshop: the learner chooses a motion and a follower, and sees the cam that makes
+// it turning, with its lift, velocity, acceleration, jerk and pressure angle, the numbers that
+// decide whether it works and the warnings where it does not. Every change is one undo step
+// and redraws at once; designs are saved and opened as files.
+#pragma once
+
+#include "startingdesigns.h"
+#include "workshopmodel.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+#include <set>
+
+class QAction;
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSlider;
+
+namespace workshop {
+
+class Announcer;
+class CamView;
+class GraphView;
+
+class WorkshopWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit WorkshopWindow(QWidget *parent = nullptr);
+    ~WorkshopWindow() override;
+
+    // Opens a design file in place of the one shown, asking first about unsaved changes.
+    // A bad file is refused with a message naming what is wrong; the design stays.
+    bool openDesign(const QString &path);
+    // Starts from a new design or a simulation cam, asking first about unsaved changes.
+    bool startFrom(StartingDesign which);
+    bool save();
+    bool saveAs();
+
+    WorkshopModel &model() { return m_model; }
+
+    // What would ask the learner something: tests answer in their place.
+    struct Dialogs {
+        std::function<QString()> openPath;
+        std::function<QString(const QString &suggested)> savePath;
+        // Save, Discard or Cancel.
+        std::function<QMessageBox::StandardButton(const QString &question)> keepChanges;
+        std::function<void(const QString &title, const QString &message)> tell;
+    };
+    Dialogs &dialogs() { return m_dialogs; }
+
+    // The controls, for tests.
+    struct Controls {
+        QListWidget *segments;
+        QPushButton *addSegment, *removeSegment, *moveUp, *moveDown, *fillWithDwell;
+        QComboBox *kind, *law;
+        QDoubleSpinBox *angle, *height;
+        QComboBox *followerType, *rotation, *holeShape;
+        QDoubleSpinBox *rollerRadius, *offset, *baseCircle, *holeDiameter, *flatDepth;
+        QDoubleSpinBox *speed, *pressureLimit;
+        CamView *cam;
+        QPushButton *play;
+        QSlider *turnAngle;
+        QDoubleSpinBox *turningSpeed;
+        QPushButton *useSmallestBase;
+        QLabel *numbers, *warnings;
+        std::vector<GraphView *> graphs;
+        Announcer *announcer;
+        QAction *undo, *redo;
+    };
+    Controls controls() const;
+
+    bool isPlaying() const { return m_playTimer.isActive(); }
+    void setPlaying(bool playing);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QWidget *buildEditors();
+    QWidget *buildMiddle();
+    QWidget *buildGraphs();
+    void setTabOrder();
+    void connectEditors();
+
+    // Changes the design through one undo step; `field` and the segment merge nudges.
+    void change(const std::function<void(camdesign::CamDesign &)> &how, const QString &what,
+                int mergeKey = -1);
+    void changeSegment(const std::function<void(camdesign::Segment &)> &how,
+                       const QString &what, int field);
+    void addSegment();
+    void removeSegment();
+    void moveSegment(int by);
+    void fillWithDwell();
+    void useSmallestBase();
+
+    void showDesign();
+    void showSegments();
+    void showNumbers();
+    void showWarnings();
+    void showTitle();
+    void showTurning();
+    void advance();
+
+    bool keepChangesBeforeLosing(const QString &question);
+    bool write(const QString &path);
+
+    WorkshopModel m_model;
+    Dialogs m_dialogs;
+    QTimer m_playTimer;
+    QElapsedTimer m_sincePlayed;
+    double m_turningRpm = 10;
+    std::set<camdesign::Problem> m_spokenProblems;
+
+    QListWidget *m_segments = nullptr;
+    QPushButton *m_addSegment = nullptr;
+    QPushButton *m_removeSegment = nullptr;
+    QPushButton *m_moveUp = nullptr;
+    QPushButton *m_moveDown = nullptr;
+    QPushButton *m_fillWithDwell = nullptr;
+    QGroupBox *m_segmentBox = nullptr;
+    QComboBox *m_kind = nullptr;
+    QDoubleSpinBox *m_angle = nullptr;
+    QDoubleSpinBox *m_height = nullptr;
+    QComboBox *m_law = nullptr;
+    QComboBox *m_followerType = nullptr;
+    QDoubleSpinBox *m_rollerRadius = nullptr;
+    QDoubleSpinBox *m_offset = nullptr;
+    QDoubleSpinBox *m_baseCircle = nullptr;
+    QComboBox *m_rotation = nullptr;
+    QComboBox *m_holeShape = nullptr;
+    QDoubleSpinBox *m_holeDiameter = nullptr;
+    QDoubleSpinBox *m_flatDepth = nullptr;
+    QDoubleSpinBox *m_speed = nullptr;
+    QDoubleSpinBox *m_pressureLimit = nullptr;
+    CamView *m_cam = nullptr;
+    QPushButton *m_play = nullptr;
+    QSlider *m_turnAngle = nullptr;
+    QLabel *m_turnAngleText = nullptr;
+    QDoubleSpinBox *m_turningSpeed = nullptr;
+    QLabel *m_numbers = nullptr;
+    QPushButton *m_useSmallestBase = nullptr;
+    QLabel *m_warnings = nullptr;
+    std::vector<GraphView *> m_graphs;
+    Announcer *m_announcer = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QAction *m_save = nullptr;
+    QAction *m_playAction = nullptr;
+};
+
+} // namespace workshop
