@@ -1,9 +1,11 @@
-// Kestrilon: cams turning under a follower, their lift traced on graphs,
-// and a ten-question test on what the learner saw.
+// Kestrilon: cams turning under a follower, their lift traced on graphs, and a ten-question
+// test on what the learner saw; or the cam workshop, where a learner designs a cam.
 #include "simulationwindow.h"
 #include "designexport.h"
 #include "language.h"
 #include "startup.h"
+
+#include "workshop/workshopwindow.h"
 
 #include <QApplication>
 
@@ -37,12 +39,22 @@ int main(int argc, char *argv[])
         return outcome.exitCode;
     }
 
+    // The workshop's window belongs to its own menu entry, so a dock shows it as the workshop.
+    if (answer.task == startup::Task::Workshop)
+        QGuiApplication::setDesktopFileName(QLatin1String(startup::workshopDesktopId));
     startup::holdStartupMessages();
     QApplication app(argc, argv);
     startup::releaseStartupMessages();
 
     language::use(answer.languageAsked ? answer.language : language::fromDesktop());
 
+    if (answer.task == startup::Task::Workshop) {
+        workshop::WorkshopWindow workshop;
+        workshop.show();
+        if (!answer.designPath.isEmpty())
+            workshop.openDesign(answer.designPath);
+        return QApplication::exec();
+    }
     SimulationWindow simulation;
     simulation.show();
     return QApplication::exec();

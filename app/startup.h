@@ -10,6 +10,8 @@ namespace startup {
 // The menu entry, the icon and the Wayland app id all carry this name, so a dock can match
 // the running window to its entry.
 inline constexpr char desktopId[] = "org.kestrilon.Kestrilon";
+// The cam workshop's own menu entry, which also opens design files.
+inline constexpr char workshopDesktopId[] = "org.kestrilon.Kestrilon.Workshop";
 // The executable's name: usage lines, and the instance half of the X11 WM_CLASS that the
 // menu entry's StartupWMClass names.
 inline constexpr char executableName[] = "kestrilon";
