@@ -8,6 +8,7 @@
 #include "camdesign/motiontable.h"
 #include "camexport/cutoutline.h"
 #include "camexport/exportdesign.h"
+#include "workshop/designpicture.h"
 
 #include <QFileInfo>
 
@@ -25,11 +26,11 @@ Outcome failed(int exitCode, const QString &message)
 QStringList suffixes()
 {
     return {QStringLiteral("csv"), QStringLiteral("svg"), QStringLiteral("dxf"),
-            QStringLiteral("pdf")};
+            QStringLiteral("pdf"), QStringLiteral("png")};
 }
 
 Outcome exportDesignFile(const QString &designPath, const QString &outputPath,
-                         bool constructionLines)
+                         const Options &options)
 {
     const QString suffix = QFileInfo(outputPath).suffix().toLower();
     if (!suffixes().contains(suffix))
@@ -43,10 +44,12 @@ Outcome exportDesignFile(const QString &designPath, const QString &outputPath,
     QString error;
     if (suffix == QLatin1String("csv")) {
         error = camdesign::saveMotionTable(design, outputPath);
+    } else if (suffix == QLatin1String("png")) {
+        error = workshop::saveDesignPicture(design, outputPath, options.pictureSize);
     } else {
-        camexport::ExportOptions options;
-        options.constructionLines = constructionLines;
-        error = camexport::exportDesign(design, outputPath, options);
+        camexport::ExportOptions cut;
+        cut.constructionLines = options.constructionLines;
+        error = camexport::exportDesign(design, outputPath, cut);
     }
     if (!error.isEmpty())
         return failed(exitExportFailed, error);

@@ -2,6 +2,7 @@
 // names, with no window and no display.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 namespace designexport {
@@ -16,9 +17,15 @@ struct Outcome {
 // The endings an export can be asked for, in the order the help names them.
 QStringList suffixes();
 
-// Needs an application object for the formats that are drawn (PDF, PNG). Construction lines
-// go into the formats for cutting on a layer of their own only when asked for.
+struct Options {
+    // Construction lines go into the formats for cutting, on a layer of their own, only
+    // when asked for.
+    bool constructionLines = false;
+    QSize pictureSize{1600, 1000}; // pixels, for a PNG picture
+};
+
+// Needs an application object for the formats that are drawn (PDF, PNG).
 Outcome exportDesignFile(const QString &designPath, const QString &outputPath,
-                         bool constructionLines = false);
+                         const Options &options = {});
 
 } // namespace designexport

@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
         QApplication app(argc, argv);
         const designexport::Outcome outcome =
             designexport::exportDesignFile(answer.designPath, answer.exportPath,
-                                           answer.constructionLines);
+                                           {answer.constructionLines, answer.pictureSize});
         std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
         return outcome.exitCode;
     }

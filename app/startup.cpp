@@ -148,7 +148,13 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
     parser.addOption(lang);
     parser.addOption(workshop);
     parser.addOption(exportTo);
+    const QCommandLineOption pictureSize(
+        QStringLiteral("size"),
+        QStringLiteral("With --export to .png: the picture's size in pixels, such as 1600x1000 "
+                       "(each side from 400 to 8000)."),
+        QStringLiteral("WxH"));
     parser.addOption(construction);
+    parser.addOption(pictureSize);
     parser.addPositionalArgument(QStringLiteral("design.kcam"),
                                  QStringLiteral("A cam design to open in the workshop."),
                                  QStringLiteral("[design.kcam]"));
@@ -186,6 +192,18 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
         answer.task = Task::Export;
         answer.exportPath = parser.value(exportTo);
         answer.constructionLines = parser.isSet(construction);
+    }
+    if (parser.isSet(pictureSize)) {
+        const QStringList sides = parser.value(pictureSize).split(QLatin1Char('x'));
+        bool wide = false, high = false;
+        const int width = sides.size() == 2 ? sides.at(0).toInt(&wide) : 0;
+        const int height = sides.size() == 2 ? sides.at(1).toInt(&high) : 0;
+        if (!wide || !high || width < 400 || height < 400 || width > 8000 || height > 8000)
+            return usageError(QStringLiteral("--size takes a width and a height in pixels from "
+                                             "400 to 8000, such as 1600x1000, not '%1'.")
+                                  .arg(parser.value(pictureSize)),
+                              parser);
+        answer.pictureSize = QSize(width, height);
     }
     if (parser.isSet(lang)) {
         answer.languageAsked = true;

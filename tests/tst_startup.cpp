@@ -235,7 +235,7 @@ void TestStartup::manualAndDesktopFiles()
             ++options;
         }
     }
-    QCOMPARE(options, 9);
+    QCOMPARE(options, 10);
 
     const QString id = QLatin1String(startup::desktopId);
     const QString exe = QLatin1String(startup::executableName);

@@ -398,6 +398,13 @@
     </message>
 </context>
 <context>
+    <name>PictureText</name>
+    <message>
+        <source>The picture cannot be written to %1: %2.</source>
+        <translation>Das Bild kann nicht nach %1 geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SimulationWindow</name>
     <message>
         <source>Cam Simulation by the Kestrilon team</source>
@@ -1350,6 +1357,62 @@
     <message>
         <source>The design has changes that are not saved. Save them before closing?</source>
         <translation>Der Entwurf hat ungespeicherte Änderungen. Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Export the cam</source>
+        <translation>Kurvenscheibe exportieren</translation>
+    </message>
+    <message>
+        <source>Laser cutter, SVG (*.svg)</source>
+        <translation>Laserschneider, SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Laser cutter, DXF (*.dxf)</source>
+        <translation>Laserschneider, DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Paper template at true size, PDF (*.pdf)</source>
+        <translation>Papiervorlage in wahrer Größe, PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Picture of the cam and its graphs, PNG (*.png)</source>
+        <translation>Bild der Kurvenscheibe und ihrer Kurven, PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Motion table, CSV (*.csv)</source>
+        <translation>Bewegungstabelle, CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>Width of the picture in pixels:</source>
+        <translation>Breite des Bildes in Pixeln:</translation>
+    </message>
+    <message>
+        <source>Construction lines in cut files</source>
+        <translation>Konstruktionslinien in Schneidedateien</translation>
+    </message>
+    <message>
+        <source>Cannot export the cam</source>
+        <translation>Kurvenscheibe kann nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Exported, with a warning</source>
+        <translation>Exportiert, mit einer Warnung</translation>
+    </message>
+    <message>
+        <source>%1 is written. %2</source>
+        <translation>%1 ist geschrieben. %2</translation>
+    </message>
+    <message>
+        <source>Cannot print the cam</source>
+        <translation>Kurvenscheibe kann nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
 </context>
 </TS>

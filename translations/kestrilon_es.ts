@@ -398,6 +398,13 @@
     </message>
 </context>
 <context>
+    <name>PictureText</name>
+    <message>
+        <source>The picture cannot be written to %1: %2.</source>
+        <translation>No se puede escribir la imagen en %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SimulationWindow</name>
     <message>
         <source>Cam Simulation by the Kestrilon team</source>
@@ -1350,6 +1357,62 @@
     <message>
         <source>The design has changes that are not saved. Save them before closing?</source>
         <translation>El diseño tiene cambios sin guardar. ¿Guardarlos antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>Export the cam</source>
+        <translation>Exportar la leva</translation>
+    </message>
+    <message>
+        <source>Laser cutter, SVG (*.svg)</source>
+        <translation>Cortadora láser, SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Laser cutter, DXF (*.dxf)</source>
+        <translation>Cortadora láser, DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Paper template at true size, PDF (*.pdf)</source>
+        <translation>Plantilla de papel a tamaño real, PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Picture of the cam and its graphs, PNG (*.png)</source>
+        <translation>Imagen de la leva y sus gráficas, PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Motion table, CSV (*.csv)</source>
+        <translation>Tabla del movimiento, CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Tamaño de la imagen</translation>
+    </message>
+    <message>
+        <source>Width of the picture in pixels:</source>
+        <translation>Ancho de la imagen en píxeles:</translation>
+    </message>
+    <message>
+        <source>Construction lines in cut files</source>
+        <translation>Líneas de construcción en los archivos de corte</translation>
+    </message>
+    <message>
+        <source>Cannot export the cam</source>
+        <translation>No se puede exportar la leva</translation>
+    </message>
+    <message>
+        <source>Exported, with a warning</source>
+        <translation>Exportada, con un aviso</translation>
+    </message>
+    <message>
+        <source>%1 is written. %2</source>
+        <translation>Se ha escrito %1. %2</translation>
+    </message>
+    <message>
+        <source>Cannot print the cam</source>
+        <translation>No se puede imprimir la leva</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo poner en marcha la impresora.</translation>
     </message>
 </context>
 </TS>

@@ -398,6 +398,13 @@
     </message>
 </context>
 <context>
+    <name>PictureText</name>
+    <message>
+        <source>The picture cannot be written to %1: %2.</source>
+        <translation>L’image ne peut pas être écrite dans %1&#x202f;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SimulationWindow</name>
     <message>
         <source>Cam Simulation by the Kestrilon team</source>
@@ -1350,6 +1357,62 @@
     <message>
         <source>The design has changes that are not saved. Save them before closing?</source>
         <translation>La conception a des modifications non enregistrées. Les enregistrer avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>Export the cam</source>
+        <translation>Exporter la came</translation>
+    </message>
+    <message>
+        <source>Laser cutter, SVG (*.svg)</source>
+        <translation>Découpe laser, SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Laser cutter, DXF (*.dxf)</source>
+        <translation>Découpe laser, DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Paper template at true size, PDF (*.pdf)</source>
+        <translation>Gabarit papier en grandeur réelle, PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Picture of the cam and its graphs, PNG (*.png)</source>
+        <translation>Image de la came et de ses courbes, PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Motion table, CSV (*.csv)</source>
+        <translation>Tableau du mouvement, CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Taille de l’image</translation>
+    </message>
+    <message>
+        <source>Width of the picture in pixels:</source>
+        <translation>Largeur de l’image en pixels&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Construction lines in cut files</source>
+        <translation>Lignes de construction dans les fichiers de découpe</translation>
+    </message>
+    <message>
+        <source>Cannot export the cam</source>
+        <translation>Impossible d’exporter la came</translation>
+    </message>
+    <message>
+        <source>Exported, with a warning</source>
+        <translation>Exportée, avec un avertissement</translation>
+    </message>
+    <message>
+        <source>%1 is written. %2</source>
+        <translation>%1 est écrit. %2</translation>
+    </message>
+    <message>
+        <source>Cannot print the cam</source>
+        <translation>Impossible d’imprimer la came</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L’imprimante n’a pas pu démarrer.</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,13 @@
 #include "graphview.h"
 #include "wording.h"
 
+#include "designpicture.h"
+
 #include "camdesign/designfile.h"
+#include "camdesign/motiontable.h"
+#include "camexport/cutoutline.h"
+#include "camexport/exportdesign.h"
+#include "camexport/papertemplate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +25,10 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QInputDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -148,6 +158,26 @@ WorkshopWindow::WorkshopWindow(QWidget *parent)
     m_dialogs.tell = [this](const QString &title, const QString &message) {
         QMessageBox::warning(this, title, message);
     };
+    m_dialogs.exportPath = [this](const QString &suggested) {
+        return QFileDialog::getSaveFileName(
+            this, tr("Export the cam"), suggested,
+            tr("Laser cutter, SVG (*.svg)") + QLatin1String(";;")
+                + tr("Laser cutter, DXF (*.dxf)") + QLatin1String(";;")
+                + tr("Paper template at true size, PDF (*.pdf)") + QLatin1String(";;")
+                + tr("Picture of the cam and its graphs, PNG (*.png)") + QLatin1String(";;")
+                + tr("Motion table, CSV (*.csv)"));
+    };
+    m_dialogs.pictureSize = [this]() -> QSize {
+        bool chosen = false;
+        const int width = QInputDialog::getInt(
+            this, tr("Picture size"), tr("Width of the picture in pixels:"),
+            defaultPictureSize.width(), smallestPictureSide, largestPictureSide, 100, &chosen);
+        return chosen ? QSize(width, std::max(smallestPictureSide, width * 5 / 8)) : QSize();
+    };
+    m_dialogs.choosePrinter = [this](QPrinter &printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
 
     auto *central = new QWidget;
     auto *columns = new QHBoxLayout(central);
@@ -203,11 +233,13 @@ void WorkshopWindow::buildMenus()
     QAction *saveAsAction = file->addAction(tr("Save &As…"), this, [this] { saveAs(); });
     saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    // The exports and printing come with the cut and print files.
-    file->addAction(tr("&Export…"))->setEnabled(false);
-    QAction *print = file->addAction(tr("&Print…"));
-    print->setShortcut(QKeySequence::Print);
-    print->setEnabled(false);
+    QAction *exportAction = file->addAction(tr("&Export…"), this, [this] { exportDesign(); });
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction *construction = file->addAction(tr("Construction lines in cut files"));
+    construction->setCheckable(true);
+    connect(construction, &QAction::toggled, this, &WorkshopWindow::setConstructionLines);
+    QAction *printAction = file->addAction(tr("&Print…"), this, [this] { print(); });
+    printAction->setShortcut(QKeySequence::Print);
     file->addSeparator();
     QAction *closeAction = file->addAction(tr("&Close"), this, &QWidget::close);
     closeAction->setShortcut(QKeySequence::Close);
@@ -836,6 +868,85 @@ bool WorkshopWindow::saveAs()
     if (QFileInfo(path).suffix().compare(QLatin1String(designSuffix), Qt::CaseInsensitive) != 0)
         path += QLatin1Char('.') + QLatin1String(designSuffix);
     return write(path);
+}
+
+bool WorkshopWindow::exportDesign()
+{
+    const QString name = m_model.design().name.isEmpty() ? tr("cam") : m_model.design().name;
+    const QString folder = m_model.path().isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QFileInfo(m_model.path()).absolutePath();
+    QString path = m_dialogs.exportPath(folder + QLatin1Char('/') + name + QLatin1String(".svg"));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1String(".svg");
+    return exportTo(path);
+}
+
+bool WorkshopWindow::exportTo(const QString &path)
+{
+    const CamDesign &design = m_model.design();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QString failed;
+    if (suffix == QLatin1String("csv")) {
+        failed = saveMotionTable(design, path);
+    } else if (suffix == QLatin1String("png")) {
+        const QSize size = m_dialogs.pictureSize();
+        if (size.isEmpty())
+            return false;
+        failed = saveDesignPicture(design, path, size);
+    } else {
+        camexport::ExportOptions options;
+        options.constructionLines = m_constructionLines;
+        failed = camexport::exportDesign(design, path, options);
+    }
+    if (!failed.isEmpty()) {
+        m_dialogs.tell(tr("Cannot export the cam"), failed);
+        return false;
+    }
+    // A steep pressure angle still cuts: the learner hears of it, and has the file.
+    const QStringList warnings =
+        suffix == QLatin1String("png") ? QStringList() : camexport::cutWarnings(design);
+    if (!warnings.isEmpty())
+        m_dialogs.tell(tr("Exported, with a warning"),
+                       tr("%1 is written. %2").arg(QFileInfo(path).fileName(),
+                                                   warnings.join(QLatin1Char(' '))));
+    return true;
+}
+
+bool WorkshopWindow::print()
+{
+    const CamDesign &design = m_model.design();
+    const QPageLayout layout = camexport::templatePageLayout();
+    const QString refused = camexport::templateRefusal(design, layout);
+    if (!refused.isEmpty()) {
+        m_dialogs.tell(tr("Cannot print the cam"), refused);
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(layout);
+    printer.setDocName(design.name.isEmpty() ? tr("cam") : design.name);
+    if (!m_dialogs.choosePrinter(printer))
+        return false;
+    // The learner may have chosen other paper: the cam must still fit it at true size.
+    const QString stillRefused = camexport::templateRefusal(design, printer.pageLayout());
+    if (!stillRefused.isEmpty()) {
+        m_dialogs.tell(tr("Cannot print the cam"), stillRefused);
+        return false;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_dialogs.tell(tr("Cannot print the cam"), tr("The printer could not be started."));
+        return false;
+    }
+    const QString unpainted = camexport::paintTemplate(painter, design, printer.pageLayout());
+    painter.end();
+    if (!unpainted.isEmpty()) {
+        m_dialogs.tell(tr("Cannot print the cam"), unpainted);
+        return false;
+    }
+    return true;
 }
 
 bool WorkshopWindow::write(const QString &path)

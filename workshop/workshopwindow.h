@@ -16,6 +16,7 @@
 #include <set>
 
 class QAction;
+class QPrinter;
 class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
@@ -45,6 +46,12 @@ public:
     bool startFrom(StartingDesign which);
     bool save();
     bool saveAs();
+    // Writes the design as the path's ending says: .svg or .dxf for a laser cutter, .pdf for
+    // a paper template, .png for a picture, .csv for the motion table. Says why not, or
+    // what is worth knowing, through the dialogs.
+    bool exportTo(const QString &path);
+    bool exportDesign();
+    bool print();
 
     WorkshopModel &model() { return m_model; }
 
@@ -55,6 +62,11 @@ public:
         // Save, Discard or Cancel.
         std::function<QMessageBox::StandardButton(const QString &question)> keepChanges;
         std::function<void(const QString &title, const QString &message)> tell;
+        std::function<QString(const QString &suggested)> exportPath;
+        // The picture's size for a PNG; an empty size cancels.
+        std::function<QSize()> pictureSize;
+        // Lets the learner choose a printer and its settings; false cancels.
+        std::function<bool(QPrinter &printer)> choosePrinter;
     };
     Dialogs &dialogs() { return m_dialogs; }
 
@@ -80,6 +92,9 @@ public:
     Controls controls() const;
 
     bool isPlaying() const { return m_playTimer.isActive(); }
+    // Whether cut files carry the base circle and the pitch curve on a layer of their own.
+    bool constructionLines() const { return m_constructionLines; }
+    void setConstructionLines(bool on) { m_constructionLines = on; }
     void setPlaying(bool playing);
 
 protected:
@@ -157,6 +172,7 @@ private:
     QAction *m_redo = nullptr;
     QAction *m_save = nullptr;
     QAction *m_playAction = nullptr;
+    bool m_constructionLines = false;
 };
 
 } // namespace workshop

@@ -9,11 +9,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -87,6 +90,10 @@ private slots:
     void badFileKeepsTheDesign();
     void asksBeforeLosingChanges_data();
     void asksBeforeLosingChanges();
+    void exportsForCutterPrinterAndWorksheet_data();
+    void exportsForCutterPrinterAndWorksheet();
+    void printsTheTemplateOrSaysWhyNot_data();
+    void printsTheTemplateOrSaysWhyNot();
 
 private:
     WorkshopWindow *m_window = nullptr;
@@ -556,3 +563,81 @@ void WorkshopWindowTest::asksBeforeLosingChanges()
 
 QTEST_MAIN(WorkshopWindowTest)
 #include "tst_workshopwindow.moc"
+
+void WorkshopWindowTest::exportsForCutterPrinterAndWorksheet_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<double>("baseCircle");
+    QTest::addColumn<double>("rollerRadius");
+    QTest::addColumn<QByteArray>("begins");  // empty: no file may be written
+    QTest::addColumn<QString>("told");       // the start of what the learner is told, if anything
+
+    const QString steep = QStringLiteral("cam.dxf is written. The pressure angle reaches");
+    QTest::newRow("SVG") << "cam.svg" << 30.0 << 8.0 << QByteArray("<?xml") << QString();
+    QTest::newRow("DXF, steep") << "cam.dxf" << 20.0 << 8.0 << QByteArray("  0") << steep;
+    QTest::newRow("PDF") << "cam.pdf" << 30.0 << 8.0 << QByteArray("%PDF-") << QString();
+    QTest::newRow("PNG") << "cam.png" << 30.0 << 8.0 << QByteArray("\x89PNG") << QString();
+    QTest::newRow("CSV") << "cam.csv" << 30.0 << 8.0 << QByteArray("angle_deg,") << QString();
+    QTest::newRow("undercut, not cut") << "cam.svg" << 4.0 << 30.0 << QByteArray()
+                                       << QStringLiteral("The roller is larger than");
+    QTest::newRow("too big for the page") << "cam.pdf" << 160.0 << 8.0 << QByteArray()
+                                          << QStringLiteral("The cam measures");
+}
+
+// Whatever the learner chooses, the file is whole or absent, and the reason is said.
+void WorkshopWindowTest::exportsForCutterPrinterAndWorksheet()
+{
+    QFETCH(QString, file);
+    QFETCH(double, baseCircle);
+    QFETCH(double, rollerRadius);
+    QFETCH(QByteArray, begins);
+    QFETCH(QString, told);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(file);
+    m_window->dialogs().exportPath = [&path](const QString &suggested) {
+        return suggested.endsWith(QStringLiteral(".svg")) ? path : QString();
+    };
+    m_window->dialogs().pictureSize = [] { return QSize(800, 500); };
+    setNumber(m_window->controls().rollerRadius, rollerRadius);
+    setNumber(m_window->controls().baseCircle, baseCircle);
+    QCOMPARE(m_window->exportDesign(), !begins.isEmpty());
+    QFile written(path);
+    QCOMPARE(written.exists(), !begins.isEmpty());
+    if (written.open(QIODevice::ReadOnly))
+        QVERIFY(written.read(begins.size()) == begins);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), begins.isEmpty() ? 0 : 1);
+    QCOMPARE(m_told.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QVERIFY2(m_told.front().startsWith(told), qPrintable(m_told.front()));
+    if (file.endsWith(QStringLiteral(".png")))
+        QCOMPARE(QImage(path).size(), QSize(800, 500));
+}
+
+void WorkshopWindowTest::printsTheTemplateOrSaysWhyNot_data()
+{
+    QTest::addColumn<double>("baseCircle");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("fits the page") << 30.0 << true;
+    QTest::newRow("larger than the page") << 160.0 << false;
+}
+
+// Printing to a file stands in for the printer the learner would choose.
+void WorkshopWindowTest::printsTheTemplateOrSaysWhyNot()
+{
+    QFETCH(double, baseCircle);
+    QFETCH(bool, printed);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("printed.pdf"));
+    bool asked = false;
+    m_window->dialogs().choosePrinter = [&](QPrinter &printer) {
+        asked = true;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    };
+    setNumber(m_window->controls().baseCircle, baseCircle);
+    QCOMPARE(m_window->print(), printed);
+    QCOMPARE(asked, printed);
+    QCOMPARE(QFile::exists(path), printed);
+    QCOMPARE(m_told.size(), printed ? 0 : 1);
+}
