@@ -33,10 +33,78 @@ const QColor followerEdge(60, 60, 60);
 const QColor faultColour(200, 20, 20);
 const QColor normalColour(20, 120, 60);
 
+// Mitred joins: on curves of many short chords they look as round ones do, without the arc
+// that the painter would flatten at every join.
 QPen pen(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)
 {
-    QPen made(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+    QPen made(colour, width, style, Qt::RoundCap, Qt::MiterJoin);
     return made;
+}
+
+// Keeps the points of a closed curve that a straight chord cannot stand in for within
+// `tolerance` (Douglas and Peucker's simplification).
+void keepWithin(const QPolygonF &curve, std::size_t from, std::size_t to, double tolerance,
+                std::vector<bool> &kept)
+{
+    if (to <= from + 1)
+        return;
+    const QPointF a = curve[qsizetype(from)];
+    const QPointF b = curve[qsizetype(to % std::size_t(curve.size()))];
+    const QPointF chord = b - a;
+    const double length = std::hypot(chord.x(), chord.y());
+    double farthest = -1;
+    std::size_t at = from;
+    for (std::size_t i = from + 1; i < to; ++i) {
+        const QPointF p = curve[qsizetype(i)] - a;
+        const double distance = length > 0 ? std::abs(chord.x() * p.y() - chord.y() * p.x()) / length
+                                            : std::hypot(p.x(), p.y());
+        if (distance > farthest) {
+            farthest = distance;
+            at = i;
+        }
+    }
+    if (farthest <= tolerance)
+        return;
+    kept[at] = true;
+    keepWithin(curve, from, at, tolerance, kept);
+    keepWithin(curve, at, to, tolerance, kept);
+}
+
+QPolygonF simplified(const QPolygonF &curve, double tolerance)
+{
+    if (curve.size() < 4)
+        return curve;
+    const auto count = std::size_t(curve.size());
+    std::vector<bool> kept(count, false);
+    // Two halves, so the closed curve's first point is not the only anchor.
+    kept[0] = kept[count / 2] = true;
+    keepWithin(curve, 0, count / 2, tolerance, kept);
+    keepWithin(curve, count / 2, count, tolerance, kept);
+    QPolygonF result;
+    for (std::size_t i = 0; i < count; ++i)
+        if (kept[i])
+            result << curve[qsizetype(i)];
+    return result;
+}
+
+// A dashed circle as short chords drawn at once: the painter's own dashes on a curve cost
+// more than the rest of the picture.
+void drawDashedCircle(QPainter &painter, QPointF centre, double radius, double dash, double gap)
+{
+    if (radius <= 0)
+        return;
+    const double circumference = 2 * std::numbers::pi * radius;
+    const int dashes = std::max(8, int(circumference / (dash + gap)));
+    const double step = 2 * std::numbers::pi / dashes;
+    const double along = step * dash / (dash + gap);
+    QVector<QLineF> lines;
+    lines.reserve(dashes);
+    for (int i = 0; i < dashes; ++i) {
+        const double a = i * step;
+        lines << QLineF(centre + radius * QPointF(std::cos(a), std::sin(a)),
+                        centre + radius * QPointF(std::cos(a + along), std::sin(a + along)));
+    }
+    painter.drawLines(lines);
 }
 
 double wrapAround(double degrees)
@@ -113,16 +181,13 @@ CamView::CamView(const WorkshopModel *model, QWidget *parent)
 void CamView::takeDesign()
 {
     const CamAnalysis &analysis = m_model->analysis();
-    m_outline.clear();
-    m_pitchCurve.clear();
+    m_fullOutline.clear();
+    m_fullPitchCurve.clear();
     m_faults.clear();
     if (analysis.feasible) {
-        // Every half degree is within a hundredth of a pixel of the curve on any screen;
-        // the places marked as failing keep every sample.
-        const std::size_t stride = std::max<std::size_t>(1, analysis.points.size() / 720);
-        for (std::size_t i = 0; i < analysis.points.size(); i += stride) {
-            m_outline << analysis.points[i].profile;
-            m_pitchCurve << analysis.points[i].pitch;
+        for (const CamPoint &point : analysis.points) {
+            m_fullOutline << point.profile;
+            m_fullPitchCurve << point.pitch;
         }
         m_faults = faultStretches(analysis);
     }
@@ -162,6 +227,10 @@ void CamView::fitScene()
     const double k = m_pixelsPerMm;
     m_followerToWidget = QTransform(k, 0, 0, -k, room.center().x() - k * middle.x(),
                                     room.center().y() + k * middle.y());
+    // A fifth of a device pixel: closer than the eye or the antialiasing can tell.
+    const double tolerance = 0.2 / (k * std::max(1.0, devicePixelRatioF()));
+    m_outline = simplified(m_fullOutline, tolerance);
+    m_pitchCurve = simplified(m_fullPitchCurve, tolerance);
 }
 
 QTransform CamView::camToWidget(double angle) const
@@ -218,12 +287,11 @@ void CamView::paintCam(QPainter &painter, const QTransform &cam) const
 
     // The construction lines, lighter than the outline and drawn over its fill.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(pen(construction, 1, Qt::DashLine));
-    painter.drawEllipse(centre, design.baseCircleRadius * k, design.baseCircleRadius * k);
+    painter.setPen(pen(construction, 1, Qt::SolidLine));
+    drawDashedCircle(painter, centre, design.baseCircleRadius * k, 4, 3);
     if (design.follower.type == FollowerType::Roller) {
         const double prime = m_model->geometry().primeRadius() * k;
-        painter.setPen(pen(construction, 1, Qt::DotLine));
-        painter.drawEllipse(centre, prime, prime);
+        drawDashedCircle(painter, centre, prime, 1, 2);
     }
     if (design.follower.type != FollowerType::KnifeEdge) {
         // Solid and pale rather than dashed: dashing a curve of 720 points costs more than

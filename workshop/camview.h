@@ -51,7 +51,10 @@ private:
     double pointerAngle(QPointF position) const;
 
     const WorkshopModel *m_model;
-    // The cam's frame, in mm, fixed while it turns.
+    // The cam's frame, in mm, fixed while it turns: every sample, and as few as the view's
+    // scale needs to draw the same curve.
+    QPolygonF m_fullOutline;
+    QPolygonF m_fullPitchCurve;
     QPolygonF m_outline;
     QPolygonF m_pitchCurve;
     std::vector<QPolygonF> m_faults; // stretches of the outline where a check fails

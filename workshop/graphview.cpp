@@ -8,6 +8,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -68,7 +69,8 @@ std::vector<double> graphValues(const WorkshopModel &model, Quantity quantity)
     return values;
 }
 
-std::vector<QPolygonF> columnEnvelope(const std::vector<double> &values, int columns)
+std::vector<QPolygonF> columnEnvelope(const std::vector<double> &values, int columns,
+                                      double flatWithin)
 {
     std::vector<QPolygonF> lines;
     if (values.empty() || columns <= 0)
@@ -107,6 +109,11 @@ std::vector<QPolygonF> columnEnvelope(const std::vector<double> &values, int col
         while (std::isnan(values[lastValid]))
             --lastValid;
         QPolygonF &line = lines.back();
+        // A column whose values all fall within one pixel is one point of the curve.
+        if (values[high] - values[low] <= flatWithin) {
+            line << QPointF(x, values[firstValid]);
+            continue;
+        }
         line << QPointF(x, values[firstValid]);
         if (low != high) {
             line << QPointF(x, values[std::min(low, high)]);
@@ -311,8 +318,10 @@ void GraphView::resizeEvent(QResizeEvent *event)
 void GraphView::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
         m_background = QPixmap();
+        m_labels.clear();
+    }
 }
 
 void GraphView::paintEvent(QPaintEvent *)
@@ -327,6 +336,29 @@ void GraphView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
     paintCursor(painter);
+}
+
+// Axis labels come back edit after edit: laid out once and kept, they cost a copy each.
+void GraphView::drawLabel(QPainter &painter, const QRectF &box, Qt::Alignment alignment,
+                          const QString &text) const
+{
+    auto found = m_labels.find(text);
+    if (found == m_labels.end()) {
+        QStaticText label(text);
+        label.setTextFormat(Qt::PlainText);
+        label.prepare(QTransform(), painter.font());
+        found = m_labels.insert(text, label);
+    }
+    const QSizeF size = found->size();
+    double x = box.left();
+    if (alignment & Qt::AlignRight)
+        x = box.right() - size.width();
+    else if (alignment & Qt::AlignHCenter)
+        x = box.center().x() - size.width() / 2;
+    double y = box.top();
+    if (alignment & Qt::AlignVCenter)
+        y = box.center().y() - size.height() / 2;
+    painter.drawStaticText(QPointF(x, y), *found);
 }
 
 void GraphView::paintBackground(QPainter &painter) const
@@ -377,17 +409,16 @@ void GraphView::paintBackground(QPainter &painter) const
         painter.setPen(QPen(tick == 0 ? QColor(150, 150, 150) : gridColour, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(text);
-        painter.drawText(QRectF(0, y - metrics.height() / 2, plot.left() - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, Wording::number(tick, 2));
+        drawLabel(painter, QRectF(0, y - metrics.height() / 2, plot.left() - 6, metrics.height()),
+                  Qt::AlignRight | Qt::AlignVCenter, Wording::number(tick, 2));
     }
     for (int degrees = 0; degrees <= 360; degrees += 90) {
         const double x = xOf(degrees);
         painter.setPen(QPen(gridColour, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(text);
-        painter.drawText(QRectF(x - 30, plot.bottom() + 2, 60, metrics.height() + 2),
-                         Qt::AlignHCenter | Qt::AlignTop,
-                         tr("%1°").arg(Wording::number(degrees, 0)));
+        drawLabel(painter, QRectF(x - 30, plot.bottom() + 2, 60, metrics.height() + 2),
+                  Qt::AlignHCenter | Qt::AlignTop, tr("%1°").arg(Wording::number(degrees, 0)));
     }
     painter.setPen(QPen(boundaryColour, 1, Qt::DashLine));
     for (const double start : starts) {
@@ -427,9 +458,11 @@ void GraphView::paintBackground(QPainter &painter) const
     const double scaleY = -plot.height() / (m_high - m_low);
     const QTransform map = QTransform::fromScale(1 / ratio, scaleY)
                            * QTransform::fromTranslate(plot.left(), plot.bottom() - scaleY * m_low);
-    const std::vector<QPolygonF> lines = columnEnvelope(m_values, columns);
+    // Half a device pixel of height, in the graph's own units.
+    const double flatWithin = 0.5 * (m_high - m_low) / std::max(1.0, plot.height() * ratio);
+    const std::vector<QPolygonF> lines = columnEnvelope(m_values, columns, flatWithin);
     painter.setClipRect(plot.adjusted(-1, -2, 1, 2));
-    painter.setPen(QPen(curveColour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(curveColour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     for (const QPolygonF &line : lines)
         painter.drawPolyline(map.map(line));
     if (m_quantity == Quantity::PressureAngle && !flat) {
@@ -441,7 +474,7 @@ void GraphView::paintBackground(QPainter &painter) const
                                  QPointF(plot.right(), plot.bottom() + 2))
                               .toAlignedRect());
         painter.setClipRegion(beyond);
-        painter.setPen(QPen(faultColour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(faultColour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
         for (const QPolygonF &line : lines)
             painter.drawPolyline(map.map(line));
     }

@@ -3,8 +3,10 @@
 // boundaries, where the design fails, and a cursor at the angle the cam has turned to.
 #pragma once
 
+#include <QHash>
 #include <QPixmap>
 #include <QPolygonF>
+#include <QStaticText>
 #include <QWidget>
 
 #include <vector>
@@ -26,7 +28,8 @@ std::vector<double> graphValues(const WorkshopModel &model, Quantity quantity);
 // The values as a polyline `columns` wide from x = 0: for each column the first, lowest,
 // highest and last values in the order they come, so no peak between pixels is lost.
 // NaN values break the line: each unbroken run is one polyline.
-std::vector<QPolygonF> columnEnvelope(const std::vector<double> &values, int columns);
+std::vector<QPolygonF> columnEnvelope(const std::vector<double> &values, int columns,
+                                      double flatWithin = 0);
 
 // Round numbers for an axis from low to high: about `wanted` steps of 1, 2 or 5 × 10ⁿ.
 std::vector<double> axisTicks(double low, double high, int wanted = 4);
@@ -58,6 +61,8 @@ protected:
 
 private:
     void takeDesign();
+    void drawLabel(QPainter &painter, const QRectF &box, Qt::Alignment alignment,
+                   const QString &text) const;
     QRectF plotArea() const;
     double xOf(double degrees) const;
     double yOf(double value) const;
@@ -72,6 +77,7 @@ private:
     double m_low = 0;
     double m_high = 1;
     std::vector<double> m_ticks;
+    mutable QHash<QString, QStaticText> m_labels;
     QPixmap m_background;
 };
 

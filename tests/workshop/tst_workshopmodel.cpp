@@ -169,7 +169,8 @@ void WorkshopModelTest::envelopeKeepsEveryPeak()
     values[std::size_t(spikeAt)] = 100;
     values[std::size_t(spikeAt + 1) % 3600] = -50;
     double highest = -1, lowest = 1;
-    for (const QPolygonF &line : columnEnvelope(values, columns)) {
+    // However flat a column may count, a spike far beyond it still shows.
+    for (const QPolygonF &line : columnEnvelope(values, columns, 1.0)) {
         for (const QPointF &point : line) {
             highest = std::max(highest, point.y());
             lowest = std::min(lowest, point.y());
@@ -183,6 +184,15 @@ void WorkshopModelTest::envelopeKeepsEveryPeak()
     std::vector<double> broken(3600, 1.0);
     std::fill(broken.begin() + 1000, broken.begin() + 2000, std::nan(""));
     QCOMPARE(columnEnvelope(broken, columns).size(), std::size_t(2));
+
+    // A curve that stays within a pixel across each column is one point a column.
+    std::vector<double> gentle(3600);
+    for (std::size_t i = 0; i < gentle.size(); ++i)
+        gentle[i] = std::sin(double(i) / 3600 * 6.283);
+    std::size_t points = 0;
+    for (const QPolygonF &line : columnEnvelope(gentle, 1000, 0.01))
+        points += std::size_t(line.size());
+    QCOMPARE(points, std::size_t(1000));
 }
 
 void WorkshopModelTest::axisTicksAreRound_data()
