@@ -4,6 +4,7 @@
 #include "workshopwindow.h"
 
 #include "announcer.h"
+#include "choicebox.h"
 #include "camview.h"
 #include "graphview.h"
 #include "wording.h"
@@ -83,7 +84,7 @@ QDoubleSpinBox *numberBox(const Range &range, int decimals, double step, const Q
 template <typename Value, typename Values>
 QComboBox *choiceBox(const Values &values, QString (*name)(Value), const QString &accessible)
 {
-    auto *box = new QComboBox;
+    auto *box = new ChoiceBox;
     for (const Value value : values)
         box->addItem(name(value), int(value));
     box->setAccessibleName(accessible);

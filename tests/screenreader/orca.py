@@ -13,6 +13,8 @@ import tty
 import xml.etree.ElementTree as ElementTree
 
 program, language, translations, work = sys.argv[1:5]
+# "simulation" plays the simulation and the test; "workshop" hears a warning in the workshop.
+mode = sys.argv[5] if len(sys.argv) > 5 else "simulation"
 log_path = os.path.join(work, "orca.log")
 failures = []
 started = []
@@ -38,7 +40,23 @@ ENGLISH = {
                       "Click on the cam which works hardest.",
                       "Click on the cam which gives the smoothest lift."],
         "score": "You scored %1 out of %2",
+        "workshop": "Kestrilon cam workshop",
+        "base circle": "Base circle radius",
+        "law box": "Law",
+        "law": "cycloidal",
+        "steep": "The pressure angle reaches",
 }
+# A cam whose base circle is a millimetre from the smallest that keeps the pressure angle
+# within 30°: one step down and the workshop must warn.
+NEARLY_STEEP = """{"format": "kestrilon-cam", "version": 1, "name": "Nearly steep",
+ "rotation": "anticlockwise", "baseCircleRadius": 36, "shaftHoleDiameter": 8,
+ "follower": {"type": "roller", "radius": 8, "offset": 5},
+ "segments": [
+   {"kind": "rise", "angle": 90, "height": 20, "law": "cycloidal"},
+   {"kind": "dwell", "angle": 90},
+   {"kind": "return", "angle": 90, "height": 20, "law": "cycloidal"},
+   {"kind": "dwell", "angle": 90}]}
+"""
 # Orca's own words, in Orca's language, which the run leaves English.
 UNAVAILABLE = "grayed"
 
@@ -135,8 +153,7 @@ def key(*names, settle=1.0, want=None):
     return heard
 
 
-def main():
-    words = translated(language)
+def start_orca():
     env = dict(os.environ)
     subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility",
                     "true"], stderr=subprocess.DEVNULL, check=False)
@@ -147,7 +164,47 @@ def main():
     start(["orca", "--debug-file=" + os.ttyname(terminal)], env=env,
           stdout=subprocess.DEVNULL, stderr=open(os.path.join(work, "orca.err"), "w"))
     check("Screen reader on" in " ".join(hear(0, "Screen reader on", 60)), "Orca has started")
-    app_env = dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    return dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+
+
+# The learner tabs to the base circle, takes a millimetre off, and hears the new warning.
+def workshop():
+    words = translated(language)
+    app_env = start_orca()
+    design = os.path.join(work, "nearly-steep.kcam")
+    with open(design, "w", encoding="utf-8") as file:
+        file.write(NEARLY_STEEP)
+    app = start([program, "--lang", language, "--workshop", design], env=app_env,
+                stderr=open(os.path.join(work, "program.err"), "w"))
+    heard = hear(0, words["workshop"], 90)
+    check(any(words["workshop"] in line for line in heard), f"the workshop is named: {heard[-4:]}")
+    time.sleep(1)
+    heard = []
+    law = None
+    for _ in range(30):
+        heard = key("Tab", settle=0.8)
+        if any(words["law box"] in line for line in heard):
+            law = heard
+        if any(words["base circle"] in line for line in heard):
+            break
+    check(law is not None and any(words["law"] in line for line in law),
+          f"a choice is spoken with what is chosen: {law}")
+    check(any(words["base circle"] in line for line in heard),
+          f"the base circle's box is named on focus: {heard}")
+    heard = key("Down", want=words["steep"])
+    check(sum(words["steep"] in line for line in heard) == 1,
+          f"the new warning is spoken once as it appears: {heard}")
+    heard = key("Up", settle=2)
+    check(not any(words["steep"] in line for line in heard),
+          f"a warning that went is not spoken again: {heard}")
+    text = log_text()
+    check("bad content sent to speak()" not in text, "no bad content sent to speak()")
+    check(app.poll() is None, "the program is still running")
+
+
+def main():
+    words = translated(language)
+    app_env = start_orca()
     app = start([program, "--lang", language], env=app_env,
                 stderr=open(os.path.join(work, "program.err"), "w"))
     heard = hear(0, words["speed"][0].split()[-1], 90)
@@ -190,7 +247,7 @@ def main():
 
 
 try:
-    main()
+    workshop() if mode == "workshop" else main()
 finally:
     for process in reversed(started):
         if process.poll() is None:

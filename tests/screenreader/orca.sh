@@ -4,6 +4,7 @@
 # its debug log, and speech-dispatcher sending espeak-ng into libao's null driver, since
 # on a machine without sound its default output never finishes an utterance.
 # Usage: orca.sh <kestrilon executable> <language: en, de, fr or es> <translations folder>
+#        [simulation|workshop]
 set -euo pipefail
 program=$(realpath "$1")
 language=$2
@@ -32,4 +33,5 @@ echo "default_driver=null" >"$HOME/.libao"
 unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
 xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- \
-    /usr/bin/python3 "$here/orca.py" "$program" "$language" "$translations" "$work"
+    /usr/bin/python3 "$here/orca.py" "$program" "$language" "$translations" "$work" \
+    "${4:-simulation}"

@@ -90,6 +90,7 @@ private slots:
     void badFileKeepsTheDesign();
     void asksBeforeLosingChanges_data();
     void asksBeforeLosingChanges();
+    void choicesAreReadWithWhatIsChosen();
     void exportsForCutterPrinterAndWorksheet_data();
     void exportsForCutterPrinterAndWorksheet();
     void printsTheTemplateOrSaysWhyNot_data();
@@ -640,4 +641,25 @@ void WorkshopWindowTest::printsTheTemplateOrSaysWhyNot()
     QCOMPARE(asked, printed);
     QCOMPARE(QFile::exists(path), printed);
     QCOMPARE(m_told.size(), printed ? 0 : 1);
+}
+
+// A reader asks a choice for its value and its text before its list was ever opened.
+void WorkshopWindowTest::choicesAreReadWithWhatIsChosen()
+{
+    const WorkshopWindow::Controls controls = m_window->controls();
+    for (QComboBox *box : {controls.kind, controls.law, controls.followerType, controls.rotation,
+                           controls.holeShape}) {
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::ComboBox);
+        QCOMPARE(reader->text(QAccessible::Value), box->currentText());
+        QVERIFY(!reader->text(QAccessible::Name).isEmpty());
+        QAccessibleTextInterface *text = reader->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), box->currentText());
+    }
+    controls.law->setCurrentIndex(0);
+    controls.law->setCurrentIndex(2);
+    QAccessibleInterface *law = QAccessible::queryAccessibleInterface(controls.law);
+    QCOMPARE(law->text(QAccessible::Value), controls.law->itemText(2));
 }
