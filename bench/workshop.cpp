@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -64,12 +65,21 @@ double barePolylines(const camdesign::CamAnalysis &analysis, QSize window, int r
 
 double bareMicroseconds = 0;
 
+// Every run carries the same counters, as the CSV report needs; those that do not apply are 0.
+void setCounters(benchmark::State &state, double dpr, double firstKib, double lastKib)
+{
+    state.counters["bare_us"] = bareMicroseconds;
+    state.counters["dpr"] = dpr;
+    state.counters["kib_after_1000"] = firstKib;
+    state.counters["kib_after_10000"] = lastKib;
+}
+
 void analyse(benchmark::State &state)
 {
     const camdesign::CamDesign design = camdesign::newDesign();
     for (auto _ : state)
         benchmark::DoNotOptimize(camdesign::analyse(design, 3600));
-    state.counters["bare_us"] = bareMicroseconds;
+    setCounters(state, 1, 0, 0);
 }
 
 void repaintAfterEdit(benchmark::State &state)
@@ -88,8 +98,44 @@ void repaintAfterEdit(benchmark::State &state)
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
-    state.counters["bare_us"] = bareMicroseconds;
-    state.counters["dpr"] = window.devicePixelRatioF();
+    setCounters(state, window.devicePixelRatioF(), 0, 0);
+}
+
+// Kilobytes the process holds in memory now.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    return 0;
+}
+
+// Ten thousand edits through the model, each one undoable: what the process holds after the
+// first thousand and after all of them.
+void memoryOverEdits(benchmark::State &state)
+{
+    for (auto _ : state) {
+        workshop::WorkshopWindow window;
+        window.resize(1360, 860);
+        window.show();
+        QCoreApplication::processEvents();
+        camdesign::CamDesign design = window.model().design();
+        long afterThousand = 0;
+        for (int edit = 1; edit <= 10000; ++edit) {
+            design.segments[0].height = 10 + edit % 97 * 0.1;
+            window.model().edit(design, QStringLiteral("height"));
+            window.model().endMerging();
+            if (edit % 100 == 0)
+                QCoreApplication::processEvents();
+            if (edit == 1000)
+                afterThousand = residentKilobytes();
+        }
+        setCounters(state, window.devicePixelRatioF(), double(afterThousand),
+                    double(residentKilobytes()));
+    }
 }
 
 } // namespace
@@ -109,6 +155,9 @@ int main(int argc, char *argv[])
         ->Unit(benchmark::kMicrosecond)
         ->MeasureProcessCPUTime()
         ->UseRealTime();
+    benchmark::RegisterBenchmark("workshop/memory_over_10000_edits", memoryOverEdits)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in build/bench (Release) and runs them all: a tick's
-# cost and repainted area, the timers' beat, start-up time and memory against
-# a bare Qt window, and CPU use idle and animating. Prints one table and keeps
+# cost and repainted area, the workshop's analysis, repaint and memory, the
+# timers' beat, start-up time and memory against a bare Qt window, and CPU use
+# idle and animating. Prints one table and keeps
 # it in build/bench/results.txt. Takes two to three minutes; not part of the
 # test command.
 set -euo pipefail
@@ -41,6 +42,28 @@ awk -F, '
         printf "tick, %s: px repainted a tick, mean / most|%.0f / %d|moved pictures + segment; never 265848|%s\n",
                name[2], $(column["px/tick"]), $(column["max_px"]), verdict
     }' "$TMPDIR/tick.csv" >>"$rows"
+
+echo "== workshop: analysis, repaint after an edit, memory (Google Benchmark, offscreen) =="
+"$build/bench/kestrilon-bench-workshop" --benchmark_out="$TMPDIR/workshop.csv" \
+    --benchmark_out_format=csv
+awk -F, '
+    /^name,/ { for (i = 1; i <= NF; i++) { gsub(/"/, "", $i); column[$i] = i }; next }
+    /analyse_3600/ {
+        us = $(column["real_time"]); bare = $(column["bare_us"])
+        printf "workshop: analyse 3600 samples; / bare QPainter of its curves|%.0f us; %.3f|< 500 us|%s\n",
+               us, us / bare, us < 500 ? "yes" : "no"
+    }
+    /repaint_after_edit_2x/ {
+        us = $(column["real_time"]); bare = $(column["bare_us"])
+        printf "workshop: edit and repaint at 2x; / bare QPainter of its curves|%.1f ms; %.2f|< 4 ms|%s\n",
+               us / 1000, us / bare, us < 4000 ? "yes" : "no"
+    }
+    /memory_over_10000_edits/ {
+        first = $(column["kib_after_1000"]); last = $(column["kib_after_10000"])
+        growth = 100 * (last - first) / first
+        printf "workshop: memory after 1000 and 10000 edits|%d / %d KiB (%+.1f %%)|flat (within 2 %%)|%s\n",
+               first, last, growth, (growth < 2 && growth > -2) ? "yes" : "no"
+    }' "$TMPDIR/workshop.csv" >>"$rows"
 
 echo "== beat (real event loop, offscreen) =="
 QT_QPA_PLATFORM=offscreen "$build/bench/kestrilon-bench-beat" | tee "$TMPDIR/beat.txt"

@@ -50,6 +50,9 @@ private:
 WorkshopModel::WorkshopModel(QObject *parent)
     : QObject(parent)
 {
+    // A lesson's worth of steps back; past that the oldest go, so a long session's memory
+    // stays flat.
+    m_undo.setUndoLimit(undoLimit);
     apply(camdesign::newDesign());
     connect(&m_undo, &QUndoStack::cleanChanged, this, &WorkshopModel::fileChanged);
 }

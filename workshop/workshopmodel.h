@@ -21,6 +21,8 @@ class WorkshopModel : public QObject
 public:
     // Points around the turn the analysis samples: one each tenth of a degree.
     static constexpr int samples = 3600;
+    // How many changes can be undone.
+    static constexpr int undoLimit = 1000;
 
     explicit WorkshopModel(QObject *parent = nullptr);
     ~WorkshopModel() override;
