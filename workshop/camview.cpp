@@ -6,6 +6,8 @@
 #include "wording.h"
 #include "workshopmodel.h"
 
+#include "camexport/cutoutline.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -190,6 +192,10 @@ void CamView::takeDesign()
             m_fullPitchCurve << point.pitch;
         }
         m_faults = faultStretches(analysis);
+        // A cam that can be cut is drawn as it will be cut: where the follower's speed jumps,
+        // the roller rounds the corner that the samples alone would join by a straight line.
+        if (camexport::cutRefusal(m_model->design()).isEmpty())
+            m_fullOutline = camexport::cutOf(m_model->design(), false).outline;
     }
     setAccessibleDescription(Wording::camDescription(m_model->design(), analysis));
     fitScene();
@@ -231,6 +237,18 @@ void CamView::fitScene()
     const double tolerance = 0.2 / (k * std::max(1.0, devicePixelRatioF()));
     m_outline = simplified(m_fullOutline, tolerance);
     m_pitchCurve = simplified(m_fullPitchCurve, tolerance);
+    // The failing stretches are marked only where they lie on the outline drawn: where the
+    // roller's path turns a corner, the samples run off it (a loop the cutter trims, a chord
+    // across the arc the roller rounds).
+    m_faultClip = QPainterPath();
+    if (!m_faults.empty()) {
+        QPainterPath outline;
+        outline.addPolygon(m_outline);
+        outline.closeSubpath();
+        QPainterPathStroker band;
+        band.setWidth(5 / k);
+        m_faultClip = band.createStroke(outline);
+    }
 }
 
 QTransform CamView::camToWidget(double angle) const
@@ -301,9 +319,14 @@ void CamView::paintCam(QPainter &painter, const QTransform &cam) const
         painter.drawPolygon(cam.map(m_pitchCurve));
     }
 
-    painter.setPen(pen(faultColour, 3.5));
-    for (const QPolygonF &stretch : m_faults)
-        painter.drawPolyline(cam.map(stretch));
+    if (!m_faults.empty()) {
+        painter.save();
+        painter.setClipPath(cam.map(m_faultClip), Qt::IntersectClip);
+        painter.setPen(pen(faultColour, 3.5));
+        for (const QPolygonF &stretch : m_faults)
+            painter.drawPolyline(cam.map(stretch));
+        painter.restore();
+    }
 
     painter.setPen(pen(followerEdge, 1.2));
     painter.setBrush(shaftFill);

@@ -4,6 +4,7 @@
 // are marked on its outline. Dragging the cam or the arrow keys turn it.
 #pragma once
 
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QTransform>
 #include <QWidget>
@@ -58,6 +59,7 @@ private:
     QPolygonF m_outline;
     QPolygonF m_pitchCurve;
     std::vector<QPolygonF> m_faults; // stretches of the outline where a check fails
+    QPainterPath m_faultClip;        // a band along the outline drawn, where they may show
     // The scene in mm, follower frame: everything the cam and follower can cover.
     QRectF m_scene;
     double m_pixelsPerMm = 1;
