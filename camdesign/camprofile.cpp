@@ -188,6 +188,14 @@ CamAnalysis analyse(const CamDesign &design, int samples)
     result.smallestPitchRadius = smallestPitch;
     result.smallestProfileRadius = smallestProfile;
 
+    // A square hole reaches out to its corners.
+    const double holeReach = design.hole.diameter / 2
+                             * (design.hole.shape == HoleShape::Square ? std::sqrt(2.0) : 1.0);
+    double nearest = infinity;
+    for (const CamPoint &point : result.points)
+        nearest = std::min(nearest, std::hypot(point.profile.x(), point.profile.y()));
+    const bool holeTooLarge = holeReach + thinnestWall > nearest;
+
     const double limit = design.pressureAngleLimitDegrees * degree;
     if (type == FollowerType::FlatFaced) {
         result.faceLeft = -reachLeft;
@@ -200,6 +208,8 @@ CamAnalysis analyse(const CamDesign &design, int samples)
         });
         if (!cusp.empty())
             result.findings.push_back({Problem::Cusp, cusp, -1});
+        if (holeTooLarge)
+            result.findings.push_back({Problem::ShaftHoleTooLarge, {}, -1});
         return result;
     }
 
@@ -217,6 +227,8 @@ CamAnalysis analyse(const CamDesign &design, int samples)
         });
         result.findings.push_back({Problem::Undercut, undercut, -1});
     }
+    if (holeTooLarge)
+        result.findings.push_back({Problem::ShaftHoleTooLarge, {}, -1});
     return result;
 }
 

@@ -77,7 +77,11 @@ enum class Problem {
     PressureAngleTooSteep,
     Undercut,               // the roller is too big for the pitch curve's sharpest bend
     Cusp,                   // a flat face would need the outline to fold over itself
+    ShaftHoleTooLarge,      // the hole leaves less than thinnestWall of cam around it
 };
+
+// mm of material the shaft hole must leave between itself and the outline.
+inline constexpr double thinnestWall = 1;
 
 struct Finding {
     Problem problem;

@@ -883,6 +883,10 @@
         <source>%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. Follower: %5.</source>
         <translation>Kurvenscheibe %1. Drehrichtung: %2. Grundkreisradius %3 mm, Hub %4 mm. Stößel: %5.</translation>
     </message>
+    <message>
+        <source>The shaft hole of %1 mm leaves less than %2 mm of cam around it: make it smaller or the base circle larger.</source>
+        <translation>Die Wellenbohrung von %1 mm lässt weniger als %2 mm Kurvenscheibe um sich stehen: Mach sie kleiner oder den Grundkreis größer.</translation>
+    </message>
 </context>
 <context>
     <name>workshop::WorkshopWindow</name>

@@ -883,6 +883,10 @@
         <source>%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. Follower: %5.</source>
         <translation>Leva %1. Giro: %2. Radio del círculo base %3 mm, alzada %4 mm. Seguidor: %5.</translation>
     </message>
+    <message>
+        <source>The shaft hole of %1 mm leaves less than %2 mm of cam around it: make it smaller or the base circle larger.</source>
+        <translation>El agujero del eje de %1 mm deja menos de %2 mm de leva a su alrededor: hazlo más pequeño o el círculo base más grande.</translation>
+    </message>
 </context>
 <context>
     <name>workshop::WorkshopWindow</name>

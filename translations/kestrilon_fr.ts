@@ -883,6 +883,10 @@
         <source>%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. Follower: %5.</source>
         <translation>Came %1. Rotation : %2. Rayon du cercle de base %3 mm, levée %4 mm. Suiveur : %5.</translation>
     </message>
+    <message>
+        <source>The shaft hole of %1 mm leaves less than %2 mm of cam around it: make it smaller or the base circle larger.</source>
+        <translation>Le trou d’arbre de %1 mm laisse moins de %2 mm de came autour de lui : réduisez-le ou agrandissez le cercle de base.</translation>
+    </message>
 </context>
 <context>
     <name>workshop::WorkshopWindow</name>

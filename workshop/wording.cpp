@@ -169,6 +169,10 @@ QString Wording::problem(const CamDesign &design, const CamAnalysis &analysis,
                   "pitch curve's sharpest bend, %3 mm.")
             .arg(angleRanges(finding.where), number(design.follower.rollerRadius, 2),
                  number(analysis.smallestPitchRadius, 2));
+    case Problem::ShaftHoleTooLarge:
+        return tr("The shaft hole of %1 mm leaves less than %2 mm of cam around it: make it "
+                  "smaller or the base circle larger.")
+            .arg(number(design.hole.diameter, 2), number(thinnestWall, 0));
     case Problem::Cusp:
         break;
     }

@@ -370,9 +370,20 @@ void CamProfile::findings_data()
     CamDesign flat = newDesign();
     flat.follower.type = FollowerType::FlatFaced;
     flat.baseCircleRadius = 5;
+    flat.hole.diameter = 2;
     flat.segments[0].angleDegrees = 30;
     flat.segments[1].angleDegrees = 150;
     QTest::newRow("cusp under a flat face") << flat << QList<Problem>{Problem::Cusp} << true;
+    // The new design's outline comes within 30 mm of the centre: a 58 mm hole leaves 1 mm.
+    CamDesign wideHole = newDesign();
+    wideHole.hole.diameter = 57.9;
+    QTest::newRow("hole leaving a millimetre") << wideHole << QList<Problem>{} << true;
+    wideHole.hole.diameter = 58.1;
+    QTest::newRow("hole leaving less") << wideHole << QList<Problem>{Problem::ShaftHoleTooLarge}
+                                       << true;
+    wideHole.hole = {HoleShape::Square, 42, 0.5}; // corners 29.7 mm out
+    QTest::newRow("square hole's corners") << wideHole
+                                           << QList<Problem>{Problem::ShaftHoleTooLarge} << true;
 }
 
 void CamProfile::findings()

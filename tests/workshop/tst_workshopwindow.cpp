@@ -164,6 +164,9 @@ void WorkshopWindowTest::warningAppearsAndGoes_data()
     QTest::newRow("segment angles short of a turn")
         << "angle" << 80.0 << 90.0 << int(camdesign::FollowerType::Roller)
         << Problem::AnglesDoNotAddUp << "add up to 350°" << 30.0;
+    QTest::newRow("shaft hole too wide for the cam")
+        << "hole" << 20.0 << 8.0 << int(camdesign::FollowerType::Roller)
+        << Problem::ShaftHoleTooLarge << "leaves less than 1 mm" << 10.0;
     QTest::newRow("flat face on too small a base circle")
         << "base" << 10.0 << 40.0 << int(camdesign::FollowerType::FlatFaced)
         << Problem::Cusp << "Cusp at" << 30.0;
@@ -186,6 +189,7 @@ void WorkshopWindowTest::warningAppearsAndGoes()
                           : editor == "limit"  ? controls.pressureLimit
                           : editor == "roller" ? controls.rollerRadius
                           : editor == "offset" ? controls.offset
+                          : editor == "hole"   ? controls.holeDiameter
                                                : controls.angle;
     setNumber(box, good);
     QVERIFY(!m_window->model().analysis().has(problem));
