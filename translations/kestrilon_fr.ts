@@ -885,7 +885,7 @@
     </message>
     <message>
         <source>The shaft hole of %1 mm leaves less than %2 mm of cam around it: make it smaller or the base circle larger.</source>
-        <translation>Le trou d’arbre de %1 mm laisse moins de %2 mm de came autour de lui : réduisez-le ou agrandissez le cercle de base.</translation>
+        <translation>Le trou d’arbre de %1 mm laisse moins de %2 mm de came autour de lui&#x202f;: réduisez-le ou agrandissez le cercle de base.</translation>
     </message>
 </context>
 <context>
