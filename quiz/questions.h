@@ -9,6 +9,7 @@
 
 namespace quiz {
 
+using animation::allCams;
 using animation::Cam;
 
 struct Question {

@@ -1,6 +1,6 @@
 // What a screen reader finds on both windows, and that pressing a button
 // through it does what a click does.
-#include "animation/camtables.h"
+#include "animation/camrecords.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "quiz/testwindow.h"
@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+
+using animation::Cam;
 
 namespace {
 
@@ -87,7 +89,7 @@ void TestAccessibility::camButtonsFollowWhatAClickWouldReach()
     for (const QString &name : pressed)
         press(form.surface(), name);
     QTEST(buttons(form.surface()), "offered");
-    const QList<forms::Timer *> timers{form.pearTimer, form.doubleLobeTimer, form.snailTimer};
+    const QList<forms::Timer *> timers{form.controlsOf(Cam::Pear).timer, form.controlsOf(Cam::DoubleLobe).timer, form.controlsOf(Cam::Snail).timer};
     for (int t = 1; t <= 3; ++t)
         QCOMPARE(timers[t - 1]->isEnabled(), t == runningTimer);
 }
@@ -96,7 +98,7 @@ void TestAccessibility::speedIsNamedWithItsValue()
 {
     SimulationWindow form;
     form.show();
-    QAccessibleInterface *speed = QAccessible::queryAccessibleInterface(form.speed);
+    QAccessibleInterface *speed = QAccessible::queryAccessibleInterface(form.speed());
     // Named for what it sets: a larger value is a slower cam.
     QCOMPARE(speed->text(QAccessible::Name), QString("Time between pictures"));
     // Read by its words, as Orca reads a spin button, where it reads a scroll bar's bare value.
@@ -105,7 +107,7 @@ void TestAccessibility::speedIsNamedWithItsValue()
     QCOMPARE(speed->textInterface()->text(0, speed->textInterface()->characterCount()),
              QString("500 milliseconds"));
     QCOMPARE(speed->valueInterface()->currentValue().toInt(), 500);
-    form.speed->setValue(120);
+    form.speed()->setValue(120);
     QCOMPARE(speed->textInterface()->text(0, -1), QString("120 milliseconds"));
     QCOMPARE(speed->valueInterface()->minimumValue().toInt(), 10);
     QCOMPARE(speed->valueInterface()->maximumValue().toInt(), 1000);
@@ -164,15 +166,15 @@ void TestAccessibility::testWindowReads()
     quiz.show();
     QCOMPARE(buttons(quiz.surface()),
              (QStringList{"Snail cam", "Double lobe cam", "Pear cam", "Click to Start"}));
-    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(quiz.questionBox);
+    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(quiz.controls().questionBox);
     QCOMPARE(question->role(), QAccessible::StaticText);
     QCOMPARE(question->text(QAccessible::Name),
              QString("Please click on the start button to begin the test"));
-    QVERIFY(QAccessible::queryAccessibleInterface(quiz.scoreCaption)->state().invisible);
+    QVERIFY(QAccessible::queryAccessibleInterface(quiz.controls().scoreCaption)->state().invisible);
 
-    quiz.button->click();
+    quiz.controls().button->click();
     press(quiz.surface(), "Snail cam");
-    QCOMPARE(quiz.score, 1);
+    QCOMPARE(quiz.model().score(), 1);
     QCOMPARE(question->text(QAccessible::Name), QString("Click on the snail cam."));
 }
 

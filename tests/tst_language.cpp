@@ -1,6 +1,6 @@
 // The program in each language it speaks: which language a desktop gets, every text the
 // learner reads or hears, the whole test played and scored alike, and the lettering pictures.
-#include "animation/camtables.h"
+#include "animation/camrecords.h"
 #include "app/liftgraph.h"
 #include "app/simulationwindow.h"
 #include "app/language.h"
@@ -19,6 +19,8 @@
 #include <QAccessible>
 #include <QTest>
 
+using animation::Cam;
+
 namespace {
 
 // What a reader hears of a slider's value.
@@ -32,8 +34,8 @@ const QStringList languages{QString(), QStringLiteral("de"), QStringLiteral("fr"
 
 void answer(TestWindow &quiz, QChar cam)
 {
-    forms::Picture *picture = cam == 'S' ? quiz.snailAnswer : cam == 'D' ? quiz.doubleLobeAnswer
-                              : quiz.pearAnswer;
+    forms::Picture *picture = cam == 'S' ? quiz.answerPicture(Cam::Snail) : cam == 'D' ? quiz.answerPicture(Cam::DoubleLobe)
+                              : quiz.answerPicture(Cam::Pear);
     QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, picture->area().center());
 }
 
@@ -129,24 +131,24 @@ void TestLanguage::texts()
     SimulationWindow simulation;
     TestWindow quiz;
     quiz.show();
-    QStringList seen{simulation.windowTitle(), simulation.testAction->text(),
-                     simulation.exitAction->text(), simulation.speed->accessibleName(),
-                     spokenValue(simulation.speed), quiz.windowTitle(),
-                     quiz.questionBox->text(), quiz.button->text()};
+    QStringList seen{simulation.windowTitle(), simulation.testAction()->text(),
+                     simulation.exitAction()->text(), simulation.speed()->accessibleName(),
+                     spokenValue(simulation.speed()), quiz.windowTitle(),
+                     quiz.controls().questionBox->text(), quiz.controls().button->text()};
     QSet<QString> asked;
     for (int i = 0; i < quiz::questionCount; ++i) {
-        QTest::mouseClick(quiz.button, Qt::LeftButton);
-        const QString question = quiz.questionBox->text();
+        QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
+        const QString question = quiz.controls().questionBox->text();
         QCOMPARE(question == QLatin1String(quiz::questions[std::size_t(i)].text), code.isEmpty());
         asked.insert(question);
         answer(quiz, 'S');
         if (i == 0)
-            seen << quiz.button->text();
+            seen << quiz.controls().button->text();
     }
     QCOMPARE(asked.size(), quiz::questionCount);
-    QTest::mouseClick(quiz.button, Qt::LeftButton);
-    seen << quiz.button->text() << quiz.scoreCaption->text()
-         << quiz.scoreCaption->accessibleName();
+    QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
+    seen << quiz.controls().button->text() << quiz.controls().scoreCaption->text()
+         << quiz.controls().scoreCaption->accessibleName();
     QCOMPARE(seen, expected);
 
     if (code.isEmpty())
@@ -189,14 +191,14 @@ void TestLanguage::wholeTest()
     TestWindow quiz;
     quiz.show();
     for (int round = 0; round < 2; ++round) {
-        QTest::mouseClick(quiz.button, Qt::LeftButton);
+        QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
         for (const QChar cam : answers) {
             answer(quiz, cam);
-            QTest::mouseClick(quiz.button, Qt::LeftButton);
+            QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
         }
-        QCOMPARE(quiz.scoreBox->text(), QString::number(score));
-        QCOMPARE(quiz.answeredBox->text(), QString::number(quiz::questionCount));
-        QCOMPARE(quiz.button->text(), TestWindow::tr("Another Go ?"));
+        QCOMPARE(quiz.controls().scoreBox->text(), QString::number(score));
+        QCOMPARE(quiz.controls().answeredBox->text(), QString::number(quiz::questionCount));
+        QCOMPARE(quiz.controls().button->text(), TestWindow::tr("Another Go ?"));
     }
 }
 

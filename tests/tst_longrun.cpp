@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTest>
 
+using animation::Cam;
+
 namespace {
 
 // Resident memory in KiB.
@@ -53,22 +55,22 @@ void TestLongRun::millionTicks()
     QFETCH(int, wrap);
     QFETCH(int, pageEnd);
     SimulationWindow form;
-    forms::Picture *icon = cam == 1 ? form.pearIcon : cam == 2 ? form.doubleLobeIcon
-                           : form.snailIcon;
-    forms::Timer *timer = cam == 1 ? form.pearTimer : cam == 2 ? form.doubleLobeTimer
-                          : form.snailTimer;
+    forms::Picture *icon = cam == 1 ? form.controlsOf(Cam::Pear).icon : cam == 2 ? form.controlsOf(Cam::DoubleLobe).icon
+                           : form.controlsOf(Cam::Snail).icon;
+    forms::Timer *timer = cam == 1 ? form.controlsOf(Cam::Pear).timer : cam == 2 ? form.controlsOf(Cam::DoubleLobe).timer
+                          : form.controlsOf(Cam::Snail).timer;
     icon->click();
 
     constexpr int ticks = 1000000;
     long settled = 0;
     for (int t = 1; t <= ticks; ++t) {
         timer->tick();
-        if (form.step < firstStep || form.step >= wrap || form.graphOffset < 0
-            || form.graphOffset > pageEnd)
+        if (form.model().step() < firstStep || form.model().step() >= wrap || form.model().graphOffset() < 0
+            || form.model().graphOffset() > pageEnd)
             QFAIL(qPrintable(QStringLiteral("tick %1: frame %2, graphOffset %3")
                                  .arg(t)
-                                 .arg(form.step)
-                                 .arg(form.graphOffset)));
+                                 .arg(form.model().step())
+                                 .arg(form.model().graphOffset())));
         if (t == ticks / 10)
             settled = residentKiB();
     }

@@ -13,6 +13,8 @@
 
 #include <random>
 
+using animation::Cam;
+
 namespace {
 
 // Delivers a click at a client point to whatever the learner would hit there:
@@ -63,7 +65,7 @@ public:
         }
         if (choice < 75) {
             for (forms::Timer *timer
-                 : {m_form->pearTimer, m_form->doubleLobeTimer, m_form->snailTimer}) {
+                 : {m_form->controlsOf(Cam::Pear).timer, m_form->controlsOf(Cam::DoubleLobe).timer, m_form->controlsOf(Cam::Snail).timer}) {
                 if (timer->isEnabled())
                     timer->tick();
             }
@@ -71,16 +73,16 @@ public:
         }
         if (choice < 78) {
             const int value = 10 + pick(991);
-            m_form->speed->setValue(value);
+            m_form->speed()->setValue(value);
             return QStringLiteral("speed %1").arg(value);
         }
         if (choice < 80) {
-            m_form->testAction->trigger();
+            m_form->testAction()->trigger();
             return QStringLiteral("Test");
         }
         if (TestWindow *quiz = m_form->testWindow(); quiz && choice < 98) {
             if (choice < 88) {
-                clickAt(quiz->surface(), quiz->button->geometry().center());
+                clickAt(quiz->surface(), quiz->controls().button->geometry().center());
                 return QStringLiteral("press button");
             }
             // Half the clicks aim at the column of answer pictures.
@@ -97,8 +99,8 @@ public:
         }
         if (choice == 99 && pick(20) == 0) {
             m_form->close();
-            if (m_form->pearTimer->isEnabled() || m_form->doubleLobeTimer->isEnabled()
-                || m_form->snailTimer->isEnabled())
+            if (m_form->controlsOf(Cam::Pear).timer->isEnabled() || m_form->controlsOf(Cam::DoubleLobe).timer->isEnabled()
+                || m_form->controlsOf(Cam::Snail).timer->isEnabled())
                 return QStringLiteral("close SimulationWindow: a timer still runs");
             // The next run of the program.
             m_form = std::make_unique<SimulationWindow>();
@@ -125,13 +127,13 @@ public:
     QString broken()
     {
         const SimulationWindow &form = *m_form;
-        m_reached[0] = m_reached[0] || form.pearTimer->isEnabled();
-        m_reached[1] = m_reached[1] || form.doubleLobeTimer->isEnabled();
-        m_reached[2] = m_reached[2] || form.snailTimer->isEnabled();
-        m_reached[3] = m_reached[3] || (form.testWindow() && form.testWindow()->questionNumber == 11);
+        m_reached[0] = m_reached[0] || form.controlsOf(Cam::Pear).timer->isEnabled();
+        m_reached[1] = m_reached[1] || form.controlsOf(Cam::DoubleLobe).timer->isEnabled();
+        m_reached[2] = m_reached[2] || form.controlsOf(Cam::Snail).timer->isEnabled();
+        m_reached[3] = m_reached[3] || (form.testWindow() && form.testWindow()->model().questionNumber() == 11);
         const std::pair<forms::Timer *, forms::Picture *> cams[] = {
-            {form.pearTimer, form.pearIcon}, {form.doubleLobeTimer, form.doubleLobeIcon},
-                {form.snailTimer, form.snailIcon}};
+            {form.controlsOf(Cam::Pear).timer, form.controlsOf(Cam::Pear).icon}, {form.controlsOf(Cam::DoubleLobe).timer, form.controlsOf(Cam::DoubleLobe).icon},
+                {form.controlsOf(Cam::Snail).timer, form.controlsOf(Cam::Snail).icon}};
         int running = 0;
         for (const auto &[timer, icon] : cams) {
             running += timer->isEnabled();
@@ -146,20 +148,20 @@ public:
         for (int cam = 0; cam < 3; ++cam) {
             if (!cams[cam].first->isEnabled())
                 continue;
-            if (form.step < firstSteps[cam] || form.step >= wraps[cam])
-                return QStringLiteral("frame %1 outside the running cam").arg(form.step);
-            if (form.graphOffset < 0 || form.graphOffset > pageEnds[cam])
-                return QStringLiteral("graphOffset %1 off the page").arg(form.graphOffset);
+            if (form.model().step() < firstSteps[cam] || form.model().step() >= wraps[cam])
+                return QStringLiteral("frame %1 outside the running cam").arg(form.model().step());
+            if (form.model().graphOffset() < 0 || form.model().graphOffset() > pageEnds[cam])
+                return QStringLiteral("graphOffset %1 off the page").arg(form.model().graphOffset());
         }
         if (const TestWindow *quiz = form.testWindow()) {
-            if (quiz->answered != quiz->questionNumber - 1 || quiz->score < 0
-                || quiz->score > quiz->answered || quiz->questionNumber < 1
-                || quiz->questionNumber > 11)
+            if (quiz->model().answered() != quiz->model().questionNumber() - 1 || quiz->model().score() < 0
+                || quiz->model().score() > quiz->model().answered() || quiz->model().questionNumber() < 1
+                || quiz->model().questionNumber() > 11)
                 return QStringLiteral("test counters %1 %2 %3")
-                    .arg(quiz->questionNumber)
-                    .arg(quiz->score)
-                    .arg(quiz->answered);
-            if ((quiz->stage == TestWindow::Stage::QuestionPosed) != quiz->button->isHidden())
+                    .arg(quiz->model().questionNumber())
+                    .arg(quiz->model().score())
+                    .arg(quiz->model().answered());
+            if ((quiz->model().stage() == TestWindow::Stage::QuestionPosed) != quiz->controls().button->isHidden())
                 return QStringLiteral("the button shows while a question waits, or hides idle");
         }
         return {};
