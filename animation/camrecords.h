@@ -85,7 +85,8 @@ consteval bool everyFrameShownOnce()
     std::size_t steps = 0;
     for (const CamRecord &record : camRecords) {
         for (const CamStep &step : record.table.steps) {
-            if (step.picture < 0 || step.picture >= layout::frameCount || shown[std::size_t(step.picture)]++)
+            if (step.picture < 0 || step.picture >= layout::frameCount
+                || shown[std::size_t(step.picture)]++)
                 return false;
             ++steps;
         }

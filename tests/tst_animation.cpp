@@ -1,5 +1,6 @@
 // The three cams turning: whole runs tick by tick against their worked
 // sequences, starting and stopping, and what a grabbed window shows.
+#include "cams.h"
 #include "animation/cam.h"
 #include "animation/camrecords.h"
 #include "animation/camtick.h"
@@ -256,8 +257,7 @@ void TestAnimation::erasesAtTheEndOfEachPage()
 void TestAnimation::startAndStop()
 {
     SimulationWindow form;
-    QVERIFY(!form.controlsOf(Cam::Pear).timer->isEnabled() && !form.controlsOf(Cam::DoubleLobe).timer->isEnabled()
-            && !form.controlsOf(Cam::Snail).timer->isEnabled());
+    QCOMPARE(runningNumber(form), 0);
 
     form.controlsOf(Cam::Pear).icon->click();
     QVERIFY(form.controlsOf(Cam::Pear).timer->isEnabled());
@@ -282,22 +282,24 @@ void TestAnimation::startAndStop()
     form.controlsOf(Cam::Pear).cover->click();
 
     form.controlsOf(Cam::DoubleLobe).icon->click();
-    QVERIFY(form.controlsOf(Cam::DoubleLobe).timer->isEnabled() && !form.controlsOf(Cam::DoubleLobe).icon->isVisible());
+    const SimulationWindow::CamControls doubleLobe = form.controlsOf(Cam::DoubleLobe);
+    QVERIFY(doubleLobe.timer->isEnabled() && !doubleLobe.icon->isVisible());
     QCOMPARE(form.model().step(), 8);
     form.controlsOf(Cam::DoubleLobe).timer->tick();
     QCOMPARE(form.frame(8)->left(), 3800);
     form.controlsOf(Cam::DoubleLobe).cover->click();
-    QVERIFY(!form.controlsOf(Cam::DoubleLobe).timer->isEnabled() && form.controlsOf(Cam::DoubleLobe).icon->isVisible());
+    QVERIFY(!doubleLobe.timer->isEnabled() && doubleLobe.icon->isVisible());
     QVERIFY(form.frame(8)->left() >= 9540);
 
     form.controlsOf(Cam::Snail).icon->click();
-    QVERIFY(form.controlsOf(Cam::Snail).timer->isEnabled() && !form.controlsOf(Cam::Snail).icon->isVisible());
+    const SimulationWindow::CamControls snail = form.controlsOf(Cam::Snail);
+    QVERIFY(snail.timer->isEnabled() && !snail.icon->isVisible());
     QCOMPARE(form.model().step(), 12);
     form.controlsOf(Cam::Snail).timer->tick();
     form.controlsOf(Cam::Snail).timer->tick();
     QCOMPARE(form.frame(19)->left(), 3860);
     form.controlsOf(Cam::Snail).cover->click();
-    QVERIFY(!form.controlsOf(Cam::Snail).timer->isEnabled() && form.controlsOf(Cam::Snail).icon->isVisible());
+    QVERIFY(!snail.timer->isEnabled() && snail.icon->isVisible());
     QVERIFY(form.frame(19)->left() >= 9540);
 }
 
@@ -384,7 +386,7 @@ void TestAnimation::speedSetsEveryInterval()
     QCOMPARE(form.controlsOf(Cam::Pear).timer->interval(), 200);
     form.controlsOf(Cam::DoubleLobe).icon->click();
     form.speed()->setValue(37);
-    for (forms::Timer *timer : {form.controlsOf(Cam::Pear).timer, form.controlsOf(Cam::DoubleLobe).timer, form.controlsOf(Cam::Snail).timer})
+    for (forms::Timer *timer : timersOf(form))
         QCOMPARE(timer->interval(), 37);
     form.speed()->triggerAction(QScrollBar::SliderToMinimum);
     QCOMPARE(form.controlsOf(Cam::Snail).timer->interval(), 10);

@@ -1,6 +1,8 @@
 // Both windows with the keyboard alone, by real key events: Tab order, Space
 // and Enter on the cam spots and the answer pictures, the whole test, the menu
 // bar's keys, and a focus mark that only keyboard users ever see.
+#include "cams.h"
+#include "spoken.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "quiz/testwindow.h"
@@ -64,12 +66,7 @@ void showActive(QWidget *window)
 // The running cam by its timer, 0 for none.
 int running(const SimulationWindow &form)
 {
-    const QList<forms::Timer *> timers{form.controlsOf(Cam::Pear).timer, form.controlsOf(Cam::DoubleLobe).timer, form.controlsOf(Cam::Snail).timer};
-    for (int t = 0; t < 3; ++t) {
-        if (timers[t]->isEnabled())
-            return t + 1;
-    }
-    return 0;
+    return runningNumber(form);
 }
 
 } // namespace
@@ -436,7 +433,8 @@ void TestKeyboard::keysActOnlyWhereTheFocusIs()
         else if (step == "Right")
             QTest::keyClick(target, Qt::Key_Right);
         else if (step == "click pear")
-            QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.controlsOf(Cam::Pear).icon->area().center());
+            QTest::mouseClick(form.surface(), Qt::LeftButton, {},
+                              form.controlsOf(Cam::Pear).icon->area().center());
         else if (step == "deactivate")
             showActive(&other);
         else
@@ -498,8 +496,9 @@ void TestKeyboard::wholeTestByKeyboard()
         type(&quiz, {key});
         QCOMPARE(quiz.controls().scoreBox->text(), QString::number(score));
         QVERIFY(quiz.controls().scoreCaption->isVisible());
-        QCOMPARE(QAccessible::queryAccessibleInterface(quiz.controls().scoreCaption)->text(QAccessible::Name),
-                 QString("You scored %1 out of 10").arg(score));
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz.controls().scoreCaption)
+                     ->text(QAccessible::Name),
+                 spoken::score(score, 10));
         QCOMPARE(quiz.controls().button->text(), QString("Another Go ?"));
         QCOMPARE(focusOf(&quiz), QString("button"));
     }
@@ -573,9 +572,10 @@ void TestKeyboard::mouseUserNeverSeesAMark()
 {
     SimulationWindow form;
     showActive(&form);
-    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.controlsOf(Cam::Pear).icon->area().center());
+    const SimulationWindow::CamControls pear = form.controlsOf(Cam::Pear);
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, pear.icon->area().center());
     QVERIFY(form.controlsOf(Cam::Pear).timer->isEnabled());
-    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.controlsOf(Cam::Pear).cover->area().center());
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, pear.cover->area().center());
     QVERIFY(!form.controlsOf(Cam::Pear).timer->isEnabled());
     QVERIFY(form.surface()->focusMark().isEmpty());
 
@@ -585,10 +585,12 @@ void TestKeyboard::mouseUserNeverSeesAMark()
     QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
     QVERIFY(!quiz.controls().button->isVisible());
     QVERIFY(quiz.surface()->focusMark().isEmpty());
-    const QRect pictures = quiz.answerPicture(Cam::DoubleLobe)->area() | quiz.answerPicture(Cam::Pear)->area()
+    const QRect pictures = quiz.answerPicture(Cam::DoubleLobe)->area()
+                           | quiz.answerPicture(Cam::Pear)->area()
                            | quiz.answerPicture(Cam::Snail)->area();
     QCOMPARE(shot(quiz.surface()).copy(pictures), first.copy(pictures));
-    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, quiz.answerPicture(Cam::Snail)->area().center());
+    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {},
+                      quiz.answerPicture(Cam::Snail)->area().center());
     QCOMPARE(quiz.model().score(), 1);
     QVERIFY(quiz.surface()->focusMark().isEmpty());
     QVERIFY(quiz.focusWidget() != quiz.controls().button);
@@ -599,10 +601,11 @@ void TestKeyboard::refusedStartIsUnavailableToReaders()
     SimulationWindow form;
     showActive(&form);
     const auto disabled = [](forms::Picture *picture) { return !picture->isAvailable(); };
-    QVERIFY(!disabled(form.controlsOf(Cam::Pear).icon) && !disabled(form.controlsOf(Cam::DoubleLobe).icon)
-            && !disabled(form.controlsOf(Cam::Snail).icon));
+    for (const Cam cam : animation::allCams)
+        QVERIFY(!disabled(form.controlsOf(cam).icon));
     type(&form, {"Tab", "Tab", "Space"});
-    QVERIFY(disabled(form.controlsOf(Cam::Pear).icon) && disabled(form.controlsOf(Cam::Snail).icon));
+    QVERIFY(disabled(form.controlsOf(Cam::Pear).icon));
+    QVERIFY(disabled(form.controlsOf(Cam::Snail).icon));
     QVERIFY(!disabled(form.controlsOf(Cam::DoubleLobe).cover));
     QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
     QStringList unavailable;
@@ -623,29 +626,19 @@ void TestKeyboard::graphsAreDescribed_data()
     QTest::addColumn<int>("timer");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QStringList>("descriptions"); // pear, double lobe, snail
-    const QString nothing = "Nothing traced yet.";
+    const QString nothing = spoken::nothingTraced;
     // A cycle's shape is told once the first is drawn to its end.
-    const QString begun = "%1 traced.";
-    const QString pear = " Each cycle has 8 steps. The follower starts at its highest lift. It "
-                         "falls quickly over 2 steps to 17 percent of its highest lift. It rests "
-                         "for 4 steps. It rises quickly over 2 steps to its highest lift.";
-    const QString doubleLobe = " Each cycle has 4 steps. The follower starts at its highest "
-                               "lift. It falls quickly over 2 steps to 33 percent of its highest "
-                               "lift. It rises quickly over 2 steps to its highest lift.";
-    const QString snail = " Each cycle has 7 steps. The follower starts at 14 percent of its "
-                          "highest lift. It rises slowly over 6 steps to its highest lift. It "
-                          "falls quickly over 1 step to 14 percent of its highest lift.";
     QTest::newRow("pear, two steps")
-        << 1 << 2 << QStringList{begun.arg("1 cycle"), nothing, nothing};
+        << 1 << 2 << QStringList{spoken::cyclesTraced(1), nothing, nothing};
     QTest::newRow("pear, a cycle and a step")
-        << 1 << 9 << QStringList{begun.arg("2 cycles") + pear, nothing, nothing};
+        << 1 << 9 << QStringList{spoken::graph(2, spoken::pearCycle), nothing, nothing};
     QTest::newRow("double lobe, three cycles")
-        << 2 << 10 << QStringList{nothing, begun.arg("3 cycles") + doubleLobe, nothing};
+        << 2 << 10 << QStringList{nothing, spoken::graph(3, spoken::doubleLobeCycle), nothing};
     QTest::newRow("snail, one cycle")
-        << 3 << 8 << QStringList{nothing, nothing, begun.arg("1 cycle") + snail};
+        << 3 << 8 << QStringList{nothing, nothing, spoken::graph(1, spoken::snailCycle)};
     // The pear erases after its fourth cycle and starts again at the left.
     QTest::newRow("pear, erased and begun again")
-        << 1 << 4 * 8 + 1 << QStringList{begun.arg("1 cycle"), nothing, nothing};
+        << 1 << 4 * 8 + 1 << QStringList{spoken::cyclesTraced(1), nothing, nothing};
 }
 
 void TestKeyboard::graphsAreDescribed()
@@ -654,11 +647,10 @@ void TestKeyboard::graphsAreDescribed()
     QFETCH(int, ticks);
     SimulationWindow form;
     showActive(&form);
-    const QList<forms::Picture *> icons{form.controlsOf(Cam::Pear).icon, form.controlsOf(Cam::DoubleLobe).icon, form.controlsOf(Cam::Snail).icon};
-    const QList<forms::Timer *> timers{form.controlsOf(Cam::Pear).timer, form.controlsOf(Cam::DoubleLobe).timer, form.controlsOf(Cam::Snail).timer};
-    icons[timer - 1]->click();
+    const SimulationWindow::CamControls controls = form.controlsOf(camNumbered(timer));
+    controls.icon->click();
     for (int i = 0; i < ticks; ++i)
-        timers[timer - 1]->tick();
+        controls.timer->tick();
     QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
     QStringList descriptions;
     for (int i = 0; i < client->childCount(); ++i) {

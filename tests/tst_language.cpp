@@ -1,5 +1,7 @@
 // The program in each language it speaks: which language a desktop gets, every text the
 // learner reads or hears, the whole test played and scored alike, and the lettering pictures.
+#include "cams.h"
+#include "spoken.h"
 #include "animation/camrecords.h"
 #include "app/liftgraph.h"
 #include "app/simulationwindow.h"
@@ -34,8 +36,7 @@ const QStringList languages{QString(), QStringLiteral("de"), QStringLiteral("fr"
 
 void answer(TestWindow &quiz, QChar cam)
 {
-    forms::Picture *picture = cam == 'S' ? quiz.answerPicture(Cam::Snail) : cam == 'D' ? quiz.answerPicture(Cam::DoubleLobe)
-                              : quiz.answerPicture(Cam::Pear);
+    forms::Picture *picture = quiz.answerPicture(camLettered(cam));
     QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, picture->area().center());
 }
 
@@ -102,7 +103,7 @@ void TestLanguage::texts_data()
         "Cam Simulation by the Kestrilon team", "Test", "Exit", "Time between pictures",
         "500 milliseconds", "Kestrilon Test by the Kestrilon team",
         "Please click on the start button to begin the test", "Click to Start",
-        "Next Question", "Another Go ?", "You Scored", "You scored 5 out of 10"};
+        "Next Question", "Another Go ?", "You Scored", spoken::score(5, 10)};
     QTest::newRow("de") << "de" << QStringList{
         "Kurvenscheiben-Simulation vom Kestrilon-Team", "Test", "Beenden",
         "Zeit zwischen den Bildern", "500 Millisekunden", "Kestrilon-Test vom Kestrilon-Team",
@@ -211,14 +212,10 @@ void TestLanguage::graphsTold_data()
     const int pear = int(animation::Cam::Pear), snail = int(animation::Cam::Snail);
     QTest::newRow("en, pear")
         << QString() << pear << "Lift graph of the pear cam"
-        << "1 cycle traced. Each cycle has 8 steps. The follower starts at its highest lift. "
-           "It falls quickly over 2 steps to 17 percent of its highest lift. It rests for 4 "
-           "steps. It rises quickly over 2 steps to its highest lift.";
+        << spoken::graph(1, spoken::pearCycle);
     QTest::newRow("en, snail")
         << QString() << snail << "Lift graph of the snail cam"
-        << "1 cycle traced. Each cycle has 7 steps. The follower starts at 14 percent of its "
-           "highest lift. It rises slowly over 6 steps to its highest lift. It falls quickly "
-           "over 1 step to 14 percent of its highest lift.";
+        << spoken::graph(1, spoken::snailCycle);
     QTest::newRow("de, pear")
         << "de" << pear << "Hubdiagramm der Birnen-Kurvenscheibe"
         << "1 Zyklus gezeichnet. Jeder Zyklus hat 8 Schritte. Der Stößel beginnt in seiner "

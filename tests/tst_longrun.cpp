@@ -1,5 +1,6 @@
 // A classroom afternoon and then some: a million ticks of each cam, straight
 // through the tick handlers, with the counters in range and memory flat.
+#include "cams.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 
@@ -55,22 +56,21 @@ void TestLongRun::millionTicks()
     QFETCH(int, wrap);
     QFETCH(int, pageEnd);
     SimulationWindow form;
-    forms::Picture *icon = cam == 1 ? form.controlsOf(Cam::Pear).icon : cam == 2 ? form.controlsOf(Cam::DoubleLobe).icon
-                           : form.controlsOf(Cam::Snail).icon;
-    forms::Timer *timer = cam == 1 ? form.controlsOf(Cam::Pear).timer : cam == 2 ? form.controlsOf(Cam::DoubleLobe).timer
-                          : form.controlsOf(Cam::Snail).timer;
+    forms::Picture *icon = form.controlsOf(camNumbered(cam)).icon;
+    forms::Timer *timer = form.controlsOf(camNumbered(cam)).timer;
     icon->click();
 
     constexpr int ticks = 1000000;
     long settled = 0;
     for (int t = 1; t <= ticks; ++t) {
         timer->tick();
-        if (form.model().step() < firstStep || form.model().step() >= wrap || form.model().graphOffset() < 0
-            || form.model().graphOffset() > pageEnd)
+        const SimulationModel &model = form.model();
+        if (model.step() < firstStep || model.step() >= wrap || model.graphOffset() < 0
+            || model.graphOffset() > pageEnd)
             QFAIL(qPrintable(QStringLiteral("tick %1: frame %2, graphOffset %3")
                                  .arg(t)
-                                 .arg(form.model().step())
-                                 .arg(form.model().graphOffset())));
+                                 .arg(model.step())
+                                 .arg(model.graphOffset())));
         if (t == ticks / 10)
             settled = residentKiB();
     }

@@ -1,5 +1,6 @@
 // The ten-question test: whole tests played by clicking, the states the
 // button and the pictures move through, and the window's life beside SimulationWindow.
+#include "cams.h"
 #include "app/simulationwindow.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
@@ -27,7 +28,7 @@ void clickPicture(TestWindow &quiz, forms::Picture *picture)
 
 forms::Picture *pictureFor(TestWindow &quiz, QChar cam)
 {
-    return cam == 'S' ? quiz.answerPicture(Cam::Snail) : cam == 'D' ? quiz.answerPicture(Cam::DoubleLobe) : quiz.answerPicture(Cam::Pear);
+    return quiz.answerPicture(camLettered(cam));
 }
 
 void press(TestWindow &quiz)
@@ -55,12 +56,14 @@ struct Shown {
 
 Shown shown(const TestWindow &quiz)
 {
-    const bool display = quiz.controls().scoreBox->isVisible();
+    const TestWindow::Controls &controls = quiz.controls();
+    const bool display = controls.scoreBox->isVisible();
     // The four parts of the score display come and go together.
-    if (quiz.controls().answeredBox->isVisible() != display || quiz.controls().scoreCaption->isVisible() != display
-        || quiz.controls().scoreSlash->isVisible() != display)
+    if (controls.answeredBox->isVisible() != display || controls.scoreCaption->isVisible() != display
+        || controls.scoreSlash->isVisible() != display)
         qWarning("score display only partly shown");
-    return {quiz.controls().questionBox->text(), quiz.controls().button->text(), quiz.controls().button->isVisible(), display};
+    return {controls.questionBox->text(), controls.button->text(), controls.button->isVisible(),
+            display};
 }
 
 } // namespace

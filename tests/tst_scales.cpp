@@ -1,6 +1,7 @@
 // Both windows at each QT_SCALE_FACTOR desktops ship with: texts fit their boxes in every
 // language and desktop font, the screen shows the scene drawn whole, and the window opens where
 // it is reached.
+#include "cams.h"
 #include "app/simulationwindow.h"
 #include "app/language.h"
 #include "forms/linecontrol.h"
@@ -146,7 +147,8 @@ void TestScales::textsFit()
     };
     for (int question = 1;; ++question) {
         QVERIFY(!quiz.controls().questionBox->text().isEmpty());
-        check(*quiz.controls().questionBox, textRoom(*quiz.controls().questionBox) - 2 * 2, quiz.controls().questionBox->text());
+        const forms::TextBox &questionBox = *quiz.controls().questionBox;
+        check(questionBox, textRoom(questionBox) - 2 * 2, questionBox.text());
         if (question > quiz::questionCount)
             break;
         quiz.skipTo(question);
@@ -158,7 +160,8 @@ void TestScales::textsFit()
     fresh.show();
     for (const QString &caption : captions)
         check(*fresh.controls().button, buttonRoom(*fresh.controls().button), caption);
-    check(*fresh.controls().scoreCaption, textRoom(*fresh.controls().scoreCaption), fresh.controls().scoreCaption->text());
+    const forms::TextBox &scoreCaption = *fresh.controls().scoreCaption;
+    check(scoreCaption, textRoom(scoreCaption), scoreCaption.text());
     const QString mostAnswered = QString::number(quiz::questionCount);
     check(*fresh.controls().scoreBox, textRoom(*fresh.controls().scoreBox), mostAnswered);
     check(*fresh.controls().answeredBox, textRoom(*fresh.controls().answeredBox), mostAnswered);
@@ -225,12 +228,10 @@ void TestScales::noSeams()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(20);
     for (const QChar cam : cams) {
-        forms::Picture *icon = cam == 'P' ? form.controlsOf(Cam::Pear).icon : cam == 'D' ? form.controlsOf(Cam::DoubleLobe).icon
-                               : form.controlsOf(Cam::Snail).icon;
-        forms::Picture *cover = cam == 'P' ? form.controlsOf(Cam::Pear).cover : cam == 'D' ? form.controlsOf(Cam::DoubleLobe).cover
-                                : form.controlsOf(Cam::Snail).cover;
-        forms::Timer *timer = cam == 'P' ? form.controlsOf(Cam::Pear).timer : cam == 'D' ? form.controlsOf(Cam::DoubleLobe).timer
-                              : form.controlsOf(Cam::Snail).timer;
+        const SimulationWindow::CamControls controls = form.controlsOf(camLettered(cam));
+        forms::Picture *icon = controls.icon;
+        forms::Picture *cover = controls.cover;
+        forms::Timer *timer = controls.timer;
         QTest::mouseClick(form.surface(), Qt::LeftButton, {}, icon->area().center());
         for (int t = 0; t < ticks; ++t) {
             timer->tick();
