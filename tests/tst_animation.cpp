@@ -149,6 +149,7 @@ private slots:
     void startAndStop();
     void refusedStartLeavesTheRunningCamAlone_data();
     void refusedStartLeavesTheRunningCamAlone();
+    void everyStartBeginsAtTheGraphOrigin_data();
     void everyStartBeginsAtTheGraphOrigin();
     void pearStartDrawsItsOriginPoint();
     void speedSetsEveryInterval();
@@ -349,20 +350,30 @@ void TestAnimation::refusedStartLeavesTheRunningCamAlone()
     }
 }
 
+void TestAnimation::everyStartBeginsAtTheGraphOrigin_data()
+{
+    QTest::addColumn<Cam>("first");
+    QTest::addColumn<Cam>("next");
+    const std::pair<Cam, const char *> cams[] = {
+        {Cam::Pear, "pear"}, {Cam::DoubleLobe, "double lobe"}, {Cam::Snail, "snail"}};
+    for (const auto &[first, firstName] : cams) {
+        for (const auto &[next, nextName] : cams)
+            QTest::addRow("%s, then %s", firstName, nextName) << first << next;
+    }
+}
+
 // A cam started after another stopped mid-page draws from its own origin.
 void TestAnimation::everyStartBeginsAtTheGraphOrigin()
 {
-    for (const Cam first : {Cam::Pear, Cam::DoubleLobe, Cam::Snail}) {
-        for (const Cam next : {Cam::Pear, Cam::DoubleLobe, Cam::Snail}) {
-            Run run(first);
-            for (int t = 0; t < 9; ++t)
-                run.tick();
-            QVERIFY(run.form().model().graphOffset() > 0);
-            run.form().controlsOf(first).cover->click();
-            run.form().controlsOf(next).icon->click();
-            QCOMPARE(run.form().model().graphOffset(), 0);
-        }
-    }
+    QFETCH(Cam, first);
+    QFETCH(Cam, next);
+    Run run(first);
+    for (int t = 0; t < 9; ++t)
+        run.tick();
+    QVERIFY(run.form().model().graphOffset() > 0);
+    run.form().controlsOf(first).cover->click();
+    run.form().controlsOf(next).icon->click();
+    QCOMPARE(run.form().model().graphOffset(), 0);
 }
 
 void TestAnimation::pearStartDrawsItsOriginPoint()
