@@ -4,6 +4,7 @@
 #include "forms/accessibility.h"
 #include "forms/menubarkeys.h"
 #include "forms/scrollbarkeys.h"
+#include "forms/wordedvalue.h"
 #include "pictures/embedded.h"
 #include "pictures/loadpicture.h"
 
