@@ -12,13 +12,33 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <iterator>
+#include <string_view>
 
 using namespace painter;
 
 namespace {
+
+// The build embeds the files pictures/CMakeLists.txt names: the same cams, the same frames.
+static_assert(KESTRILON_FRAME_COUNT == animation::layout::frameCount,
+              "pictures/CMakeLists.txt embeds another number of frames");
+
+consteval bool buildNamesEveryCam()
+{
+    std::string_view listed = KESTRILON_CAM_FILES;
+    for (const animation::CamRecord &record : animation::camRecords) {
+        const std::string_view file = record.file;
+        const std::string_view next = listed.substr(0, listed.find(' '));
+        if (next != file)
+            return false;
+        listed.remove_prefix(std::min(listed.size(), next.size() + 1));
+    }
+    return listed.empty();
+}
+static_assert(buildNamesEveryCam(), "pictures/CMakeLists.txt embeds other cams' pictures");
 
 bool write(const QDir &folder, const QString &name, const QByteArray &bytes)
 {
