@@ -36,7 +36,8 @@ const PictureRow fixedPictures[] = {
     {"bird", "bird.bmp", layout::bird, 15, false},
     {"camsTitle", "cams-title.bmp", layout::camsTitle, 19, true},
     {"strip", "strip.bmp", layout::strip, 21, false},
-    {"hole", "hole.bmp", layout::hole, 47, false},
+    // Under everything: the step pictures show the rod rising through it.
+    {"hole", "hole.bmp", layout::hole, 99, false},
 };
 
 // What the window says of each cam, in the order of the records.

@@ -17,20 +17,38 @@ namespace {
 
 constexpr QColor darkBlue(0, 0, 192);
 
-// Each cam's answer picture, in the order of the cams: its top, its place in the stacking
-// order and what a reader calls it.
+// The cams the test asks about, each answered by its icon: its top, its place in the
+// stacking order and what a reader calls it.
 struct AnswerRow {
+    quiz::Cam cam;
     int top;
     int z;
     const char *name;
 };
 
-const AnswerRow answerRows[] = {
-    {4080, 9, QT_TRANSLATE_NOOP("TestWindow", "Pear cam")},
-    {360, 8, QT_TRANSLATE_NOOP("TestWindow", "Double lobe cam")},
-    {2280, 7, QT_TRANSLATE_NOOP("TestWindow", "Snail cam")},
+constexpr AnswerRow answerRows[] = {
+    {quiz::Cam::Pear, 4080, 9, QT_TRANSLATE_NOOP("TestWindow", "Pear cam")},
+    {quiz::Cam::DoubleLobe, 360, 8, QT_TRANSLATE_NOOP("TestWindow", "Double lobe cam")},
+    {quiz::Cam::Snail, 2280, 7, QT_TRANSLATE_NOOP("TestWindow", "Snail cam")},
 };
-static_assert(std::size(answerRows) == std::size(quiz::allCams), "an answer for every cam");
+static_assert(std::size(answerRows) == TestWindow::answerCount);
+
+consteval bool everyAnswerIsAsked()
+{
+    for (const AnswerRow &row : answerRows) {
+        if (std::ranges::none_of(quiz::questions, [&](const quiz::Question &question) {
+                return question.answer == row.cam;
+            }))
+            return false;
+    }
+    for (const quiz::Question &question : quiz::questions) {
+        if (std::ranges::none_of(answerRows,
+                                 [&](const AnswerRow &row) { return row.cam == question.answer; }))
+            return false;
+    }
+    return true;
+}
+static_assert(everyAnswerIsAsked(), "the pictures answer the questions, no more and no fewer");
 
 forms::TextBox *textBox(const char *name, const QString &text, double pointSize, bool centred)
 {
@@ -98,15 +116,15 @@ void TestWindow::buildControls()
     const layout::LineEnds &slash = layout::scoreSlash;
     c.scoreSlash = client->addLine(QStringLiteral("scoreSlash"), 6, slash.x1, slash.y1,
                                    slash.x2, slash.y2, Qt::black, false);
-    for (const quiz::Cam cam : quiz::allCams) {
-        const animation::CamRecord &record = animation::camRecord(cam);
-        const AnswerRow &row = answerRows[std::size_t(cam)];
+    for (std::size_t i = 0; i < std::size(answerRows); ++i) {
+        const AnswerRow &row = answerRows[i];
+        const animation::CamRecord &record = animation::camRecord(row.cam);
         forms::Picture *answerPicture = client->addStoredPicture(
             QString::fromLatin1(record.key) + QLatin1String("Answer"), row.z,
             QStringLiteral("icon-") + QLatin1String(record.file) + QLatin1String(".bmp"),
             {layout::answersLeft, row.top, record.icon.at.width, record.icon.at.height}, true);
-        answerPicture->setClickHandler([this, cam] { answer(cam); }, tr(row.name));
-        m_answers[std::size_t(cam)] = answerPicture;
+        answerPicture->setClickHandler([this, cam = row.cam] { answer(cam); }, tr(row.name));
+        m_answers[i] = {row.cam, answerPicture};
     }
     offerKeyboardAndReader();
 }
@@ -118,7 +136,8 @@ void TestWindow::buildControls()
 void TestWindow::offerKeyboardAndReader()
 {
     forms::Surface *client = surface();
-    std::array<forms::Picture *, std::size(quiz::allCams)> topDown = m_answers;
+    std::array<forms::Picture *, answerCount> topDown{};
+    std::ranges::transform(m_answers, topDown.begin(), &Answer::picture);
     std::ranges::sort(topDown, {}, &forms::Picture::top);
     for (forms::Picture *answerPicture : topDown)
         client->addFocusPlace({answerPicture});
@@ -164,6 +183,12 @@ bool TestWindow::eventFilter(QObject *watched, QEvent *event)
         c.scoreCaption->setAccessibleName(QString());
     }
     return forms::Form::eventFilter(watched, event);
+}
+
+forms::Picture *TestWindow::answerPicture(quiz::Cam cam) const
+{
+    const auto found = std::ranges::find(m_answers, cam, &Answer::cam);
+    return found == m_answers.end() ? nullptr : found->picture;
 }
 
 void TestWindow::reset()

@@ -10,7 +10,6 @@
 #include "forms/textbox.h"
 
 #include <array>
-#include <iterator>
 
 class QPushButton;
 
@@ -33,7 +32,9 @@ public:
         forms::LineControl *scoreSlash = nullptr;
     };
     const Controls &controls() const { return m_controls; }
-    forms::Picture *answerPicture(quiz::Cam cam) const { return m_answers[std::size_t(cam)]; }
+    // The picture that answers with `cam`, or none where the test does not ask about it.
+    forms::Picture *answerPicture(quiz::Cam cam) const;
+    static constexpr std::size_t answerCount = 3;
     const quiz::QuizModel &model() const { return m_model; }
 
     void reset();
@@ -55,6 +56,10 @@ private:
 
     quiz::QuizModel m_model;
     Controls m_controls;
-    std::array<forms::Picture *, std::size(quiz::allCams)> m_answers{};
+    struct Answer {
+        quiz::Cam cam;
+        forms::Picture *picture;
+    };
+    std::array<Answer, answerCount> m_answers{};
     bool m_instructionAnnounced = false;
 };
