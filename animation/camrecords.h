@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <iterator>
+#include <utility>
 
 namespace animation {
 
@@ -66,33 +67,24 @@ constexpr const CamTable &camTable(Cam cam)
     return camRecord(cam).table;
 }
 
-// A record left out, or out of its cam's place, does not compile; nor do steps that show a
+// A record left out or out of its cam's place does not compile; nor do steps that show a
 // picture twice or leave one unshown.
-consteval bool recordsMatchTheCams()
+consteval bool recordsAreWhole()
 {
-    for (std::size_t i = 0; i < std::size(allCams); ++i) {
-        if (camRecords[i].cam != allCams[i] || std::size_t(allCams[i]) != i
-            || camRecords[i].key == nullptr)
-            return false;
-    }
-    return true;
-}
-static_assert(recordsMatchTheCams());
-
-consteval bool everyFrameShownOnce()
-{
-    std::array<int, layout::frames.size()> shown{};
+    std::array<bool, layout::frames.size()> shown{};
     std::size_t steps = 0;
-    for (const CamRecord &record : camRecords) {
-        for (const CamStep &step : record.table.steps) {
+    for (std::size_t i = 0; i < camRecords.size(); ++i) {
+        if (camRecords[i].cam != allCams[i] || std::size_t(allCams[i]) != i)
+            return false;
+        for (const CamStep &step : camRecords[i].table.steps) {
             if (step.picture < 0 || step.picture >= layout::frameCount
-                || shown[std::size_t(step.picture)]++)
+                || std::exchange(shown[std::size_t(step.picture)], true))
                 return false;
             ++steps;
         }
     }
-    return steps == layout::frames.size();
+    return steps == shown.size();
 }
-static_assert(everyFrameShownOnce());
+static_assert(recordsAreWhole());
 
 } // namespace animation

@@ -2,24 +2,11 @@
 
 #include "animation/camrecords.h"
 
-#include <utility>
-
-namespace {
-
-template<std::size_t... i>
-std::array<LiftGraph, sizeof...(i)> graphsOfTheCams(std::index_sequence<i...>)
-{
-    const auto graph = [](const animation::CamRecord &record) {
-        return LiftGraph({record.pen.ends.x1, record.pen.ends.y1}, record.table.cycleWidth);
-    };
-    return {graph(animation::camRecords[i])...};
-}
-
-} // namespace
-
 SimulationModel::SimulationModel()
-    : m_graphs(graphsOfTheCams(std::make_index_sequence<std::size(animation::allCams)>()))
 {
+    for (const animation::CamRecord &record : animation::camRecords)
+        m_graphs.emplace_back(QPoint(record.pen.ends.x1, record.pen.ends.y1),
+                              record.table.cycleWidth);
 }
 
 bool SimulationModel::start(animation::Cam cam)

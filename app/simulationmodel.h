@@ -11,6 +11,7 @@
 #include <array>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 class SimulationModel
 {
@@ -42,5 +43,5 @@ private:
     std::optional<animation::Cam> m_running;
     int m_step = 0;
     int m_graphOffset = 0;
-    std::array<LiftGraph, std::size(animation::allCams)> m_graphs;
+    std::vector<LiftGraph> m_graphs; // in the cams' order
 };

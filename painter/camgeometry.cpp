@@ -106,17 +106,7 @@ constexpr CamDrawing camDrawings[] = {
      {84, 102}},
 };
 
-consteval bool drawingsMatchTheCams()
-{
-    if (std::size(camDrawings) != std::size(allCams))
-        return false;
-    for (std::size_t i = 0; i < std::size(allCams); ++i) {
-        if (camDrawings[i].cam != allCams[i] || camDrawings[i].radius == nullptr)
-            return false;
-    }
-    return true;
-}
-static_assert(drawingsMatchTheCams());
+static_assert(std::ranges::equal(camDrawings, allCams, {}, &CamDrawing::cam));
 
 } // namespace
 

@@ -76,20 +76,16 @@ struct Lettering {
 // English first: its pictures are the ones every other language falls back on.
 const Lettering letterings[] = {
     {"", QStringLiteral("Cams"), QStringLiteral("Time V Height"),
-     {{{QStringLiteral("Pear")},
-       {QStringLiteral("Double"), QStringLiteral("Lobe")},
+     {{{QStringLiteral("Pear")}, {QStringLiteral("Double"), QStringLiteral("Lobe")},
        {QStringLiteral("Snail")}}}},
     {"de", QStringLiteral("Kurven-\nscheiben"), QStringLiteral("Hub über Zeit"),
-     {{{QStringLiteral("Birne")},
-       {QStringLiteral("Doppel-"), QStringLiteral("nocken")},
+     {{{QStringLiteral("Birne")}, {QStringLiteral("Doppel-"), QStringLiteral("nocken")},
        {QStringLiteral("Schnecke")}}}},
     {"fr", QStringLiteral("Cames"), QStringLiteral("Courbe de levée"),
-     {{{QStringLiteral("Poire")},
-       {QStringLiteral("Double"), QStringLiteral("lobe")},
+     {{{QStringLiteral("Poire")}, {QStringLiteral("Double"), QStringLiteral("lobe")},
        {QStringLiteral("Escargot")}}}},
     {"es", QStringLiteral("Levas"), QStringLiteral("Curva de elevación"),
-     {{{QStringLiteral("Pera")},
-       {QStringLiteral("Doble"), QStringLiteral("lóbulo")},
+     {{{QStringLiteral("Pera")}, {QStringLiteral("Doble"), QStringLiteral("lóbulo")},
        {QStringLiteral("Caracol")}}}},
 };
 

@@ -33,22 +33,11 @@ constexpr AnswerRow answerRows[] = {
 };
 static_assert(std::size(answerRows) == TestWindow::answerCount);
 
-consteval bool everyAnswerIsAsked()
-{
-    for (const AnswerRow &row : answerRows) {
-        if (std::ranges::none_of(quiz::questions, [&](const quiz::Question &question) {
-                return question.answer == row.cam;
-            }))
-            return false;
-    }
-    for (const quiz::Question &question : quiz::questions) {
-        if (std::ranges::none_of(answerRows,
-                                 [&](const AnswerRow &row) { return row.cam == question.answer; }))
-            return false;
-    }
-    return true;
-}
-static_assert(everyAnswerIsAsked(), "the pictures answer the questions, no more and no fewer");
+static_assert(std::ranges::all_of(quiz::questions, [](const quiz::Question &question) {
+    return std::ranges::any_of(answerRows, [&](const AnswerRow &row) {
+        return row.cam == question.answer;
+    });
+}), "a picture answers every question");
 
 forms::TextBox *textBox(const char *name, const QString &text, double pointSize, bool centred)
 {
