@@ -5,7 +5,7 @@
 //
 // Three things look like faults and are meant, each kept as the learner has always seen it:
 // - the bird (layout::bird) is placed far to the right of the window, where no one sees it;
-// - the snail's second step shows frame(19), not frame(13) (snailSteps);
+// - the snail's second step, step 13, shows frame(19), not frame(13) (snailSteps);
 // - all cams share one step counter (SimulationModel::step): a start sets it to the cam's
 //   first step, and a tick of a cam whose table has no such step only parks its pictures.
 #pragma once
