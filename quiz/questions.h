@@ -9,7 +9,6 @@
 
 namespace quiz {
 
-using animation::allCams;
 using animation::Cam;
 
 struct Question {
