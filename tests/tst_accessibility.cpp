@@ -161,7 +161,9 @@ void TestAccessibility::testWindowReads()
     QCOMPARE(question->role(), QAccessible::StaticText);
     QCOMPARE(question->text(QAccessible::Name),
              QString("Please click on the start button to begin the test"));
-    QVERIFY(QAccessible::queryAccessibleInterface(quiz.controls().scoreCaption)->state().invisible);
+    QVERIFY(QAccessible::queryAccessibleInterface(quiz.controls().scoreCaption)
+                ->state()
+                .invisible);
 
     quiz.controls().button->click();
     press(quiz.surface(), "Snail cam");

@@ -59,7 +59,8 @@ Shown shown(const TestWindow &quiz)
     const TestWindow::Controls &controls = quiz.controls();
     const bool display = controls.scoreBox->isVisible();
     // The four parts of the score display come and go together.
-    if (controls.answeredBox->isVisible() != display || controls.scoreCaption->isVisible() != display
+    if (controls.answeredBox->isVisible() != display
+        || controls.scoreCaption->isVisible() != display
         || controls.scoreSlash->isVisible() != display)
         qWarning("score display only partly shown");
     return {controls.questionBox->text(), controls.button->text(), controls.button->isVisible(),
