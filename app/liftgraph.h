@@ -1,8 +1,8 @@
 // One lift graph told in words, for a learner who cannot see it: how many
 // cycles are traced, and how the follower rises, falls and rests in a cycle,
 // how quickly, and how high against its highest lift. Which cam it belongs to
-// is the graph's name, not part of these words. It follows the segments drawn
-// on the window and forgets them when the drawing is erased.
+// is the graph's name, not part of these words. The simulation's model feeds it
+// the segments its cam's ticks draw, and empties it when the drawing is erased.
 #pragma once
 
 #include <QPoint>
@@ -16,8 +16,8 @@ public:
     // origin: where the graph's axes cross, in twips; cycleWidth in twips.
     LiftGraph(QPoint origin, int cycleWidth);
 
-    // Takes a segment drawn on the window if it lies on this graph; says
-    // whether the graph gained a cycle (its first point counts as one).
+    // Takes a segment of the graph in the window's twips if it lies on this graph;
+    // says whether the graph gained a cycle (its first point counts as one).
     bool take(int x1, int y1, int x2, int y2);
     void clear()
     {

@@ -1,10 +1,10 @@
 #include "simulationwindow.h"
 
-#include "animation/camtick.h"
-#include "animation/layout.h"
+#include "animation/camrecords.h"
 #include "forms/accessibility.h"
 #include "forms/menubarkeys.h"
 #include "forms/scrollbarkeys.h"
+#include "forms/wordedvalue.h"
 #include "pictures/embedded.h"
 #include "pictures/loadpicture.h"
 
@@ -15,92 +15,73 @@
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 
 namespace layout = animation::layout;
+using animation::Cam;
 
+// The pictures that belong to no cam; each cam's come from its record.
 struct PictureRow {
-    int z;
     const char *name;
     const char *file;
     layout::Place place;
-    bool stretched;
-    forms::Picture *SimulationWindow::*member; // or null for one of frame(k)
-    int frameIndex;                            // 0 where member is set
-};
-
-// The pictures, top of the stacking order first.
-const PictureRow pictureRows[] = {
-    {5, "graphTitle", "graph-title.bmp", layout::graphTitle, false,
-     &SimulationWindow::graphTitle, 0},
-    {15, "bird", "bird.bmp", layout::bird, false, &SimulationWindow::bird, 0},
-    {16, "snailLabel", "label-snail.bmp", layout::snailLabel, false,
-     &SimulationWindow::snailLabel, 0},
-    {17, "doubleLobeLabel", "label-double-lobe.bmp", layout::doubleLobeLabel, false,
-     &SimulationWindow::doubleLobeLabel, 0},
-    {18, "pearLabel", "label-pear.bmp", layout::pearLabel, false, &SimulationWindow::pearLabel, 0},
-    {19, "camsTitle", "cams-title.bmp", layout::camsTitle, true, &SimulationWindow::camsTitle, 0},
-    {20, "snailIcon", "icon-snail.bmp", layout::snailIcon, true, &SimulationWindow::snailIcon, 0},
-    {21, "strip", "strip.bmp", layout::strip, false, &SimulationWindow::strip, 0},
-    {22, "frame(19)", "frame-19.bmp", layout::frames[19], false, nullptr, 19},
-    {23, "frame(17)", "frame-17.bmp", layout::frames[17], false, nullptr, 17},
-    {24, "frame(16)", "frame-16.bmp", layout::frames[16], false, nullptr, 16},
-    {25, "frame(15)", "frame-15.bmp", layout::frames[15], false, nullptr, 15},
-    {26, "frame(14)", "frame-14.bmp", layout::frames[14], false, nullptr, 14},
-    {27, "frame(13)", "frame-13.bmp", layout::frames[13], false, nullptr, 13},
-    {28, "frame(12)", "frame-12.bmp", layout::frames[12], false, nullptr, 12},
-    {29, "pearIcon", "icon-pear.bmp", layout::pearIcon, true, &SimulationWindow::pearIcon, 0},
-    {30, "doubleLobeIcon", "icon-double-lobe.bmp", layout::doubleLobeIcon, true,
-     &SimulationWindow::doubleLobeIcon, 0},
-    {31, "frame(11)", "frame-11.bmp", layout::frames[11], false, nullptr, 11},
-    {32, "frame(10)", "frame-10.bmp", layout::frames[10], false, nullptr, 10},
-    {33, "frame(9)", "frame-09.bmp", layout::frames[9], false, nullptr, 9},
-    {34, "frame(8)", "frame-08.bmp", layout::frames[8], false, nullptr, 8},
-    {35, "frame(7)", "frame-07.bmp", layout::frames[7], false, nullptr, 7},
-    {36, "startFrame", "frame-start.bmp", layout::frames[animation::startPicture], false,
-     &SimulationWindow::startFrame, 0},
-    {37, "frame(6)", "frame-06.bmp", layout::frames[6], false, nullptr, 6},
-    {38, "frame(5)", "frame-05.bmp", layout::frames[5], false, nullptr, 5},
-    {39, "frame(4)", "frame-04.bmp", layout::frames[4], false, nullptr, 4},
-    {40, "frame(3)", "frame-03.bmp", layout::frames[3], false, nullptr, 3},
-    {41, "frame(2)", "frame-02.bmp", layout::frames[2], false, nullptr, 2},
-    {42, "frame(1)", "frame-01.bmp", layout::frames[1], false, nullptr, 1},
-    {43, "frame(18)", "frame-18.bmp", layout::frames[18], false, nullptr, 18},
-    {44, "snailCover", "cover-snail.bmp", layout::snailCover, true,
-     &SimulationWindow::snailCover, 0},
-    {45, "doubleLobeCover", "cover-double-lobe.bmp", layout::doubleLobeCover, true,
-     &SimulationWindow::doubleLobeCover, 0},
-    {46, "pearCover", "cover-pear.bmp", layout::pearCover, true, &SimulationWindow::pearCover, 0},
-    {47, "hole", "hole.bmp", layout::hole, false, &SimulationWindow::hole, 0},
-};
-
-struct LineRow {
     int z;
-    const char *name;
-    layout::LineEnds ends;
-    QColor colour;
-    bool visible;
-    forms::LineControl *SimulationWindow::*member;
+    bool stretched;
 };
 
-constexpr QColor darkGreen(0, 128, 0);
-constexpr QColor purple(192, 0, 192);
-constexpr QColor darkRed(192, 0, 0);
-
-const LineRow lineRows[] = {
-    {6, "snailPen", layout::snailPen, Qt::black, false, &SimulationWindow::snailPen},
-    {7, "snailTimeAxis", layout::snailTimeAxis, darkGreen, true, &SimulationWindow::snailTimeAxis},
-    {8, "snailLiftAxis", layout::snailLiftAxis, darkGreen, true, &SimulationWindow::snailLiftAxis},
-    {9, "doubleLobePen", layout::doubleLobePen, Qt::black, false,
-     &SimulationWindow::doubleLobePen},
-    {10, "doubleLobeLiftAxis", layout::doubleLobeLiftAxis, purple, true,
-     &SimulationWindow::doubleLobeLiftAxis},
-    {11, "doubleLobeTimeAxis", layout::doubleLobeTimeAxis, purple, true,
-     &SimulationWindow::doubleLobeTimeAxis},
-    {12, "pearPen", layout::pearPen, Qt::black, false, &SimulationWindow::pearPen},
-    {13, "pearLiftAxis", layout::pearLiftAxis, darkRed, true, &SimulationWindow::pearLiftAxis},
-    {14, "pearTimeAxis", layout::pearTimeAxis, darkRed, true, &SimulationWindow::pearTimeAxis},
+const PictureRow fixedPictures[] = {
+    {"graphTitle", "graph-title.bmp", layout::graphTitle, 5, false},
+    {"bird", "bird.bmp", layout::bird, 15, false},
+    {"camsTitle", "cams-title.bmp", layout::camsTitle, 19, true},
+    {"strip", "strip.bmp", layout::strip, 21, false},
+    // Under everything: the step pictures show the rod rising through it.
+    {"hole", "hole.bmp", layout::hole, 99, false},
 };
+
+// What the window says of each cam, in the order of the records.
+struct CamWords {
+    const char *start;
+    const char *stop;
+    const char *name; // in "Lift graph of the %1 cam"
+};
+
+const CamWords camWords[] = {
+    {QT_TRANSLATE_NOOP("SimulationWindow", "Start the pear cam"),
+     QT_TRANSLATE_NOOP("SimulationWindow", "Stop the pear cam"),
+     QT_TRANSLATE_NOOP("SimulationWindow", "pear")},
+    {QT_TRANSLATE_NOOP("SimulationWindow", "Start the double lobe cam"),
+     QT_TRANSLATE_NOOP("SimulationWindow", "Stop the double lobe cam"),
+     QT_TRANSLATE_NOOP("SimulationWindow", "double lobe")},
+    {QT_TRANSLATE_NOOP("SimulationWindow", "Start the snail cam"),
+     QT_TRANSLATE_NOOP("SimulationWindow", "Stop the snail cam"),
+     QT_TRANSLATE_NOOP("SimulationWindow", "snail")},
+};
+static_assert(std::size(camWords) == std::size(animation::allCams), "words for every cam");
+
+QString named(const char *key, const char *part)
+{
+    return QString::fromLatin1(key) + QLatin1String(part);
+}
+
+QString frameName(int picture)
+{
+    return picture == animation::startPicture ? QStringLiteral("startFrame")
+                                              : QStringLiteral("frame(%1)").arg(picture);
+}
+
+QString frameFile(int picture)
+{
+    return picture == animation::startPicture
+               ? QStringLiteral("frame-start.bmp")
+               : QStringLiteral("frame-%1.bmp").arg(picture, 2, 10, QLatin1Char('0'));
+}
+
+forms::Picture::Placement placement(const layout::Place &at)
+{
+    return {at.left, at.top, at.width, at.height};
+}
 
 } // namespace
 
@@ -118,9 +99,9 @@ SimulationWindow::SimulationWindow()
 SimulationWindow::~SimulationWindow()
 {
     delete m_testWindow;
-    // The surface outlives the graphs it asks for words.
-    for (auto &[graph, area] : m_graphs)
-        area->setDescriber({});
+    // The surface outlives the model it asks for words.
+    for (const CamControls &controls : m_cams)
+        controls.graph->setDescriber({});
 }
 
 void SimulationWindow::buildControls()
@@ -128,130 +109,119 @@ void SimulationWindow::buildControls()
     forms::Surface *client = surface();
     client->setBackground(pictures::loadPicture(QStringLiteral("backdrop.bmp")), Qt::black);
 
-    for (const PictureRow &row : pictureRows) {
-        const layout::Place &at = row.place;
-        forms::Picture *control = client->addStoredPicture(
-            QString::fromLatin1(row.name), row.z, QString::fromLatin1(row.file),
-            {at.left, at.top, at.width, at.height}, row.stretched);
-        if (row.member)
-            this->*row.member = control;
-        else
-            m_frames.at(std::size_t(row.frameIndex)) = control;
+    for (const PictureRow &row : fixedPictures) {
+        client->addStoredPicture(QString::fromLatin1(row.name), row.z,
+                                 QString::fromLatin1(row.file), placement(row.place),
+                                 row.stretched);
     }
-    m_frames[animation::startPicture] = startFrame;
-
-    for (const LineRow &row : lineRows) {
-        const layout::LineEnds &ends = row.ends;
-        this->*row.member = client->addLine(QString::fromLatin1(row.name), row.z, ends.x1,
-                                            ends.y1, ends.x2, ends.y2, row.colour, row.visible);
+    m_strip = static_cast<forms::Picture *>(client->control(QStringLiteral("strip")));
+    for (int k = 0; k < layout::frameCount; ++k) {
+        const layout::Placed &at = layout::frames[std::size_t(k)];
+        m_frames[std::size_t(k)] = client->addStoredPicture(frameName(k), at.z, frameFile(k),
+                                                            placement(at.at), false);
     }
+    for (const Cam cam : animation::allCams)
+        buildCamControls(cam);
 
-    using animation::Cam;
-    pearIcon->setClickHandler([this] { startCam(Cam::Pear); }, tr("Start the pear cam"));
-    doubleLobeIcon->setClickHandler([this] { startCam(Cam::DoubleLobe); },
-                                    tr("Start the double lobe cam"));
-    snailIcon->setClickHandler([this] { startCam(Cam::Snail); }, tr("Start the snail cam"));
-    pearCover->setClickHandler([this] { stopCam(Cam::Pear); }, tr("Stop the pear cam"));
-    doubleLobeCover->setClickHandler([this] { stopCam(Cam::DoubleLobe); },
-                                     tr("Stop the double lobe cam"));
-    snailCover->setClickHandler([this] { stopCam(Cam::Snail); }, tr("Stop the snail cam"));
-
-    pearTimer = new forms::Timer(QStringLiteral("pearTimer"), 200, this);
-    doubleLobeTimer = new forms::Timer(QStringLiteral("doubleLobeTimer"), 200, this);
-    snailTimer = new forms::Timer(QStringLiteral("snailTimer"), 200, this);
-    for (const animation::Cam cam : animation::allCams)
-        controlsOf(cam).timer->setTickHandler([this, cam] { tickCam(cam); });
-
-    speed = new QScrollBar(Qt::Horizontal);
-    speed->setObjectName(QStringLiteral("speed"));
-    speed->setRange(10, 1000);
-    speed->setSingleStep(1);
-    speed->setPageStep(10);
-    speed->setValue(500);
+    m_speed = new QScrollBar(Qt::Horizontal);
+    m_speed->setObjectName(QStringLiteral("speed"));
+    m_speed->setRange(10, 1000);
+    m_speed->setSingleStep(1);
+    m_speed->setPageStep(10);
+    m_speed->setValue(500);
     // Like the old Change event: a dragged thumb reports once, when released.
-    speed->setTracking(false);
-    forms::raiseOnRight(speed);
-    speed->setFocusPolicy(Qt::StrongFocus);
+    m_speed->setTracking(false);
+    forms::raiseOnRight(m_speed);
+    m_speed->setFocusPolicy(Qt::StrongFocus);
     const layout::Place &bar = layout::speedBar;
-    client->place(speed, bar.left, bar.top, bar.width, bar.height);
-    connect(speed, &QScrollBar::valueChanged, this, [this] { applySpeed(); });
+    client->place(m_speed, bar.left, bar.top, bar.width, bar.height);
+    connect(m_speed, &QScrollBar::valueChanged, this, [this] { applySpeed(); });
 
     //: The menu entry that opens the ten-question test on the cams
-    testAction = menuBar()->addAction(tr("Test"));
-    testAction->setObjectName(QStringLiteral("testAction"));
-    exitAction = menuBar()->addAction(tr("Exit"));
-    exitAction->setObjectName(QStringLiteral("exitAction"));
-    connect(testAction, &QAction::triggered, this, [this] { openTest(); });
-    connect(exitAction, &QAction::triggered, this, [this] { quit(); });
+    m_testAction = menuBar()->addAction(tr("Test"));
+    m_testAction->setObjectName(QStringLiteral("testAction"));
+    m_exitAction = menuBar()->addAction(tr("Exit"));
+    m_exitAction->setObjectName(QStringLiteral("exitAction"));
+    connect(m_testAction, &QAction::triggered, this, [this] { openTest(); });
+    connect(m_exitAction, &QAction::triggered, this, [this] { quit(); });
     offerKeyboardAndReader();
 }
 
-// Tab moves through the three cam spots, top to bottom, then the scroll bar,
-// which holds the focus when the window opens. A reader hears the start and
-// stop pictures as buttons, a refused start as unavailable, and each graph as
-// an image described in words.
+// The icon, cover and label, the graph's axes and pen, and the timer, all as the record says.
+void SimulationWindow::buildCamControls(Cam cam)
+{
+    forms::Surface *client = surface();
+    const animation::CamRecord &record = animation::camRecord(cam);
+    const CamWords &words = camWords[std::size_t(cam)];
+    CamControls &controls = m_cams[std::size_t(cam)];
+    const auto picture = [&](const char *part, const char *file, const layout::Placed &at,
+                             bool stretched) {
+        return client->addStoredPicture(named(record.key, part), at.z,
+                                        QString::fromLatin1(file) + QLatin1String(record.file)
+                                            + QLatin1String(".bmp"),
+                                        placement(at.at), stretched);
+    };
+    controls.icon = picture("Icon", "icon-", record.icon, true);
+    controls.cover = picture("Cover", "cover-", record.cover, true);
+    controls.label = picture("Label", "label-", record.label, false);
+    controls.icon->setClickHandler([this, cam] { startCam(cam); }, tr(words.start));
+    controls.cover->setClickHandler([this, cam] { stopCam(cam); }, tr(words.stop));
+
+    const QColor axisColour = QColor::fromRgb(record.axisColour);
+    const auto line = [&](const char *part, const layout::PlacedLine &at, const QColor &colour,
+                          bool visible) {
+        const layout::LineEnds &ends = at.ends;
+        return client->addLine(named(record.key, part), at.z, ends.x1, ends.y1, ends.x2,
+                               ends.y2, colour, visible);
+    };
+    controls.timeAxis = line("TimeAxis", record.timeAxis, axisColour, true);
+    controls.liftAxis = line("LiftAxis", record.liftAxis, axisColour, true);
+    controls.pen = line("Pen", record.pen, Qt::black, false);
+
+    controls.timer = new forms::Timer(named(record.key, "Timer"), 200, this);
+    controls.timer->setTickHandler([this, cam] { tickCam(cam); });
+}
+
+// Tab moves through the cam spots, top to bottom, then the scroll bar, which holds the focus
+// when the window opens. A reader hears the start and stop pictures as buttons, a refused
+// start as unavailable, and each graph as an image described in words.
 void SimulationWindow::offerKeyboardAndReader()
 {
     forms::Surface *client = surface();
-    client->addFocusPlace({pearIcon, pearCover});
-    client->addFocusPlace({doubleLobeIcon, doubleLobeCover});
-    client->addFocusPlace({snailIcon, snailCover});
-    forms::readValueAs(speed, [](int value) { return tr("%n milliseconds", nullptr, value); });
-    speed->setAccessibleName(tr("Time between pictures"));
-    setTabOrder(client, speed);
-    setFocusProxy(speed);
-    speed->setFocus();
+    for (const CamControls &controls : m_cams)
+        client->addFocusPlace({controls.icon, controls.cover});
+    forms::readValueAs(m_speed, [](int value) { return tr("%n milliseconds", nullptr, value); });
+    m_speed->setAccessibleName(tr("Time between pictures"));
+    setTabOrder(client, m_speed);
+    setFocusProxy(m_speed);
+    m_speed->setFocus();
 
-    // A start is refused while another cam runs, which its icon's absence tells.
-    for (const animation::Cam cam : animation::allCams)
-        controlsOf(cam).icon->setAvailableWhen([this, cam] { return canStart(cam); });
+    // A start is refused while another cam runs.
+    for (const Cam cam : animation::allCams)
+        controlsOf(cam).icon->setAvailableWhen([this, cam] { return m_model.canStart(cam); });
 
-    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     forms::offerMenuBarToKeyboard(this);
 
-    // Each graph lies between its axes; its pen line's first point is its origin.
-    const struct {
-        const char *cam;
-        const forms::LineControl *pen, *across, *up;
-        const animation::CamTable &table;
-    } graphs[] = {{QT_TR_NOOP("pear"), pearPen, pearTimeAxis, pearLiftAxis, animation::pear},
-                  {QT_TR_NOOP("double lobe"), doubleLobePen, doubleLobeTimeAxis,
-                   doubleLobeLiftAxis, animation::doubleLobe},
-                  {QT_TR_NOOP("snail"), snailPen, snailTimeAxis, snailLiftAxis, animation::snail}};
-    for (const auto &graph : graphs) {
-        const QString cam = tr(graph.cam);
-        const int left = std::min(graph.across->x1(), graph.across->x2());
-        const int top = std::min(graph.up->y1(), graph.up->y2());
-        forms::DescribedArea *area = client->addDescribedArea(
-            tr("Lift graph of the %1 cam").arg(cam), left, top,
-            std::max(graph.across->x1(), graph.across->x2()) - left,
-            std::max(graph.up->y1(), graph.up->y2()) - top);
-        m_graphs.emplace_back(LiftGraph({graph.pen->x1(), graph.pen->y1()},
-                                        graph.table.cycleWidth),
-                              area);
+    // Each graph lies between its axes.
+    for (const Cam cam : animation::allCams) {
+        CamControls &controls = m_cams[std::size_t(cam)];
+        const forms::LineControl *across = controls.timeAxis;
+        const forms::LineControl *up = controls.liftAxis;
+        const int left = std::min(across->x1(), across->x2());
+        const int top = std::min(up->y1(), up->y2());
+        controls.graph = client->addDescribedArea(
+            tr("Lift graph of the %1 cam").arg(tr(camWords[std::size_t(cam)].name)), left,
+            top, std::max(across->x1(), across->x2()) - left,
+            std::max(up->y1(), up->y2()) - top);
+        controls.graph->setDescriber([this, cam] { return m_model.graph(cam).description(); });
     }
-    for (auto &[graph, area] : m_graphs)
-        area->setDescriber([&graph = graph] { return graph.description(); });
-    connect(client, &forms::Surface::lineDrawn, this, [this](int x1, int y1, int x2, int y2) {
-        for (auto &[graph, area] : m_graphs) {
-            if (graph.take(x1, y1, x2, y2))
-                area->descriptionChanged();
-        }
-    });
-    connect(client, &forms::Surface::cleared, this, [this] {
-        for (auto &[graph, area] : m_graphs) {
-            if (graph.cycles() > 0) {
-                graph.clear();
-                area->descriptionChanged();
-            }
-        }
-    });
 }
 
 void SimulationWindow::reset()
 {
-    step = 0;
-    strip->setWidth(layout::stripLoadedWidth);
+    m_model.reset();
+    m_strip->setWidth(layout::stripLoadedWidth);
 }
 
 // Moves frame(first) to frame(last) out of sight; only Left changes.
@@ -261,55 +231,47 @@ void SimulationWindow::clearFrames(int first, int last)
         frame(k)->setLeft(layout::clearedLeft);
 }
 
-// Another cam runs while its icon is away.
-bool SimulationWindow::canStart(animation::Cam cam) const
+void SimulationWindow::startCam(Cam cam)
 {
-    for (const animation::Cam other : animation::allCams) {
-        if (other != cam && !controlsOf(other).icon->isVisible())
-            return false;
-    }
-    return true;
-}
-
-void SimulationWindow::startCam(animation::Cam cam)
-{
-    if (!canStart(cam))
+    if (!m_model.canStart(cam))
         return;
     const animation::CamTable &table = animation::camTable(cam);
     const CamControls controls = controlsOf(cam);
-    clearFrames(1, 19);
-    if (table.startResetsGraph)
-        graphOffset = 0;
+    clearFrames(1, layout::frameCount - 1);
     if (table.startDrawsOriginDot)
         drawLine(controls.pen->x1(), controls.pen->y1(), controls.pen->x1(), controls.pen->y1());
+    m_model.start(cam);
     controls.timer->setEnabled(true);
-    step = table.firstStep;
     controls.icon->setVisible(false);
 }
 
-void SimulationWindow::stopCam(animation::Cam cam)
+void SimulationWindow::stopCam(Cam cam)
 {
     const animation::CamTable &table = animation::camTable(cam);
     const CamControls controls = controlsOf(cam);
+    m_model.stop(cam);
     controls.timer->setEnabled(false);
-    if (table.stopParksFirstPicture) {
-        const int first = table.step(table.firstStep).picture;
-        m_frames.at(std::size_t(first))->setLeft(layout::clearedLeft);
+    if (table.stopParksFirstPicture)
+        frame(table.step(table.firstStep).picture)->setLeft(layout::clearedLeft);
+    if (table.stopClearsOnlyItsOwn) {
+        for (const animation::CamStep &step : table.steps)
+            frame(step.picture)->setLeft(layout::clearedLeft);
+    } else {
+        clearFrames(1, layout::frameCount - 1);
     }
-    clearFrames(table.stopClears.first, table.stopClears.last);
-    controls.icon->setVisible(true);
+    controls.icon->setVisible(m_model.running() != cam);
 }
 
 void SimulationWindow::applySpeed()
 {
-    for (const animation::Cam cam : animation::allCams)
-        controlsOf(cam).timer->setInterval(speed->value());
+    for (const CamControls &controls : m_cams)
+        controls.timer->setInterval(m_speed->value());
 }
 
 void SimulationWindow::stopTimers()
 {
-    for (const animation::Cam cam : animation::allCams)
-        controlsOf(cam).timer->setEnabled(false);
+    for (const CamControls &controls : m_cams)
+        controls.timer->setEnabled(false);
 }
 
 void SimulationWindow::openTest()
@@ -317,7 +279,7 @@ void SimulationWindow::openTest()
     if (!m_testWindow) {
         m_testWindow = new TestWindow;
         // Ctrl+Q ends the program from there too, even once this window is closed.
-        m_testWindow->addAction(exitAction);
+        m_testWindow->addAction(m_exitAction);
     }
     // The test window has no task-bar button: once minimised, only this brings it back.
     m_testWindow->setWindowState(m_testWindow->windowState() & ~Qt::WindowMinimized);
@@ -335,35 +297,25 @@ void SimulationWindow::quit()
     QCoreApplication::quit();
 }
 
-void SimulationWindow::tickCam(animation::Cam cam)
+void SimulationWindow::tickCam(Cam cam)
 {
-    const CamControls controls = controlsOf(cam);
-    const animation::TickChanges changes = animation::tick(
-        animation::camTable(cam), {controls.pen->x1(), controls.pen->y1()}, step, graphOffset);
-    for (const animation::PictureMove &move : changes.moves()) {
-        forms::Picture *picture = m_frames.at(std::size_t(move.picture));
+    const SimulationModel::Tick tick = m_model.tick(cam);
+    for (const animation::PictureMove &move : tick.changes.moves()) {
+        forms::Picture *picture = frame(move.picture);
         picture->setLeft(move.left);
         picture->setTop(move.top);
     }
-    for (const animation::GraphStroke &stroke : changes.strokes())
+    for (const animation::GraphStroke &stroke : tick.changes.strokes())
         drawLine(stroke.x1, stroke.y1, stroke.x2, stroke.y2);
-    if (changes.erasesGraph)
+    if (tick.graphGrew)
+        controlsOf(cam).graph->descriptionChanged();
+    if (tick.changes.erasesGraph) {
         clear();
-    step = changes.step;
-    graphOffset = changes.graphOffset;
-}
-
-SimulationWindow::CamControls SimulationWindow::controlsOf(animation::Cam cam) const
-{
-    switch (cam) {
-    case animation::Cam::Pear:
-        return {pearIcon, pearTimer, pearPen};
-    case animation::Cam::DoubleLobe:
-        return {doubleLobeIcon, doubleLobeTimer, doubleLobePen};
-    case animation::Cam::Snail:
-        break;
+        for (std::size_t i = 0; i < m_cams.size(); ++i) {
+            if (tick.wiped[i])
+                m_cams[i].graph->descriptionChanged();
+        }
     }
-    return {snailIcon, snailTimer, snailPen};
 }
 
 void SimulationWindow::closeEvent(QCloseEvent *event)

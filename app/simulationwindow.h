@@ -1,12 +1,13 @@
-// The simulation window: the housing with its stage, the three cam icons
-// that start and stop the cams, the three lift graphs, the speed scroll bar
-// and the menu bar. Each control is named for what the learner sees in it, and
-// each handler for what it does.
+// The simulation window: the housing with its stage, the cam icons that start and stop the
+// cams, their lift graphs, the speed scroll bar and the menu bar. It builds each cam's controls
+// from the cam's record and draws the model (which cam runs, the step, the graphs); each
+// handler is named for what it does.
 #pragma once
 
-#include "liftgraph.h"
+#include "simulationmodel.h"
 
 #include "animation/cam.h"
+#include "animation/layout.h"
 #include "forms/form.h"
 #include "forms/timer.h"
 #include "quiz/testwindow.h"
@@ -14,8 +15,7 @@
 #include <QPointer>
 
 #include <array>
-#include <utility>
-#include <vector>
+#include <iterator>
 
 class QAction;
 class QScrollBar;
@@ -28,51 +28,25 @@ public:
     SimulationWindow();
     ~SimulationWindow() override;
 
-    // The pictures of the turning cams, 1 to 19 as the cam tables number them; the
-    // pear's first picture is startFrame, not one of these.
-    forms::Picture *frame(int k) const
-    {
-        Q_ASSERT(k >= 1 && k <= 19);
-        return m_frames.at(std::size_t(k));
-    }
+    // The controls that belong to one cam.
+    struct CamControls {
+        forms::Picture *icon = nullptr;
+        forms::Picture *cover = nullptr;
+        forms::Picture *label = nullptr;
+        forms::Timer *timer = nullptr;
+        forms::LineControl *timeAxis = nullptr;
+        forms::LineControl *liftAxis = nullptr;
+        forms::LineControl *pen = nullptr; // hidden; its first point is the graph's origin
+        forms::DescribedArea *graph = nullptr;
+    };
+    CamControls controlsOf(animation::Cam cam) const { return m_cams[std::size_t(cam)]; }
 
-    // Controls, top of the stacking order first.
-    QScrollBar *speed = nullptr;
-    forms::Timer *snailTimer = nullptr;
-    forms::Timer *doubleLobeTimer = nullptr;
-    forms::Timer *pearTimer = nullptr;
-    forms::Picture *graphTitle = nullptr;
-    forms::LineControl *snailPen = nullptr;
-    forms::LineControl *snailTimeAxis = nullptr;
-    forms::LineControl *snailLiftAxis = nullptr;
-    forms::LineControl *doubleLobePen = nullptr;
-    forms::LineControl *doubleLobeLiftAxis = nullptr;
-    forms::LineControl *doubleLobeTimeAxis = nullptr;
-    forms::LineControl *pearPen = nullptr;
-    forms::LineControl *pearLiftAxis = nullptr;
-    forms::LineControl *pearTimeAxis = nullptr;
-    forms::Picture *bird = nullptr;
-    forms::Picture *snailLabel = nullptr;
-    forms::Picture *doubleLobeLabel = nullptr;
-    forms::Picture *pearLabel = nullptr;
-    forms::Picture *camsTitle = nullptr;
-    forms::Picture *snailIcon = nullptr;
-    forms::Picture *strip = nullptr;
-    forms::Picture *pearIcon = nullptr;
-    forms::Picture *doubleLobeIcon = nullptr;
-    forms::Picture *startFrame = nullptr;
-    forms::Picture *snailCover = nullptr;
-    forms::Picture *doubleLobeCover = nullptr;
-    forms::Picture *pearCover = nullptr;
-    forms::Picture *hole = nullptr;
-
-    // Menu bar.
-    QAction *testAction = nullptr;
-    QAction *exitAction = nullptr;
-
-    // The running cam's step, and how far right its graph's current cycle lies.
-    int step = 0;
-    int graphOffset = 0;
+    // The step pictures as the cam tables number them: 0 is the pear's `startFrame`.
+    forms::Picture *frame(int picture) const { return m_frames.at(std::size_t(picture)); }
+    QScrollBar *speed() const { return m_speed; }
+    QAction *testAction() const { return m_testAction; }
+    QAction *exitAction() const { return m_exitAction; }
+    const SimulationModel &model() const { return m_model; }
 
     void reset();
     // A cam's icon starts it and the cover left in the icon's place stops it, each as the
@@ -92,22 +66,18 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The controls that belong to one cam.
-    struct CamControls {
-        forms::Picture *icon;
-        forms::Timer *timer;
-        const forms::LineControl *pen; // its first point is the graph's origin
-    };
-    CamControls controlsOf(animation::Cam cam) const;
-    bool canStart(animation::Cam cam) const;
     void stopTimers();
-
     void buildControls();
+    void buildCamControls(animation::Cam cam);
     void offerKeyboardAndReader();
     void clearFrames(int first, int last);
 
-    // Index 0 is `startFrame`, k is frame(k): the pictures as the cam tables name them.
-    std::array<forms::Picture *, 20> m_frames{};
+    SimulationModel m_model;
+    std::array<CamControls, std::size(animation::allCams)> m_cams;
+    std::array<forms::Picture *, animation::layout::frameCount> m_frames{};
+    forms::Picture *m_strip = nullptr;
+    QScrollBar *m_speed = nullptr;
+    QAction *m_testAction = nullptr;
+    QAction *m_exitAction = nullptr;
     QPointer<TestWindow> m_testWindow;
-    std::vector<std::pair<LiftGraph, forms::DescribedArea *>> m_graphs;
 };

@@ -25,19 +25,13 @@ using Clock = std::chrono::steady_clock;
 
 struct Cam {
     const char *name;
-    forms::Picture *SimulationWindow::*icon;
-    forms::Picture *SimulationWindow::*cover;
-    forms::Timer *SimulationWindow::*timer;
     animation::Cam cam;
 };
 
 const Cam cams[] = {
-    {"pear", &SimulationWindow::pearIcon, &SimulationWindow::pearCover,
-     &SimulationWindow::pearTimer, animation::Cam::Pear},
-    {"double-lobe", &SimulationWindow::doubleLobeIcon, &SimulationWindow::doubleLobeCover,
-     &SimulationWindow::doubleLobeTimer, animation::Cam::DoubleLobe},
-    {"snail", &SimulationWindow::snailIcon, &SimulationWindow::snailCover,
-     &SimulationWindow::snailTimer, animation::Cam::Snail},
+    {"pear", animation::Cam::Pear},
+    {"double-lobe", animation::Cam::DoubleLobe},
+    {"snail", animation::Cam::Snail},
 };
 
 struct Run {
@@ -73,18 +67,19 @@ int main(int argc, char *argv[])
         for (const Run &run : runs) {
             std::vector<Clock::time_point> stamps;
             stamps.reserve(std::size_t(run.seconds * 1000 / run.interval + 100));
-            forms::Timer *timer = form.*cam.timer;
+            const SimulationWindow::CamControls controls = form.controlsOf(cam.cam);
+            forms::Timer *timer = controls.timer;
             timer->setTickHandler([&] {
                 stamps.push_back(Clock::now());
                 form.tickCam(cam.cam);
             });
-            form.speed->setValue(run.interval);
-            (form.*cam.icon)->click();
+            form.speed()->setValue(run.interval);
+            controls.icon->click();
 
             QEventLoop loop;
             QTimer::singleShot(run.seconds * 1000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
             loop.exec();
-            (form.*cam.cover)->click();
+            controls.cover->click();
 
             if (stamps.size() < 3) {
                 std::fprintf(stderr, "kestrilon-bench-beat: %s ticked %zu times\n", cam.name,

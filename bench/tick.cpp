@@ -63,14 +63,13 @@ std::vector<QRect> controlRects(const forms::Surface &surface)
 
 struct Cam {
     const char *name;
-    forms::Picture *SimulationWindow::*icon;
-    forms::Timer *SimulationWindow::*timer;
+    animation::Cam cam;
 };
 
 const Cam cams[] = {
-    {"pear", &SimulationWindow::pearIcon, &SimulationWindow::pearTimer},
-    {"double_lobe", &SimulationWindow::doubleLobeIcon, &SimulationWindow::doubleLobeTimer},
-    {"snail", &SimulationWindow::snailIcon, &SimulationWindow::snailTimer},
+    {"pear", animation::Cam::Pear},
+    {"double_lobe", animation::Cam::DoubleLobe},
+    {"snail", animation::Cam::Snail},
 };
 
 // Untimed ticks after the timed ones, each repaint held against what the tick
@@ -87,9 +86,9 @@ void tick(benchmark::State &state, const Cam &cam)
         state.SkipWithError("the window was never exposed");
         return;
     }
-    (form.*cam.icon)->click();
+    form.controlsOf(cam.cam).icon->click();
     // The ticks come from this loop alone, not from the timer as well.
-    forms::Timer *timer = form.*cam.timer;
+    forms::Timer *timer = form.controlsOf(cam.cam).timer;
     timer->setEnabled(false);
     QCoreApplication::processEvents();
 

@@ -5,14 +5,11 @@
 // hidden, state, name, description, focus): never a reorder of children,
 // which it sends with a signature clients drop. Each interface lives beside
 // what it serves: the surface's in surfaceaccessible.cpp, the text box's in
-// textbox.cpp, the worded slider's in wordedvalue.cpp.
+// textbox.cpp, the worded slider's in wordedvalue.*.
 #pragma once
 
 #include <QString>
 
-#include <functional>
-
-class QAbstractSlider;
 class QWidget;
 
 namespace forms {
@@ -39,9 +36,5 @@ void announce(Surface *surface, const QString &words);
 // button about to be renamed is made new, and Orca reads its new name when the focus
 // reaches it.
 void renewForReaders(QWidget *widget);
-
-// A reader hears the slider's value in these words, as a spin button reads its text
-// ("500 milliseconds"), on focus and at every change.
-void readValueAs(QAbstractSlider *slider, std::function<QString(int)> words);
 
 } // namespace forms

@@ -1,5 +1,5 @@
-// A slider whose value a reader hears in words rather than as a bare number.
-#include "accessibility.h"
+#include "wordedvalue.h"
+
 #include "readonlytext.h"
 
 #include <QAbstractSlider>

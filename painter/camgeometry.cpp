@@ -83,7 +83,7 @@ QPointF twipsPoint(int x, int y)
 
 QPolygonF face(Cam cam, const CamPose &pose, QPointF shift)
 {
-    const bool open = cam == Cam::Snail;
+    const bool open = camDrawing(cam).open;
     const int count = open ? facePoints + 1 : facePoints;
     QPolygonF polygon;
     polygon.reserve(count);
@@ -96,62 +96,57 @@ QPolygonF face(Cam cam, const CamPose &pose, QPointF shift)
     return polygon;
 }
 
+// In the cams' order, checked below: a cam without its drawing does not compile.
+constexpr CamDrawing camDrawings[] = {
+    {Cam::Pear, pear::radius, {4790, 3650}, 0, 0.0, {284, 364}, false, {82, 96}, {82, 94}},
+    {Cam::DoubleLobe, doubleLobe::radius, {4810, 3715}, 0, doubleLobe::phase, {284, 364}, false,
+     {82, 114}, {80, 110}},
+    // The snail's first step already shows its drop face an eighth of a turn on.
+    {Cam::Snail, snail::radius, {4750, 3715}, 1, snail::phase, {280, 360}, true, {84, 104},
+     {84, 102}},
+};
+
+static_assert(std::ranges::equal(camDrawings, allCams, {}, &CamDrawing::cam));
+
 } // namespace
 
-Cam camOfStep(int frame)
+const CamDrawing &camDrawing(Cam cam)
 {
-    if (frame < animation::doubleLobe.firstStep)
-        return Cam::Pear;
-    if (frame < animation::snail.firstStep)
-        return Cam::DoubleLobe;
-    return Cam::Snail;
+    return camDrawings[std::size_t(cam)];
+}
+
+Cam camOfStep(int step)
+{
+    for (const animation::CamRecord &record : animation::camRecords) {
+        if (record.table.hasStep(step))
+            return record.cam;
+    }
+    Q_ASSERT_X(false, "camOfStep", "no cam has this step");
+    return allCams[0];
 }
 
 double camRadius(Cam cam, double psiDegrees)
 {
-    switch (cam) {
-    case Cam::Pear:
-        return pear::radius(psiDegrees);
-    case Cam::DoubleLobe:
-        return doubleLobe::radius(psiDegrees);
-    case Cam::Snail:
-        break;
-    }
-    return snail::radius(psiDegrees);
+    return camDrawing(cam).radius(psiDegrees);
 }
 
 QPointF shaftCentre(Cam cam)
 {
-    switch (cam) {
-    case Cam::Pear:
-        return twipsPoint(4790, 3650);
-    case Cam::DoubleLobe:
-        return twipsPoint(4810, 3715);
-    case Cam::Snail:
-        break;
-    }
-    return twipsPoint(4750, 3715);
+    const QPoint bore = camDrawing(cam).shaftTwips;
+    return twipsPoint(bore.x(), bore.y());
 }
 
-double camRotation(int frame)
+double camRotation(int step)
 {
-    const Cam cam = camOfStep(frame);
-    const int turns = frame - camTable(cam).firstStep;
-    switch (cam) {
-    case Cam::Pear:
-        return 45.0 * turns;
-    case Cam::DoubleLobe:
-        return 45.0 * turns + doubleLobe::phase;
-    case Cam::Snail:
-        break;
-    }
-    // The snail's first step already shows its drop face an eighth of a turn on.
-    return 45.0 * (turns + 1) + snail::phase;
+    const Cam cam = camOfStep(step);
+    const CamDrawing &drawing = camDrawing(cam);
+    const int turns = step - camTable(cam).firstStep;
+    return 45.0 * (turns + drawing.firstTurns) + drawing.phase;
 }
 
-CamPose framePose(int frame, int scale)
+CamPose framePose(int step, int scale)
 {
-    return {shaftCentre(camOfStep(frame)) * scale, camRotation(frame), 1.0 * scale};
+    return {shaftCentre(camOfStep(step)) * scale, camRotation(step), 1.0 * scale};
 }
 
 QPolygonF frontFace(Cam cam, const CamPose &pose)
@@ -222,7 +217,7 @@ int camTopRow(Cam cam, const CamPose &pose, int firstColumn, int lastColumn)
 
 Columns footColumns(Cam cam)
 {
-    return cam == Cam::Snail ? Columns{280, 360} : Columns{284, 364};
+    return camDrawing(cam).foot;
 }
 
 Columns rodColumns(Cam cam)
@@ -232,35 +227,35 @@ Columns rodColumns(Cam cam)
     return {foot.first + inset, foot.last - inset};
 }
 
-int footBottomRow(int frame, int scale)
+int footBottomRow(int step, int scale)
 {
-    const Cam cam = camOfStep(frame);
+    const Cam cam = camOfStep(step);
     const Columns foot = footColumns(cam);
-    return camTopRow(cam, framePose(frame, scale), foot.first * scale,
+    return camTopRow(cam, framePose(step, scale), foot.first * scale,
                      (foot.last + 1) * scale - 1) - 1;
 }
 
-int rodTopRow(int frame, int scale)
+int rodTopRow(int step, int scale)
 {
-    return footBottomRow(frame, scale) - follower::length * scale + 1;
+    return footBottomRow(step, scale) - follower::length * scale + 1;
 }
 
-QRect followerBounds(int frame)
+QRect followerBounds(int step)
 {
-    const Columns foot = footColumns(camOfStep(frame));
-    return QRect(QPoint(foot.first, rodTopRow(frame)), QPoint(foot.last, footBottomRow(frame)));
+    const Columns foot = footColumns(camOfStep(step));
+    return QRect(QPoint(foot.first, rodTopRow(step)), QPoint(foot.last, footBottomRow(step)));
 }
 
 QSize frameSize(int picture)
 {
-    const animation::layout::Place &frame = animation::layout::frames.at(std::size_t(picture));
+    const animation::layout::Place &frame = animation::layout::frames.at(std::size_t(picture)).at;
     return {forms::toPixels(frame.width), forms::toPixels(frame.height)};
 }
 
-QRect frameRect(int frame)
+QRect frameRect(int step)
 {
-    const animation::CamStep &step = camTable(camOfStep(frame)).step(frame);
-    return {QPoint(forms::toPixels(step.left), forms::toPixels(step.top)), frameSize(step.picture)};
+    const animation::CamStep &row = camTable(camOfStep(step)).step(step);
+    return {QPoint(forms::toPixels(row.left), forms::toPixels(row.top)), frameSize(row.picture)};
 }
 
 } // namespace painter

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "animation/cam.h"
-#include "animation/camtables.h"
+#include "animation/camrecords.h"
 #include "animation/layout.h"
 #include "forms/twips.h"
 
@@ -22,10 +22,11 @@ namespace painter {
 
 using animation::allCams;
 using animation::Cam;
+using animation::camRecord;
 using animation::camTable;
 
-// The cam whose step `frame` is: 0..7 pear, 8..11 double lobe, 12..19 snail.
-Cam camOfStep(int frame);
+// The cam whose table holds `step`: 0..7 pear, 8..11 double lobe, 12..19 snail.
+Cam camOfStep(int step);
 
 // Radius of the rim in pixels at angle psi (degrees), measured clockwise from the cam's mark:
 // the pear's point, one end of the double lobe's long axis, the outer edge of the snail's drop
@@ -35,8 +36,8 @@ double camRadius(Cam cam, double psiDegrees);
 // The cam's bore in the window: the same point in every step.
 QPointF shaftCentre(Cam cam);
 
-// Where the cam's mark points in step `frame`, degrees clockwise from straight up.
-double camRotation(int frame);
+// Where the cam's mark points in `step`, degrees clockwise from straight up.
+double camRotation(int step);
 
 struct CamPose {
     QPointF centre;
@@ -44,7 +45,7 @@ struct CamPose {
     double scale = 1.0;
 };
 
-CamPose framePose(int frame, int scale = 1);
+CamPose framePose(int step, int scale = 1);
 
 // The cams are seen slightly from above and from the left: the back face lies up and to the
 // left of the front face, so the rim shows along the upper left.
@@ -91,22 +92,39 @@ inline constexpr int rodHalfWidth = 11;
 inline constexpr int rodEndRows = 6;  // the elliptical top end face
 } // namespace follower
 
+// What the picture program alone knows of a cam: its profile, where it turns, where the
+// follower's foot stands on it, and the sizes of its icon and cover pictures.
+struct CamDrawing {
+    Cam cam;
+    double (*radius)(double psiDegrees); // see camRadius
+    QPoint shaftTwips;                   // the bore, the same in every step
+    // In its cam's first step the mark points `firstTurns` eighths of a turn and `phase`
+    // degrees clockwise from up; each step turns it another eighth.
+    int firstTurns;
+    double phase;
+    Columns foot;
+    bool open; // its outline is not a closed curve: the snail's drop face joins two radii
+    QSize icon;
+    QSize cover;
+};
+const CamDrawing &camDrawing(Cam cam);
+
 Columns footColumns(Cam cam);
 Columns rodColumns(Cam cam);
 
 // The foot's lowest row sits on the row above the cam's highest rim point under the foot.
 // Found afresh at each scale, so the foot rests on the cam to the device pixel: at twice the
 // size it can stand a device pixel off twice its ordinary row.
-int footBottomRow(int frame, int scale = 1);
-int rodTopRow(int frame, int scale = 1);
-QRect followerBounds(int frame);
+int footBottomRow(int step, int scale = 1);
+int rodTopRow(int step, int scale = 1);
+QRect followerBounds(int step);
 
 // frame(k) sizes, index 0 being `startFrame`.
 QSize frameSize(int picture);
 
-// The window rectangle a step's frame is cut from: its display position through the forms'
+// The window rectangle a step's picture is cut from: its display position through the forms'
 // own twips rule, and its picture size.
-QRect frameRect(int frame);
+QRect frameRect(int step);
 
 // The housing on the backdrop, inclusive pixel rows and columns.
 namespace housing {

@@ -12,11 +12,33 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <iterator>
+#include <string_view>
 
 using namespace painter;
 
 namespace {
+
+// The build embeds the files pictures/CMakeLists.txt names: the same cams, the same frames.
+static_assert(KESTRILON_FRAME_COUNT == animation::layout::frameCount,
+              "pictures/CMakeLists.txt embeds another number of frames");
+
+consteval bool buildNamesEveryCam()
+{
+    std::string_view listed = KESTRILON_CAM_FILES;
+    for (const animation::CamRecord &record : animation::camRecords) {
+        const std::string_view file = record.file;
+        const std::string_view next = listed.substr(0, listed.find(' '));
+        if (next != file)
+            return false;
+        listed.remove_prefix(std::min(listed.size(), next.size() + 1));
+    }
+    return listed.empty();
+}
+static_assert(buildNamesEveryCam(), "pictures/CMakeLists.txt embeds other cams' pictures");
 
 bool write(const QDir &folder, const QString &name, const QByteArray &bytes)
 {
@@ -43,42 +65,54 @@ QDir outputFolder(const char *path)
     return folder;
 }
 
-// The words drawn into pictures, in one language. A line break sets a title on two lines.
+// The words drawn into pictures, in one language. A line break sets a title on two lines; a
+// cam's label has one line of lettering for each word in its list.
 struct Lettering {
     const char *language; // the folder of its pictures; empty for English
-    QString cams, graph, pear;
-    QStringList doubleLobe;
-    QString snail;
+    QString cams, graph;
+    std::array<QStringList, std::size(allCams)> labels; // in the cams' order
 };
 
 // English first: its pictures are the ones every other language falls back on.
 const Lettering letterings[] = {
-    {"", QStringLiteral("Cams"), QStringLiteral("Time V Height"), QStringLiteral("Pear"),
-     {QStringLiteral("Double"), QStringLiteral("Lobe")}, QStringLiteral("Snail")},
+    {"", QStringLiteral("Cams"), QStringLiteral("Time V Height"),
+     {{{QStringLiteral("Pear")}, {QStringLiteral("Double"), QStringLiteral("Lobe")},
+       {QStringLiteral("Snail")}}}},
     {"de", QStringLiteral("Kurven-\nscheiben"), QStringLiteral("Hub über Zeit"),
-     QStringLiteral("Birne"), {QStringLiteral("Doppel-"), QStringLiteral("nocken")},
-     QStringLiteral("Schnecke")},
-    {"fr", QStringLiteral("Cames"), QStringLiteral("Courbe de levée"), QStringLiteral("Poire"),
-     {QStringLiteral("Double"), QStringLiteral("lobe")}, QStringLiteral("Escargot")},
-    {"es", QStringLiteral("Levas"), QStringLiteral("Curva de elevación"), QStringLiteral("Pera"),
-     {QStringLiteral("Doble"), QStringLiteral("lóbulo")}, QStringLiteral("Caracol")},
+     {{{QStringLiteral("Birne")}, {QStringLiteral("Doppel-"), QStringLiteral("nocken")},
+       {QStringLiteral("Schnecke")}}}},
+    {"fr", QStringLiteral("Cames"), QStringLiteral("Courbe de levée"),
+     {{{QStringLiteral("Poire")}, {QStringLiteral("Double"), QStringLiteral("lobe")},
+       {QStringLiteral("Escargot")}}}},
+    {"es", QStringLiteral("Levas"), QStringLiteral("Curva de elevación"),
+     {{{QStringLiteral("Pera")}, {QStringLiteral("Doble"), QStringLiteral("lóbulo")},
+       {QStringLiteral("Caracol")}}}},
 };
 
-// The five lettering pictures in one language, drawn `scale` times their size. English
-// words fit their pictures as they are; a longer word may be drawn narrower.
+QString camFile(const char *kind, Cam cam)
+{
+    return QString::fromLatin1(kind) + QLatin1Char('-') + QLatin1String(camRecord(cam).file)
+           + QLatin1String(".bmp");
+}
+
+// The lettering pictures in one language, drawn `scale` times their size: the two titles and
+// each cam's label, at its control's size. English words fit their pictures as they are; a
+// longer word may be drawn narrower.
 QList<std::pair<QString, QImage>> letteringPictures(const Lettering &words, int scale)
 {
     const double narrowest = *words.language ? 0.7 : 1.0;
-    return {
+    QList<std::pair<QString, QImage>> pictures{
         {QStringLiteral("cams-title.bmp"), titleLettering({96, 36}, words.cams, scale)},
         {QStringLiteral("graph-title.bmp"), titleLettering({168, 36}, words.graph, scale)},
-        {QStringLiteral("label-pear.bmp"),
-         labelLettering({62, 20}, {words.pear}, scale, narrowest)},
-        {QStringLiteral("label-double-lobe.bmp"),
-         labelLettering({58, 38}, words.doubleLobe, scale, narrowest)},
-        {QStringLiteral("label-snail.bmp"),
-         labelLettering({48, 22}, {words.snail}, scale, narrowest)},
     };
+    for (const Cam cam : allCams) {
+        const animation::layout::Place &label = camRecord(cam).label.at;
+        const QSize size(forms::toPixels(label.width), forms::toPixels(label.height));
+        pictures.append({camFile("label", cam),
+                         labelLettering(size, words.labels[std::size_t(cam)], scale,
+                                        narrowest)});
+    }
+    return pictures;
 }
 
 // Every bitmap, drawn `scale` times its size, with the lettering of every language. The icon
@@ -87,17 +121,16 @@ bool writeBitmaps(const QDir &folder, int scale)
 {
     QList<std::pair<QString, QImage>> bitmaps{
         {QStringLiteral("backdrop.bmp"), backdrop(scale)},
-        {QStringLiteral("icon-pear.bmp"), camIcon(Cam::Pear, {82, 96}, scale)},
-        {QStringLiteral("icon-double-lobe.bmp"), camIcon(Cam::DoubleLobe, {82, 114}, scale)},
-        {QStringLiteral("icon-snail.bmp"), camIcon(Cam::Snail, {84, 104}, scale)},
-        {QStringLiteral("cover-pear.bmp"), tile(QSize(82, 94) * scale)},
-        {QStringLiteral("cover-double-lobe.bmp"), tile(QSize(80, 110) * scale)},
-        {QStringLiteral("cover-snail.bmp"), tile(QSize(84, 102) * scale)},
         {QStringLiteral("strip.bmp"), strip(scale)},
         {QStringLiteral("hole.bmp"), hole(scale)},
         {QStringLiteral("bird.bmp"), bird(scale)},
         {QStringLiteral("quiz-backdrop.bmp"), quizBackdrop(scale)},
     };
+    for (const Cam cam : allCams) {
+        const CamDrawing &drawing = camDrawing(cam);
+        bitmaps.append({camFile("icon", cam), camIcon(cam, drawing.icon, scale)});
+        bitmaps.append({camFile("cover", cam), tile(drawing.cover * scale)});
+    }
     for (const Lettering &words : letterings) {
         const QString prefix = *words.language
                                    ? QLatin1String(words.language) + QLatin1Char('/')
@@ -113,9 +146,11 @@ bool writeBitmaps(const QDir &folder, int scale)
     for (const auto &[name, image] : bitmaps)
         ok = write(folder, name, bmp24(image)) && ok;
 
-    for (int frame = 0; frame < 20; ++frame) {
-        const int picture = camTable(camOfStep(frame)).step(frame).picture;
-        ok = write(folder, frameName(picture), bmp24(animationFrame(frame, scale))) && ok;
+    for (const animation::CamRecord &record : animation::camRecords) {
+        for (int step = record.table.firstStep; step < record.table.wrapValue(); ++step) {
+            const int picture = record.table.step(step).picture;
+            ok = write(folder, frameName(picture), bmp24(animationFrame(step, scale))) && ok;
+        }
     }
     return ok;
 }

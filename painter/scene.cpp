@@ -133,15 +133,15 @@ QRectF scaled(const QRectF &r, double s)
     return {r.topLeft() * s, r.size() * s};
 }
 
-void paintFollower(QImage &target, int frame, int scale)
+void paintFollower(QImage &target, int step, int scale)
 {
-    const Cam cam = camOfStep(frame);
+    const Cam cam = camOfStep(step);
     const Columns rod = rodColumns(cam);
     const Columns foot = footColumns(cam);
     // Rows and columns in the target's pixels.
     const double s = scale;
-    const int top = rodTopRow(frame, scale);
-    const int footBottom = footBottomRow(frame, scale);
+    const int top = rodTopRow(step, scale);
+    const int footBottom = footBottomRow(step, scale);
     const int footTop = footBottom - follower::footRows * scale + 1;
     const double rodLeft = rod.first * s, rodRight = (rod.last + 1.0) * s;
     const double endHalf = follower::rodEndRows * s / 2.0;
@@ -380,7 +380,7 @@ void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale)
     paintCam(target, cam, pose, scale, Contact{});
 }
 
-QImage scene(int frame, int scale)
+QImage scene(int step, int scale)
 {
     // Every scene starts from the same stage, the backdrop with the hole on the plate; the
     // dithered sky is the slowest thing drawn, so draw the stage once for each scale.
@@ -392,18 +392,18 @@ QImage scene(int frame, int scale)
         painter.drawImage(holePosition * scale, hole(scale));
     }
     QImage image = stage;
-    const Columns foot = footColumns(camOfStep(frame));
+    const Columns foot = footColumns(camOfStep(step));
     const Contact contact{foot.first * scale, (foot.last + 1) * scale - 1,
-                          footBottomRow(frame, scale) + 1};
-    paintCam(image, camOfStep(frame), framePose(frame, scale), scale, contact);
-    paintFollower(image, frame, scale);
+                          footBottomRow(step, scale) + 1};
+    paintCam(image, camOfStep(step), framePose(step, scale), scale, contact);
+    paintFollower(image, step, scale);
     return image;
 }
 
-QImage animationFrame(int frame, int scale)
+QImage animationFrame(int step, int scale)
 {
-    const QRect at = frameRect(frame);
-    return scene(frame, scale).copy(QRect(at.topLeft() * scale, at.size() * scale));
+    const QRect at = frameRect(step);
+    return scene(step, scale).copy(QRect(at.topLeft() * scale, at.size() * scale));
 }
 
 QImage tile(QSize size)

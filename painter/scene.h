@@ -46,10 +46,10 @@ QImage hole(int scale = 1);
 // pixels thick; the pose is in those pixels too.
 void paintCam(QImage &target, Cam cam, const CamPose &pose, int scale = 1);
 
-// The whole window picture of step `frame`: backdrop, hole, cam and follower.
-QImage scene(int frame, int scale = 1);
-// Cut out of the scene over frameRect(frame), every side times `scale`.
-QImage animationFrame(int frame, int scale = 1);
+// The whole window picture of `step`: backdrop, hole, cam and follower.
+QImage scene(int step, int scale = 1);
+// The step's picture, cut out of the scene over frameRect(step), every side times `scale`.
+QImage animationFrame(int step, int scale = 1);
 
 // The tile behind a cam icon, and the plain cover tile of the same shading.
 QImage tile(QSize size);

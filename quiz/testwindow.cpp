@@ -1,5 +1,8 @@
 #include "testwindow.h"
 
+#include "testlayout.h"
+
+#include "animation/camrecords.h"
 #include "forms/accessibility.h"
 #include "pictures/embedded.h"
 #include "pictures/loadpicture.h"
@@ -7,11 +10,34 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 constexpr QColor darkBlue(0, 0, 192);
+
+// The cams the test asks about, each answered by its icon: its top, its place in the
+// stacking order and what a reader calls it.
+struct AnswerRow {
+    quiz::Cam cam;
+    int top;
+    int z;
+    const char *name;
+};
+
+constexpr AnswerRow answerRows[] = {
+    {quiz::Cam::Pear, 4080, 9, QT_TRANSLATE_NOOP("TestWindow", "Pear cam")},
+    {quiz::Cam::DoubleLobe, 360, 8, QT_TRANSLATE_NOOP("TestWindow", "Double lobe cam")},
+    {quiz::Cam::Snail, 2280, 7, QT_TRANSLATE_NOOP("TestWindow", "Snail cam")},
+};
+static_assert(std::size(answerRows) == TestWindow::answerCount);
+
+static_assert(std::ranges::all_of(quiz::questions, [](const quiz::Question &question) {
+    return std::ranges::any_of(answerRows, [&](const AnswerRow &row) {
+        return row.cam == question.answer;
+    });
+}), "a picture answers every question");
 
 forms::TextBox *textBox(const char *name, const QString &text, double pointSize, bool centred)
 {
@@ -21,10 +47,16 @@ forms::TextBox *textBox(const char *name, const QString &text, double pointSize,
                               centred ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
+void place(forms::Surface *client, QWidget *widget, const quiz::layout::Place &at)
+{
+    client->place(widget, at.left, at.top, at.width, at.height);
+}
+
 } // namespace
 
 TestWindow::TestWindow()
-    : forms::Form(tr("Kestrilon Test by the Kestrilon team"), 9600, 5910, Kind::Tool)
+    : forms::Form(tr("Kestrilon Test by the Kestrilon team"), quiz::layout::clientWidth,
+                  quiz::layout::clientHeight, Kind::Tool)
 {
     setObjectName(QStringLiteral("TestWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -36,132 +68,144 @@ TestWindow::TestWindow()
 
 void TestWindow::buildControls()
 {
+    namespace layout = quiz::layout;
     forms::Surface *client = surface();
     client->setBackground(pictures::loadPicture(QStringLiteral("quiz-backdrop.bmp")),
                           darkBlue);
+    Controls &c = m_controls;
 
     //: Beside the score, which is drawn as "2 / 10"
-    scoreCaption = textBox("scoreCaption", tr("You Scored"), 18, true);
-    answeredBox = textBox("answeredBox", QStringLiteral("0"), 18, false);
-    scoreBox = textBox("scoreBox", QStringLiteral("0"), 18, false);
+    c.scoreCaption = textBox("scoreCaption", tr("You Scored"), 18, true);
+    c.answeredBox = textBox("answeredBox", QStringLiteral("0"), 18, false);
+    c.scoreBox = textBox("scoreBox", QStringLiteral("0"), 18, false);
     // DejaVu Sans is wide: at 12 pt the longest question still fits the box with room at
     // both ends, where 13.5 pt would cut four questions off. Translations keep within the
     // longest English question's width.
-    questionBox = textBox("questionBox",
-                          tr("Please click on the start button to begin the test"), 12,
-                          true);
+    c.questionBox = textBox("questionBox",
+                            tr("Please click on the start button to begin the test"), 12,
+                            true);
     //: The button that poses the first question
-    button = new QPushButton(tr("Click to Start"));
-    button->setObjectName(QStringLiteral("button"));
-    button->setStyleSheet(QStringLiteral(
+    c.button = new QPushButton(tr("Click to Start"));
+    c.button->setObjectName(QStringLiteral("button"));
+    c.button->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: rgb(0, 128, 0); color: white;"
         " border: 2px outset rgb(0, 160, 0); }"
         "QPushButton:pressed { border-style: inset; }"));
 
-    client->place(scoreCaption, 1560, 4560, 2535, 555);
-    client->place(answeredBox, 6000, 4560, 615, 555);
-    client->place(scoreBox, 4680, 4560, 615, 555);
-    client->place(button, 3360, 120, 2055, 615);
-    client->place(questionBox, 960, 840, 6855, 495);
-    scoreCaption->hide();
-    answeredBox->hide();
-    scoreBox->hide();
-    connect(button, &QPushButton::clicked, this, [this] { pressButton(); });
+    place(client, c.scoreCaption, layout::scoreCaption);
+    place(client, c.answeredBox, layout::answeredBox);
+    place(client, c.scoreBox, layout::scoreBox);
+    place(client, c.button, layout::button);
+    place(client, c.questionBox, layout::questionBox);
+    c.scoreCaption->hide();
+    c.answeredBox->hide();
+    c.scoreBox->hide();
+    connect(c.button, &QPushButton::clicked, this, [this] { pressButton(); });
 
-    scoreSlash = client->addLine(QStringLiteral("scoreSlash"), 6, 5880, 4320, 5400, 5280,
-                                 Qt::black, false);
-    const auto answerPicture = [client](const char *name, int z, const char *file,
-                                        forms::Picture::Placement placement) {
-        return client->addStoredPicture(QString::fromLatin1(name), z,
-                                        QString::fromLatin1(file), placement, true);
-    };
-    snailAnswer = answerPicture("snailAnswer", 7, "icon-snail.bmp", {8160, 2280, 1320, 1620});
-    doubleLobeAnswer = answerPicture("doubleLobeAnswer", 8, "icon-double-lobe.bmp",
-                                     {8160, 360, 1290, 1770});
-    pearAnswer = answerPicture("pearAnswer", 9, "icon-pear.bmp", {8160, 4080, 1290, 1500});
-    snailAnswer->setClickHandler([this] { answerSnail(); }, tr("Snail cam"));
-    doubleLobeAnswer->setClickHandler([this] { answerDoubleLobe(); }, tr("Double lobe cam"));
-    pearAnswer->setClickHandler([this] { answerPear(); }, tr("Pear cam"));
+    const layout::LineEnds &slash = layout::scoreSlash;
+    c.scoreSlash = client->addLine(QStringLiteral("scoreSlash"), 6, slash.x1, slash.y1,
+                                   slash.x2, slash.y2, Qt::black, false);
+    for (std::size_t i = 0; i < std::size(answerRows); ++i) {
+        const AnswerRow &row = answerRows[i];
+        const animation::CamRecord &record = animation::camRecord(row.cam);
+        forms::Picture *answerPicture = client->addStoredPicture(
+            QString::fromLatin1(record.key) + QLatin1String("Answer"), row.z,
+            QStringLiteral("icon-") + QLatin1String(record.file) + QLatin1String(".bmp"),
+            {layout::answersLeft, row.top, record.icon.at.width, record.icon.at.height}, true);
+        answerPicture->setClickHandler([this, cam = row.cam] { answer(cam); }, tr(row.name));
+        m_answers[i] = {row.cam, answerPicture};
+    }
     offerKeyboardAndReader();
 }
 
-// Tab goes from the button to the three pictures, top to bottom. The button
-// hides itself when pressed: the focus then waits on the first picture, and
-// comes back to the button when it shows again. A reader hears the score as
-// one sentence where the window shows a caption and two numbers.
+// Tab goes from the button to the pictures, top to bottom. The button hides itself when
+// pressed: the focus then waits on the first picture, and comes back to the button when it
+// shows again. A reader hears the score as one sentence where the window shows a caption and
+// two numbers.
 void TestWindow::offerKeyboardAndReader()
 {
     forms::Surface *client = surface();
-    client->addFocusPlace({doubleLobeAnswer});
-    client->addFocusPlace({snailAnswer});
-    client->addFocusPlace({pearAnswer});
-    setTabOrder(button, client);
-    client->passFocusWhenHidden(button);
-    button->installEventFilter(this);
-    scoreCaption->installEventFilter(this);
-    scoreBox->setPartOfSentence(true);
-    answeredBox->setPartOfSentence(true);
+    std::array<forms::Picture *, answerCount> topDown{};
+    std::ranges::transform(m_answers, topDown.begin(), &Answer::picture);
+    std::ranges::sort(topDown, {}, &forms::Picture::top);
+    for (forms::Picture *answerPicture : topDown)
+        client->addFocusPlace({answerPicture});
+    const Controls &c = m_controls;
+    setTabOrder(c.button, client);
+    client->passFocusWhenHidden(c.button);
+    c.button->installEventFilter(this);
+    c.scoreCaption->installEventFilter(this);
+    c.scoreBox->setPartOfSentence(true);
+    c.answeredBox->setPartOfSentence(true);
     // Orca 43 does not speak a label's new text, so each question is announced as well.
-    connect(questionBox, &QLineEdit::textChanged, this, [this](const QString &question) {
+    connect(c.questionBox, &QLineEdit::textChanged, this, [this](const QString &question) {
         if (!question.isEmpty())
             forms::announce(surface(), question);
     });
     installEventFilter(this);
 }
 
+QString TestWindow::spokenScore() const
+{
+    return tr("You scored %1 out of %2")
+        .arg(QString::number(m_model.score()), QString::number(m_model.answered()));
+}
+
 bool TestWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == button && event->type() == QEvent::KeyPress) {
+    const Controls &c = m_controls;
+    if (watched == c.button && event->type() == QEvent::KeyPress) {
         // Enter presses the button too, as Space does.
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            button->click();
+            c.button->click();
             return true;
         }
-    } else if (watched == scoreCaption && event->type() == QEvent::Show) {
-        scoreCaption->setAccessibleName(
-            tr("You scored %1 out of %2").arg(scoreBox->text(), answeredBox->text()));
-        forms::announce(surface(), scoreCaption->accessibleName());
+    } else if (watched == c.scoreCaption && event->type() == QEvent::Show) {
+        c.scoreCaption->setAccessibleName(spokenScore());
+        forms::announce(surface(), c.scoreCaption->accessibleName());
     } else if (watched == this && event->type() == QEvent::WindowActivate
                && !std::exchange(m_instructionAnnounced, true)) {
         // Once a window, after the reader has named it and its focused button.
-        forms::announce(surface(), questionBox->text());
-    } else if (watched == scoreCaption && event->type() == QEvent::Hide) {
-        scoreCaption->setAccessibleName(QString());
+        forms::announce(surface(), c.questionBox->text());
+    } else if (watched == c.scoreCaption && event->type() == QEvent::Hide) {
+        c.scoreCaption->setAccessibleName(QString());
     }
     return forms::Form::eventFilter(watched, event);
 }
 
+forms::Picture *TestWindow::answerPicture(quiz::Cam cam) const
+{
+    const auto found = std::ranges::find(m_answers, cam, &Answer::cam);
+    return found == m_answers.end() ? nullptr : found->picture;
+}
+
 void TestWindow::reset()
 {
-    stage = Stage::WaitingToStart;
-    questionNumber = 1;
-    score = 0;
-    answered = 0;
+    m_model.reset();
 }
 
 // Qt tells a reader of a renamed button without its new name, which Orca cannot speak while
 // the button has the focus: the button is offered anew instead.
 void TestWindow::setCaption(const QString &caption)
 {
-    if (caption != button->text())
-        forms::renewForReaders(button);
-    button->setText(caption);
+    if (caption != m_controls.button->text())
+        forms::renewForReaders(m_controls.button);
+    m_controls.button->setText(caption);
 }
 
 void TestWindow::pressButton()
 {
-    if (stage == Stage::Finished) {
-        // Another go: the score leaves the window and the count starts again.
-        questionNumber = 1;
-        score = 0;
-        answered = 0;
-        scoreBox->hide();
-        answeredBox->hide();
-        scoreSlash->setVisible(false);
-        scoreCaption->hide();
+    const Controls &c = m_controls;
+    if (m_model.stage() == Stage::Finished) {
+        // Another go: the score leaves the window.
+        c.scoreBox->hide();
+        c.answeredBox->hide();
+        c.scoreSlash->setVisible(false);
+        c.scoreCaption->hide();
     }
-    if (questionNumber > quiz::questionCount)
+    m_model.press();
+    if (m_model.stage() == Stage::Finished)
         showScore();
     else
         poseQuestion();
@@ -170,55 +214,35 @@ void TestWindow::pressButton()
 // The button hides until a picture answers, so that a question counts one click.
 void TestWindow::poseQuestion()
 {
+    const Controls &c = m_controls;
     setCaption(tr("Next Question"));
-    scoreCaption->hide();
-    if (questionNumber >= 1)
-        questionBox->setText(tr(quiz::questions[std::size_t(questionNumber - 1)].text));
-    button->hide();
-    stage = Stage::QuestionPosed;
+    c.scoreCaption->hide();
+    c.questionBox->setText(tr(m_model.question().text));
+    c.button->hide();
 }
 
 // The button goes and comes back with its new caption, so the focus returns to it and a
 // reader hears "Another Go ?" as the keyboard's next step.
 void TestWindow::showScore()
 {
-    button->hide();
-    questionBox->setText(QString());
-    scoreBox->show();
+    const Controls &c = m_controls;
+    c.button->hide();
+    c.questionBox->setText(QString());
+    c.scoreBox->show();
     setCaption(tr("Another Go ?"));
-    button->show();
-    answeredBox->show();
-    scoreSlash->setVisible(true);
-    scoreCaption->show();
-    stage = Stage::Finished;
-}
-
-void TestWindow::answerDoubleLobe()
-{
-    answer(quiz::Cam::DoubleLobe);
-}
-
-void TestWindow::answerPear()
-{
-    answer(quiz::Cam::Pear);
-}
-
-void TestWindow::answerSnail()
-{
-    answer(quiz::Cam::Snail);
+    c.button->show();
+    c.answeredBox->show();
+    c.scoreSlash->setVisible(true);
+    c.scoreCaption->show();
 }
 
 // A click counts once per question posed, right or wrong.
 void TestWindow::answer(quiz::Cam clicked)
 {
-    if (stage != Stage::QuestionPosed)
+    if (!m_model.answer(clicked))
         return;
-    if (quiz::questions[std::size_t(questionNumber - 1)].answer == clicked)
-        score += 1;
-    questionNumber += 1;
-    answered += 1;
-    scoreBox->setText(QString::number(score));
-    answeredBox->setText(QString::number(answered));
-    button->show();
-    stage = Stage::Answered;
+    const Controls &c = m_controls;
+    c.scoreBox->setText(QString::number(m_model.score()));
+    c.answeredBox->setText(QString::number(m_model.answered()));
+    c.button->show();
 }

@@ -1,13 +1,15 @@
 // The test window: ten questions, each answered by clicking one of three cam
 // pictures, then the score out of ten and another go. A press of the button
 // poses the next question, or shows the score after the tenth; a picture click
-// answers the question posed, once.
+// answers the question posed, once. The window draws the model (quizmodel.h).
 #pragma once
 
-#include "questions.h"
+#include "quizmodel.h"
 
 #include "forms/form.h"
 #include "forms/textbox.h"
+
+#include <array>
 
 class QPushButton;
 
@@ -18,36 +20,28 @@ class TestWindow final : public forms::Form
 public:
     TestWindow();
 
-    // Controls, front to back.
-    forms::TextBox *scoreCaption = nullptr;
-    forms::TextBox *answeredBox = nullptr;
-    forms::TextBox *scoreBox = nullptr;
-    QPushButton *button = nullptr;
-    forms::TextBox *questionBox = nullptr;
-    forms::LineControl *scoreSlash = nullptr;
-    forms::Picture *snailAnswer = nullptr;
-    forms::Picture *doubleLobeAnswer = nullptr;
-    forms::Picture *pearAnswer = nullptr;
+    using Stage = quiz::QuizModel::Stage;
 
-    // Where the test stands: what a press of the button does, and whether a picture counts.
-    enum class Stage {
-        WaitingToStart, // the start caption shows and nothing has been asked
-        QuestionPosed,  // the button hides until a picture answers
-        Answered,       // "Next Question" shows; more clicks count for nothing
-        Finished,       // the score and "Another Go ?" show
+    // The controls, for whoever drives the window as a learner would.
+    struct Controls {
+        QPushButton *button = nullptr;
+        forms::TextBox *questionBox = nullptr;
+        forms::TextBox *scoreCaption = nullptr;
+        forms::TextBox *scoreBox = nullptr;
+        forms::TextBox *answeredBox = nullptr;
+        forms::LineControl *scoreSlash = nullptr;
     };
-    Q_ENUM(Stage)
-
-    Stage stage = Stage::WaitingToStart;
-    int questionNumber = 1; // the question posed next, or being answered
-    int score = 0;
-    int answered = 0;
+    const Controls &controls() const { return m_controls; }
+    // The picture that answers with `cam`, or none where the test does not ask about it.
+    forms::Picture *answerPicture(quiz::Cam cam) const;
+    static constexpr std::size_t answerCount = 3;
+    const quiz::QuizModel &model() const { return m_model; }
 
     void reset();
     void pressButton();
-    void answerDoubleLobe();
-    void answerPear();
-    void answerSnail();
+    void answer(quiz::Cam clicked);
+    // Goes on as if the questions before `number` had been answered.
+    void skipTo(int number) { m_model.skipTo(number); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -58,7 +52,14 @@ private:
     void setCaption(const QString &caption);
     void poseQuestion();
     void showScore();
-    void answer(quiz::Cam clicked);
+    QString spokenScore() const;
 
+    quiz::QuizModel m_model;
+    Controls m_controls;
+    struct Answer {
+        quiz::Cam cam;
+        forms::Picture *picture;
+    };
+    std::array<Answer, answerCount> m_answers{};
     bool m_instructionAnnounced = false;
 };

@@ -1,6 +1,8 @@
 // What a screen reader finds on both windows, and that pressing a button
 // through it does what a click does.
-#include "animation/camtables.h"
+#include "cams.h"
+#include "spoken.h"
+#include "animation/camrecords.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "quiz/testwindow.h"
@@ -9,6 +11,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+
+using animation::Cam;
 
 namespace {
 
@@ -87,16 +91,14 @@ void TestAccessibility::camButtonsFollowWhatAClickWouldReach()
     for (const QString &name : pressed)
         press(form.surface(), name);
     QTEST(buttons(form.surface()), "offered");
-    const QList<forms::Timer *> timers{form.pearTimer, form.doubleLobeTimer, form.snailTimer};
-    for (int t = 1; t <= 3; ++t)
-        QCOMPARE(timers[t - 1]->isEnabled(), t == runningTimer);
+    QCOMPARE(runningNumber(form), runningTimer);
 }
 
 void TestAccessibility::speedIsNamedWithItsValue()
 {
     SimulationWindow form;
     form.show();
-    QAccessibleInterface *speed = QAccessible::queryAccessibleInterface(form.speed);
+    QAccessibleInterface *speed = QAccessible::queryAccessibleInterface(form.speed());
     // Named for what it sets: a larger value is a slower cam.
     QCOMPARE(speed->text(QAccessible::Name), QString("Time between pictures"));
     // Read by its words, as Orca reads a spin button, where it reads a scroll bar's bare value.
@@ -105,7 +107,7 @@ void TestAccessibility::speedIsNamedWithItsValue()
     QCOMPARE(speed->textInterface()->text(0, speed->textInterface()->characterCount()),
              QString("500 milliseconds"));
     QCOMPARE(speed->valueInterface()->currentValue().toInt(), 500);
-    form.speed->setValue(120);
+    form.speed()->setValue(120);
     QCOMPARE(speed->textInterface()->text(0, -1), QString("120 milliseconds"));
     QCOMPARE(speed->valueInterface()->minimumValue().toInt(), 10);
     QCOMPARE(speed->valueInterface()->maximumValue().toInt(), 1000);
@@ -116,21 +118,14 @@ void TestAccessibility::graphIsReadAsATeacherWould_data()
     QTest::addColumn<QString>("cam");
     QTest::addColumn<int>("cycles");
     QTest::addColumn<QString>("told");
-    const QString pear = "Each cycle has 8 steps. The follower starts at its highest lift. It "
-                         "falls quickly over 2 steps to 17 percent of its highest lift. It "
-                         "rests for 4 steps. It rises quickly over 2 steps to its highest lift.";
-    const QString doubleLobe = "Each cycle has 4 steps. The follower starts at its highest lift. "
-                               "It falls quickly over 2 steps to 33 percent of its highest lift. "
-                               "It rises quickly over 2 steps to its highest lift.";
-    const QString snail = "Each cycle has 7 steps. The follower starts at 14 percent of its "
-                          "highest lift. It rises slowly over 6 steps to its highest lift. It "
-                          "falls quickly over 1 step to 14 percent of its highest lift.";
-    for (const int cycles : {1, 3}) {
-        const QString traced = cycles == 1 ? "1 cycle traced. " : "3 cycles traced. ";
-        QTest::addRow("pear, %d", cycles) << "pear" << cycles << traced + pear;
-        QTest::addRow("double lobe, %d", cycles) << "double lobe" << cycles << traced + doubleLobe;
-        QTest::addRow("snail, %d", cycles) << "snail" << cycles << traced + snail;
-    }
+    QTest::newRow("pear, 1") << "pear" << 1 << spoken::graph(1, spoken::pearCycle);
+    QTest::newRow("double lobe, 1")
+        << "double lobe" << 1 << spoken::graph(1, spoken::doubleLobeCycle);
+    QTest::newRow("snail, 1") << "snail" << 1 << spoken::graph(1, spoken::snailCycle);
+    QTest::newRow("pear, 3") << "pear" << 3 << spoken::graph(3, spoken::pearCycle);
+    QTest::newRow("double lobe, 3")
+        << "double lobe" << 3 << spoken::graph(3, spoken::doubleLobeCycle);
+    QTest::newRow("snail, 3") << "snail" << 3 << spoken::graph(3, spoken::snailCycle);
 }
 
 void TestAccessibility::graphIsReadAsATeacherWould()
@@ -146,12 +141,9 @@ void TestAccessibility::graphIsReadAsATeacherWould()
             graph = client->child(i);
     }
     QVERIFY(graph);
-    QCOMPARE(graph->text(QAccessible::Description), QString("Nothing traced yet."));
+    QCOMPARE(graph->text(QAccessible::Description), spoken::nothingTraced);
     press(form.surface(), "Start the " + cam + " cam");
-    const std::map<QString, animation::Cam> cams{{"pear", animation::Cam::Pear},
-                                                 {"double lobe", animation::Cam::DoubleLobe},
-                                                 {"snail", animation::Cam::Snail}};
-    const animation::Cam running = cams.at(cam);
+    const animation::Cam running = camNamed(cam);
     const animation::CamTable &table = animation::camTable(running);
     for (std::size_t step = 0; step < std::size_t(cycles) * table.steps.size(); ++step)
         form.tickCam(running);
@@ -164,15 +156,18 @@ void TestAccessibility::testWindowReads()
     quiz.show();
     QCOMPARE(buttons(quiz.surface()),
              (QStringList{"Snail cam", "Double lobe cam", "Pear cam", "Click to Start"}));
-    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(quiz.questionBox);
+    QAccessibleInterface *question =
+        QAccessible::queryAccessibleInterface(quiz.controls().questionBox);
     QCOMPARE(question->role(), QAccessible::StaticText);
     QCOMPARE(question->text(QAccessible::Name),
              QString("Please click on the start button to begin the test"));
-    QVERIFY(QAccessible::queryAccessibleInterface(quiz.scoreCaption)->state().invisible);
+    QVERIFY(QAccessible::queryAccessibleInterface(quiz.controls().scoreCaption)
+                ->state()
+                .invisible);
 
-    quiz.button->click();
+    quiz.controls().button->click();
     press(quiz.surface(), "Snail cam");
-    QCOMPARE(quiz.score, 1);
+    QCOMPARE(quiz.model().score(), 1);
     QCOMPARE(question->text(QAccessible::Name), QString("Click on the snail cam."));
 }
 

@@ -1,8 +1,11 @@
 // The three cams turning: whole runs tick by tick against their worked
 // sequences, starting and stopping, and what a grabbed window shows.
+#include "cams.h"
 #include "animation/cam.h"
+#include "animation/camrecords.h"
 #include "animation/camtick.h"
 #include "animation/layout.h"
+#include "animation/camrecords.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 
@@ -43,13 +46,11 @@ public:
 
     forms::Picture *icon() const
     {
-        return m_cam == Cam::Pear ? m_form.pearIcon
-               : m_cam == Cam::DoubleLobe ? m_form.doubleLobeIcon : m_form.snailIcon;
+        return m_form.controlsOf(m_cam).icon;
     }
     forms::Timer *timer() const
     {
-        return m_cam == Cam::Pear ? m_form.pearTimer
-               : m_cam == Cam::DoubleLobe ? m_form.doubleLobeTimer : m_form.snailTimer;
+        return m_form.controlsOf(m_cam).timer;
     }
 
     Tick tick()
@@ -80,8 +81,9 @@ private:
     Tick m_current;
 };
 
-animation::PenOrigin penOrigin(const animation::layout::LineEnds &pen)
+animation::PenOrigin penOrigin(Cam cam)
 {
+    const animation::layout::LineEnds &pen = animation::camRecord(cam).pen.ends;
     return {pen.x1, pen.y1};
 }
 
@@ -92,9 +94,7 @@ class StepRun
 public:
     explicit StepRun(Cam cam)
         : m_cam(animation::camTable(cam))
-        , m_pen(penOrigin(cam == Cam::Pear         ? animation::layout::pearPen
-                          : cam == Cam::DoubleLobe ? animation::layout::doubleLobePen
-                                                   : animation::layout::snailPen))
+        , m_pen(penOrigin(cam))
         , m_frame(m_cam.firstStep)
     {
         m_places.fill(QPoint(100000, 0));
@@ -130,7 +130,7 @@ private:
     animation::PenOrigin m_pen;
     int m_frame;
     int m_graphOffset = 0;
-    std::array<QPoint, 20> m_places;
+    std::array<QPoint, animation::layout::frameCount> m_places;
 };
 
 } // namespace
@@ -149,6 +149,7 @@ private slots:
     void startAndStop();
     void refusedStartLeavesTheRunningCamAlone_data();
     void refusedStartLeavesTheRunningCamAlone();
+    void everyStartBeginsAtTheGraphOrigin_data();
     void everyStartBeginsAtTheGraphOrigin();
     void pearStartDrawsItsOriginPoint();
     void speedSetsEveryInterval();
@@ -257,48 +258,49 @@ void TestAnimation::erasesAtTheEndOfEachPage()
 void TestAnimation::startAndStop()
 {
     SimulationWindow form;
-    QVERIFY(!form.pearTimer->isEnabled() && !form.doubleLobeTimer->isEnabled()
-            && !form.snailTimer->isEnabled());
+    QCOMPARE(runningNumber(form), 0);
 
-    form.pearIcon->click();
-    QVERIFY(form.pearTimer->isEnabled());
-    QVERIFY(!form.pearIcon->isVisible());
-    QCOMPARE(form.step, 0);
+    form.controlsOf(Cam::Pear).icon->click();
+    QVERIFY(form.controlsOf(Cam::Pear).timer->isEnabled());
+    QVERIFY(!form.controlsOf(Cam::Pear).icon->isVisible());
+    QCOMPARE(form.model().step(), 0);
     for (int t = 0; t < 3; ++t)
-        form.pearTimer->tick();
+        form.controlsOf(Cam::Pear).timer->tick();
     QCOMPARE(form.frame(2)->left(), 3810);
 
-    form.pearCover->click();
-    QVERIFY(!form.pearTimer->isEnabled());
-    QVERIFY(form.pearIcon->isVisible());
-    for (int k = 1; k <= 19; ++k)
+    form.controlsOf(Cam::Pear).cover->click();
+    QVERIFY(!form.controlsOf(Cam::Pear).timer->isEnabled());
+    QVERIFY(form.controlsOf(Cam::Pear).icon->isVisible());
+    for (int k = 1; k < animation::layout::frameCount; ++k)
         QVERIFY(form.frame(k)->left() >= 9540);
-    QVERIFY(form.startFrame->left() >= 9540);
+    QVERIFY(form.frame(animation::startPicture)->left() >= 9540);
 
     // Restarting begins again at the first step.
-    form.pearIcon->click();
-    form.pearTimer->tick();
-    QCOMPARE(form.startFrame->left(), 3840);
-    QCOMPARE(form.step, 1);
-    form.pearCover->click();
+    form.controlsOf(Cam::Pear).icon->click();
+    form.controlsOf(Cam::Pear).timer->tick();
+    QCOMPARE(form.frame(animation::startPicture)->left(), 3840);
+    QCOMPARE(form.model().step(), 1);
+    form.controlsOf(Cam::Pear).cover->click();
 
-    form.doubleLobeIcon->click();
-    QVERIFY(form.doubleLobeTimer->isEnabled() && !form.doubleLobeIcon->isVisible());
-    QCOMPARE(form.step, 8);
-    form.doubleLobeTimer->tick();
+    form.controlsOf(Cam::DoubleLobe).icon->click();
+    const SimulationWindow::CamControls doubleLobe = form.controlsOf(Cam::DoubleLobe);
+    QVERIFY(doubleLobe.timer->isEnabled() && !doubleLobe.icon->isVisible());
+    QCOMPARE(form.model().step(), 8);
+    form.controlsOf(Cam::DoubleLobe).timer->tick();
     QCOMPARE(form.frame(8)->left(), 3800);
-    form.doubleLobeCover->click();
-    QVERIFY(!form.doubleLobeTimer->isEnabled() && form.doubleLobeIcon->isVisible());
+    form.controlsOf(Cam::DoubleLobe).cover->click();
+    QVERIFY(!doubleLobe.timer->isEnabled() && doubleLobe.icon->isVisible());
     QVERIFY(form.frame(8)->left() >= 9540);
 
-    form.snailIcon->click();
-    QVERIFY(form.snailTimer->isEnabled() && !form.snailIcon->isVisible());
-    QCOMPARE(form.step, 12);
-    form.snailTimer->tick();
-    form.snailTimer->tick();
+    form.controlsOf(Cam::Snail).icon->click();
+    const SimulationWindow::CamControls snail = form.controlsOf(Cam::Snail);
+    QVERIFY(snail.timer->isEnabled() && !snail.icon->isVisible());
+    QCOMPARE(form.model().step(), 12);
+    form.controlsOf(Cam::Snail).timer->tick();
+    form.controlsOf(Cam::Snail).timer->tick();
     QCOMPARE(form.frame(19)->left(), 3860);
-    form.snailCover->click();
-    QVERIFY(!form.snailTimer->isEnabled() && form.snailIcon->isVisible());
+    form.controlsOf(Cam::Snail).cover->click();
+    QVERIFY(!snail.timer->isEnabled() && snail.icon->isVisible());
     QVERIFY(form.frame(19)->left() >= 9540);
 }
 
@@ -328,15 +330,14 @@ void TestAnimation::refusedStartLeavesTheRunningCamAlone()
         reference.tick();
     }
     SimulationWindow &form = run.form();
-    forms::Picture *otherIcon = clicked == Cam::Pear ? form.pearIcon
-                                : clicked == Cam::DoubleLobe ? form.doubleLobeIcon
-                                    : form.snailIcon;
+    forms::Picture *otherIcon = form.controlsOf(clicked).icon;
     QVERIFY(otherIcon->isVisible());
     otherIcon->click();
     QVERIFY(otherIcon->isVisible());
-    QCOMPARE(int(form.pearTimer->isEnabled()) + int(form.doubleLobeTimer->isEnabled())
-                 + int(form.snailTimer->isEnabled()),
-             1);
+    int enabled = 0;
+    for (const Cam cam : animation::allCams)
+        enabled += int(form.controlsOf(cam).timer->isEnabled());
+    QCOMPARE(enabled, 1);
 
     // The running cam goes on exactly as if nothing had been clicked.
     for (int t = 0; t < 40; ++t) {
@@ -344,59 +345,64 @@ void TestAnimation::refusedStartLeavesTheRunningCamAlone()
         const Tick expected = reference.tick();
         QCOMPARE(after.picture, expected.picture);
         QCOMPARE(after.segments, expected.segments);
-        QCOMPARE(form.step, reference.form().step);
-        QCOMPARE(form.graphOffset, reference.form().graphOffset);
+        QCOMPARE(form.model().step(), reference.form().model().step());
+        QCOMPARE(form.model().graphOffset(), reference.form().model().graphOffset());
+    }
+}
+
+void TestAnimation::everyStartBeginsAtTheGraphOrigin_data()
+{
+    QTest::addColumn<Cam>("first");
+    QTest::addColumn<Cam>("next");
+    const std::pair<Cam, const char *> cams[] = {
+        {Cam::Pear, "pear"}, {Cam::DoubleLobe, "double lobe"}, {Cam::Snail, "snail"}};
+    for (const auto &[first, firstName] : cams) {
+        for (const auto &[next, nextName] : cams)
+            QTest::addRow("%s, then %s", firstName, nextName) << first << next;
     }
 }
 
 // A cam started after another stopped mid-page draws from its own origin.
 void TestAnimation::everyStartBeginsAtTheGraphOrigin()
 {
-    for (const Cam first : {Cam::Pear, Cam::DoubleLobe, Cam::Snail}) {
-        for (const Cam next : {Cam::Pear, Cam::DoubleLobe, Cam::Snail}) {
-            Run run(first);
-            for (int t = 0; t < 9; ++t)
-                run.tick();
-            QVERIFY(run.form().graphOffset > 0);
-            run.icon() == run.form().pearIcon   ? run.form().pearCover->click()
-            : run.icon() == run.form().doubleLobeIcon ? run.form().doubleLobeCover->click()
-                                              : run.form().snailCover->click();
-            forms::Picture *icon = next == Cam::Pear ? run.form().pearIcon
-                                   : next == Cam::DoubleLobe ? run.form().doubleLobeIcon
-                                                             : run.form().snailIcon;
-            icon->click();
-            QCOMPARE(run.form().graphOffset, 0);
-        }
-    }
+    QFETCH(Cam, first);
+    QFETCH(Cam, next);
+    Run run(first);
+    for (int t = 0; t < 9; ++t)
+        run.tick();
+    QVERIFY(run.form().model().graphOffset() > 0);
+    run.form().controlsOf(first).cover->click();
+    run.form().controlsOf(next).icon->click();
+    QCOMPARE(run.form().model().graphOffset(), 0);
 }
 
 void TestAnimation::pearStartDrawsItsOriginPoint()
 {
     SimulationWindow form;
     QSignalSpy lines(form.surface(), &forms::Surface::lineDrawn);
-    form.pearIcon->click();
+    form.controlsOf(Cam::Pear).icon->click();
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0], (QList<QVariant>{7080, 2160, 7080, 2160}));
-    form.pearCover->click();
-    form.doubleLobeIcon->click();
-    form.doubleLobeCover->click();
-    form.snailIcon->click();
+    form.controlsOf(Cam::Pear).cover->click();
+    form.controlsOf(Cam::DoubleLobe).icon->click();
+    form.controlsOf(Cam::DoubleLobe).cover->click();
+    form.controlsOf(Cam::Snail).icon->click();
     QCOMPARE(lines.size(), 1);
 }
 
 void TestAnimation::speedSetsEveryInterval()
 {
     SimulationWindow form;
-    QCOMPARE(form.speed->value(), 500);
-    QCOMPARE(form.pearTimer->interval(), 200);
-    form.doubleLobeIcon->click();
-    form.speed->setValue(37);
-    for (forms::Timer *timer : {form.pearTimer, form.doubleLobeTimer, form.snailTimer})
+    QCOMPARE(form.speed()->value(), 500);
+    QCOMPARE(form.controlsOf(Cam::Pear).timer->interval(), 200);
+    form.controlsOf(Cam::DoubleLobe).icon->click();
+    form.speed()->setValue(37);
+    for (forms::Timer *timer : timersOf(form))
         QCOMPARE(timer->interval(), 37);
-    form.speed->triggerAction(QScrollBar::SliderToMinimum);
-    QCOMPARE(form.snailTimer->interval(), 10);
-    form.speed->triggerAction(QScrollBar::SliderPageStepAdd);
-    QCOMPARE(form.doubleLobeTimer->interval(), 20);
+    form.speed()->triggerAction(QScrollBar::SliderToMinimum);
+    QCOMPARE(form.controlsOf(Cam::Snail).timer->interval(), 10);
+    form.speed()->triggerAction(QScrollBar::SliderPageStepAdd);
+    QCOMPARE(form.controlsOf(Cam::DoubleLobe).timer->interval(), 20);
 }
 
 void TestAnimation::intervalZeroStopsTicking()

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using animation::Cam;
+
 namespace {
 
 constexpr QRgb black = 0xff000000;
@@ -126,8 +128,7 @@ void TestHiDpi::framesSitOnTheBackdrop()
 
     const int step = ticks - 1;
     const int picture = animation::pear.step(step).picture;
-    const forms::Picture *frame = picture == animation::startPicture ? m_form->startFrame
-                                                                     : m_form->frame(picture);
+    const forms::Picture *frame = m_form->frame(picture);
     QCOMPARE(frame->pixmap().devicePixelRatio(), 2.0);
     const QRect area = frame->paintedRect();
     const QRect device(area.topLeft() * 2, area.size() * 2);

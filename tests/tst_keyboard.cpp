@@ -1,6 +1,8 @@
 // Both windows with the keyboard alone, by real key events: Tab order, Space
 // and Enter on the cam spots and the answer pictures, the whole test, the menu
 // bar's keys, and a focus mark that only keyboard users ever see.
+#include "cams.h"
+#include "spoken.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "quiz/testwindow.h"
@@ -13,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+using animation::Cam;
 
 namespace {
 
@@ -62,12 +66,7 @@ void showActive(QWidget *window)
 // The running cam by its timer, 0 for none.
 int running(const SimulationWindow &form)
 {
-    const QList<forms::Timer *> timers{form.pearTimer, form.doubleLobeTimer, form.snailTimer};
-    for (int t = 0; t < 3; ++t) {
-        if (timers[t]->isEnabled())
-            return t + 1;
-    }
-    return 0;
+    return runningNumber(form);
 }
 
 } // namespace
@@ -169,9 +168,9 @@ void TestKeyboard::camSpotsActLikeAClick()
     QCOMPARE(running(form), timer);
     QVERIFY(!form.surface()->control(icon)->isVisible());
     QVERIFY(focusOf(&form) != icon); // the cover, what a click now reaches
-    form.pearTimer->tick();
-    form.doubleLobeTimer->tick();
-    form.snailTimer->tick();
+    form.controlsOf(Cam::Pear).timer->tick();
+    form.controlsOf(Cam::DoubleLobe).timer->tick();
+    form.controlsOf(Cam::Snail).timer->tick();
     type(&form, {key});
     QCOMPARE(running(form), 0);
     QVERIFY(form.surface()->control(icon)->isVisible());
@@ -187,16 +186,16 @@ void TestKeyboard::refusedStartByKeyboardChangesNothing()
     showActive(&form);
     type(&form, {"Tab", "Tab", "Space"}); // the double lobe runs
     for (int i = 0; i < 5; ++i)
-        form.doubleLobeTimer->tick();
-    const int frame = form.step;
-    const int graphOffset = form.graphOffset;
+        form.controlsOf(Cam::DoubleLobe).timer->tick();
+    const int frame = form.model().step();
+    const int graphOffset = form.model().graphOffset();
     const QImage before = shot(form.surface());
     type(&form, {"Backtab", "Space", "Tab", "Tab", "Return"}); // pear, then snail
     QCOMPARE(running(form), 2);
-    QVERIFY(form.pearIcon->isVisible());
-    QVERIFY(form.snailIcon->isVisible());
-    QCOMPARE(form.step, frame);
-    QCOMPARE(form.graphOffset, graphOffset);
+    QVERIFY(form.controlsOf(Cam::Pear).icon->isVisible());
+    QVERIFY(form.controlsOf(Cam::Snail).icon->isVisible());
+    QCOMPARE(form.model().step(), frame);
+    QCOMPARE(form.model().graphOffset(), graphOffset);
     // Back on the double lobe's spot, the window is as it was.
     type(&form, {"Backtab"});
     QCOMPARE(focusOf(&form), QString("doubleLobeCover"));
@@ -207,51 +206,51 @@ void TestKeyboard::scrollBarKeepsItsKeys()
 {
     SimulationWindow form;
     showActive(&form);
-    QCOMPARE(form.focusWidget(), form.speed);
-    QTest::keyClick(form.speed, Qt::Key_Home);
-    QCOMPARE(form.pearTimer->interval(), form.speed->minimum());
-    QTest::keyClick(form.speed, Qt::Key_End);
-    QCOMPARE(form.pearTimer->interval(), form.speed->maximum());
+    QCOMPARE(form.focusWidget(), form.speed());
+    QTest::keyClick(form.speed(), Qt::Key_Home);
+    QCOMPARE(form.controlsOf(Cam::Pear).timer->interval(), form.speed()->minimum());
+    QTest::keyClick(form.speed(), Qt::Key_End);
+    QCOMPARE(form.controlsOf(Cam::Pear).timer->interval(), form.speed()->maximum());
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown}) {
-        QTest::keyClick(form.speed, Qt::Key_Home);
-        QTest::keyClick(form.speed, Qt::Key_End);
-        const int before = form.speed->value();
-        QTest::keyClick(form.speed, key);
-        QTest::keyClick(form.speed, Qt::Key_Home);
-        QVERIFY2(form.speed->value() != before, "a key the scroll bar should take");
+        QTest::keyClick(form.speed(), Qt::Key_Home);
+        QTest::keyClick(form.speed(), Qt::Key_End);
+        const int before = form.speed()->value();
+        QTest::keyClick(form.speed(), key);
+        QTest::keyClick(form.speed(), Qt::Key_Home);
+        QVERIFY2(form.speed()->value() != before, "a key the scroll bar should take");
     }
-    QCOMPARE(form.focusWidget(), form.speed);
+    QCOMPARE(form.focusWidget(), form.speed());
 }
 
 void TestKeyboard::menuBarKeys()
 {
     SimulationWindow form;
     showActive(&form);
-    QTest::keyClick(form.speed, Qt::Key_F10);
-    QTRY_COMPARE(form.menuBar()->activeAction(), form.testAction);
+    QTest::keyClick(form.speed(), Qt::Key_F10);
+    QTRY_COMPARE(form.menuBar()->activeAction(), form.testAction());
     QCOMPARE(QApplication::focusWidget(), form.menuBar());
     QTest::keyClick(form.menuBar(), Qt::Key_Right);
-    QCOMPARE(form.menuBar()->activeAction(), form.exitAction);
+    QCOMPARE(form.menuBar()->activeAction(), form.exitAction());
     QTest::keyClick(form.menuBar(), Qt::Key_Left);
-    QCOMPARE(form.menuBar()->activeAction(), form.testAction);
+    QCOMPARE(form.menuBar()->activeAction(), form.testAction());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!form.menuBar()->activeAction());
-    QCOMPARE(form.focusWidget(), form.speed);
+    QCOMPARE(form.focusWidget(), form.speed());
 
     // Alt and F10 alike, then Enter on "Test".
-    QTest::keyClick(form.speed, Qt::Key_Alt, Qt::AltModifier);
-    QCOMPARE(form.menuBar()->activeAction(), form.testAction);
+    QTest::keyClick(form.speed(), Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(form.menuBar()->activeAction(), form.testAction());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTest::keyClick(form.speed, Qt::Key_F10);
-    QTRY_COMPARE(form.menuBar()->activeAction(), form.testAction);
+    QTest::keyClick(form.speed(), Qt::Key_F10);
+    QTRY_COMPARE(form.menuBar()->activeAction(), form.testAction());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_VERIFY(form.testWindow() && form.testWindow()->isVisible());
 
-    QTest::keyClick(form.speed, Qt::Key_Space); // nothing of the scroll bar's
-    form.pearIcon->click();
-    QVERIFY(form.pearTimer->isEnabled());
+    QTest::keyClick(form.speed(), Qt::Key_Space); // nothing of the scroll bar's
+    form.controlsOf(Cam::Pear).icon->click();
+    QVERIFY(form.controlsOf(Cam::Pear).timer->isEnabled());
     QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!form.pearTimer->isEnabled());
+    QVERIFY(!form.controlsOf(Cam::Pear).timer->isEnabled());
     QVERIFY(!form.isVisible());
 }
 
@@ -304,7 +303,7 @@ void TestKeyboard::menuBarLightsWhateverCameBefore()
     };
     const Qt::Key lights = key == "F10" ? Qt::Key_F10 : Qt::Key_Alt;
     press(lights);
-    QTRY_COMPARE(bar->activeAction(), form.testAction);
+    QTRY_COMPARE(bar->activeAction(), form.testAction());
     const QImage litBar = shot(bar);
     QVERIFY2(litBar != restingBar, "the lit item shows");
 
@@ -328,17 +327,17 @@ void TestKeyboard::menuBarLightsWhateverCameBefore()
             QTest::keyClick(menu, Qt::Key_Escape);
             closed = true;
         });
-        const QPoint at = form.speed->rect().center();
-        QTest::mousePress(form.speed, Qt::RightButton, {}, at);
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, form.speed->mapToGlobal(at));
-        QApplication::sendEvent(form.speed, &menu);
-        QTest::mouseRelease(form.speed, Qt::RightButton, {}, at);
+        const QPoint at = form.speed()->rect().center();
+        QTest::mousePress(form.speed(), Qt::RightButton, {}, at);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, form.speed()->mapToGlobal(at));
+        QApplication::sendEvent(form.speed(), &menu);
+        QTest::mouseRelease(form.speed(), Qt::RightButton, {}, at);
         QVERIFY(closed);
         // Qt's offscreen platform activates the menu, and nothing when it goes.
         if (!form.isActiveWindow())
             showActive(&form);
     } else if (meanwhile == "pointer") {
-        QTest::mouseMove(bar, bar->actionGeometry(form.exitAction).center());
+        QTest::mouseMove(bar, bar->actionGeometry(form.exitAction()).center());
         QTest::mouseMove(form.surface(), form.surface()->rect().center());
         QApplication::processEvents();
     }
@@ -350,7 +349,7 @@ void TestKeyboard::menuBarLightsWhateverCameBefore()
     press(Qt::Key_Escape);
     QCOMPARE(focusOf(&form), focus);
     press(lights);
-    QTRY_COMPARE(bar->activeAction(), form.testAction);
+    QTRY_COMPARE(bar->activeAction(), form.testAction());
     QCOMPARE(QApplication::focusWidget(), bar);
     QCOMPARE(shot(bar), litBar);
     press(Qt::Key_Escape);
@@ -376,7 +375,7 @@ void TestKeyboard::ctrlQEndsTheProgramFromEitherWindow()
     QFETCH(bool, simulationClosed);
     SimulationWindow form;
     showActive(&form);
-    form.pearIcon->click();
+    form.controlsOf(Cam::Pear).icon->click();
     form.openTest();
     const QPointer<TestWindow> quiz = form.testWindow();
     if (simulationClosed) {
@@ -385,10 +384,10 @@ void TestKeyboard::ctrlQEndsTheProgramFromEitherWindow()
     }
     QWidget *window = inTestWindow ? static_cast<QWidget *>(quiz) : &form;
     showActive(window);
-    QSignalSpy exits(form.exitAction, &QAction::triggered);
+    QSignalSpy exits(form.exitAction(), &QAction::triggered);
     QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(exits.count(), 1);
-    QVERIFY(!form.pearTimer->isEnabled());
+    QVERIFY(!form.controlsOf(Cam::Pear).timer->isEnabled());
     QVERIFY(!form.isVisible());
     QTRY_VERIFY(quiz.isNull() || !quiz->isVisible());
 }
@@ -434,7 +433,8 @@ void TestKeyboard::keysActOnlyWhereTheFocusIs()
         else if (step == "Right")
             QTest::keyClick(target, Qt::Key_Right);
         else if (step == "click pear")
-            QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.pearIcon->area().center());
+            QTest::mouseClick(form.surface(), Qt::LeftButton, {},
+                              form.controlsOf(Cam::Pear).icon->area().center());
         else if (step == "deactivate")
             showActive(&other);
         else
@@ -458,7 +458,7 @@ void TestKeyboard::keysActOnlyWhereTheFocusIs()
         QVERIFY(form.isVisible());
         QCOMPARE(running(form), cam);
     }
-    if (form.focusWidget() == form.speed)
+    if (form.focusWidget() == form.speed())
         QCOMPARE(shot(form.surface()), stage); // no focus mark either
 }
 
@@ -484,21 +484,22 @@ void TestKeyboard::wholeTestByKeyboard()
     for (int go = 0; go < 2; ++go) {
         for (int q = 0; q < 10; ++q) {
             type(&quiz, {key});
-            QVERIFY(!quiz.button->isVisible());
+            QVERIFY(!quiz.controls().button->isVisible());
             QCOMPARE(focusOf(&quiz), QString("doubleLobeAnswer"));
             const int tabs = int(QString("DSP").indexOf(answers[q]));
             for (int t = 0; t < tabs; ++t)
                 type(&quiz, {"Tab"});
             type(&quiz, {key});
-            QVERIFY(quiz.button->isVisible());
+            QVERIFY(quiz.controls().button->isVisible());
             QCOMPARE(focusOf(&quiz), QString("button"));
         }
         type(&quiz, {key});
-        QCOMPARE(quiz.scoreBox->text(), QString::number(score));
-        QVERIFY(quiz.scoreCaption->isVisible());
-        QCOMPARE(QAccessible::queryAccessibleInterface(quiz.scoreCaption)->text(QAccessible::Name),
-                 QString("You scored %1 out of 10").arg(score));
-        QCOMPARE(quiz.button->text(), QString("Another Go ?"));
+        QCOMPARE(quiz.controls().scoreBox->text(), QString::number(score));
+        QVERIFY(quiz.controls().scoreCaption->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(quiz.controls().scoreCaption)
+                     ->text(QAccessible::Name),
+                 spoken::score(score, 10));
+        QCOMPARE(quiz.controls().button->text(), QString("Another Go ?"));
         QCOMPARE(focusOf(&quiz), QString("button"));
     }
 }
@@ -571,25 +572,28 @@ void TestKeyboard::mouseUserNeverSeesAMark()
 {
     SimulationWindow form;
     showActive(&form);
-    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.pearIcon->area().center());
-    QVERIFY(form.pearTimer->isEnabled());
-    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, form.pearCover->area().center());
-    QVERIFY(!form.pearTimer->isEnabled());
+    const SimulationWindow::CamControls pear = form.controlsOf(Cam::Pear);
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, pear.icon->area().center());
+    QVERIFY(form.controlsOf(Cam::Pear).timer->isEnabled());
+    QTest::mouseClick(form.surface(), Qt::LeftButton, {}, pear.cover->area().center());
+    QVERIFY(!form.controlsOf(Cam::Pear).timer->isEnabled());
     QVERIFY(form.surface()->focusMark().isEmpty());
 
     TestWindow quiz;
     showActive(&quiz);
     const QImage first = shot(quiz.surface());
-    QTest::mouseClick(quiz.button, Qt::LeftButton);
-    QVERIFY(!quiz.button->isVisible());
+    QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
+    QVERIFY(!quiz.controls().button->isVisible());
     QVERIFY(quiz.surface()->focusMark().isEmpty());
-    const QRect pictures = quiz.doubleLobeAnswer->area() | quiz.pearAnswer->area()
-                           | quiz.snailAnswer->area();
+    const QRect pictures = quiz.answerPicture(Cam::DoubleLobe)->area()
+                           | quiz.answerPicture(Cam::Pear)->area()
+                           | quiz.answerPicture(Cam::Snail)->area();
     QCOMPARE(shot(quiz.surface()).copy(pictures), first.copy(pictures));
-    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, quiz.snailAnswer->area().center());
-    QCOMPARE(quiz.score, 1);
+    QTest::mouseClick(quiz.surface(), Qt::LeftButton, {},
+                      quiz.answerPicture(Cam::Snail)->area().center());
+    QCOMPARE(quiz.model().score(), 1);
     QVERIFY(quiz.surface()->focusMark().isEmpty());
-    QVERIFY(quiz.focusWidget() != quiz.button);
+    QVERIFY(quiz.focusWidget() != quiz.controls().button);
 }
 
 void TestKeyboard::refusedStartIsUnavailableToReaders()
@@ -597,11 +601,12 @@ void TestKeyboard::refusedStartIsUnavailableToReaders()
     SimulationWindow form;
     showActive(&form);
     const auto disabled = [](forms::Picture *picture) { return !picture->isAvailable(); };
-    QVERIFY(!disabled(form.pearIcon) && !disabled(form.doubleLobeIcon)
-            && !disabled(form.snailIcon));
+    for (const Cam cam : animation::allCams)
+        QVERIFY(!disabled(form.controlsOf(cam).icon));
     type(&form, {"Tab", "Tab", "Space"});
-    QVERIFY(disabled(form.pearIcon) && disabled(form.snailIcon));
-    QVERIFY(!disabled(form.doubleLobeCover));
+    QVERIFY(disabled(form.controlsOf(Cam::Pear).icon));
+    QVERIFY(disabled(form.controlsOf(Cam::Snail).icon));
+    QVERIFY(!disabled(form.controlsOf(Cam::DoubleLobe).cover));
     QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
     QStringList unavailable;
     for (int i = 0; i < client->childCount(); ++i) {
@@ -621,29 +626,19 @@ void TestKeyboard::graphsAreDescribed_data()
     QTest::addColumn<int>("timer");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QStringList>("descriptions"); // pear, double lobe, snail
-    const QString nothing = "Nothing traced yet.";
+    const QString nothing = spoken::nothingTraced;
     // A cycle's shape is told once the first is drawn to its end.
-    const QString begun = "%1 traced.";
-    const QString pear = " Each cycle has 8 steps. The follower starts at its highest lift. It "
-                         "falls quickly over 2 steps to 17 percent of its highest lift. It rests "
-                         "for 4 steps. It rises quickly over 2 steps to its highest lift.";
-    const QString doubleLobe = " Each cycle has 4 steps. The follower starts at its highest "
-                               "lift. It falls quickly over 2 steps to 33 percent of its highest "
-                               "lift. It rises quickly over 2 steps to its highest lift.";
-    const QString snail = " Each cycle has 7 steps. The follower starts at 14 percent of its "
-                          "highest lift. It rises slowly over 6 steps to its highest lift. It "
-                          "falls quickly over 1 step to 14 percent of its highest lift.";
     QTest::newRow("pear, two steps")
-        << 1 << 2 << QStringList{begun.arg("1 cycle"), nothing, nothing};
+        << 1 << 2 << QStringList{spoken::cyclesTraced(1), nothing, nothing};
     QTest::newRow("pear, a cycle and a step")
-        << 1 << 9 << QStringList{begun.arg("2 cycles") + pear, nothing, nothing};
+        << 1 << 9 << QStringList{spoken::graph(2, spoken::pearCycle), nothing, nothing};
     QTest::newRow("double lobe, three cycles")
-        << 2 << 10 << QStringList{nothing, begun.arg("3 cycles") + doubleLobe, nothing};
+        << 2 << 10 << QStringList{nothing, spoken::graph(3, spoken::doubleLobeCycle), nothing};
     QTest::newRow("snail, one cycle")
-        << 3 << 8 << QStringList{nothing, nothing, begun.arg("1 cycle") + snail};
+        << 3 << 8 << QStringList{nothing, nothing, spoken::graph(1, spoken::snailCycle)};
     // The pear erases after its fourth cycle and starts again at the left.
     QTest::newRow("pear, erased and begun again")
-        << 1 << 4 * 8 + 1 << QStringList{begun.arg("1 cycle"), nothing, nothing};
+        << 1 << 4 * 8 + 1 << QStringList{spoken::cyclesTraced(1), nothing, nothing};
 }
 
 void TestKeyboard::graphsAreDescribed()
@@ -652,11 +647,10 @@ void TestKeyboard::graphsAreDescribed()
     QFETCH(int, ticks);
     SimulationWindow form;
     showActive(&form);
-    const QList<forms::Picture *> icons{form.pearIcon, form.doubleLobeIcon, form.snailIcon};
-    const QList<forms::Timer *> timers{form.pearTimer, form.doubleLobeTimer, form.snailTimer};
-    icons[timer - 1]->click();
+    const SimulationWindow::CamControls controls = form.controlsOf(camNumbered(timer));
+    controls.icon->click();
     for (int i = 0; i < ticks; ++i)
-        timers[timer - 1]->tick();
+        controls.timer->tick();
     QAccessibleInterface *client = QAccessible::queryAccessibleInterface(form.surface());
     QStringList descriptions;
     for (int i = 0; i < client->childCount(); ++i) {

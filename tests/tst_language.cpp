@@ -1,6 +1,8 @@
 // The program in each language it speaks: which language a desktop gets, every text the
 // learner reads or hears, the whole test played and scored alike, and the lettering pictures.
-#include "animation/camtables.h"
+#include "cams.h"
+#include "spoken.h"
+#include "animation/camrecords.h"
 #include "app/liftgraph.h"
 #include "app/simulationwindow.h"
 #include "app/language.h"
@@ -19,6 +21,8 @@
 #include <QAccessible>
 #include <QTest>
 
+using animation::Cam;
+
 namespace {
 
 // What a reader hears of a slider's value.
@@ -32,8 +36,7 @@ const QStringList languages{QString(), QStringLiteral("de"), QStringLiteral("fr"
 
 void answer(TestWindow &quiz, QChar cam)
 {
-    forms::Picture *picture = cam == 'S' ? quiz.snailAnswer : cam == 'D' ? quiz.doubleLobeAnswer
-                              : quiz.pearAnswer;
+    forms::Picture *picture = quiz.answerPicture(camLettered(cam));
     QTest::mouseClick(quiz.surface(), Qt::LeftButton, {}, picture->area().center());
 }
 
@@ -47,6 +50,8 @@ private slots:
     void cleanup() { QVERIFY(language::use(QString())); }
     void chosen_data();
     void chosen();
+    void asked_data();
+    void asked();
     void texts_data();
     void texts();
     void wholeTest_data();
@@ -80,14 +85,30 @@ void TestLanguage::chosen()
     QFETCH(QString, locale);
     QFETCH(QString, chosen);
     QCOMPARE(language::choose(preferred, locale), chosen);
-    for (const auto &[name, spoken, code] :
-         {std::tuple{"en_GB", true, ""}, {"DE", true, "de"}, {"es-419", true, "es"},
-          {"pt", false, ""}, {"", false, ""}, {"C", false, ""}}) {
-        QString got = QStringLiteral("unset");
-        QCOMPARE(language::asked(QString::fromUtf8(name), &got), spoken);
-        if (spoken)
-            QCOMPARE(got, QString::fromUtf8(code));
-    }
+}
+
+// A language asked for by name, as on the command line.
+void TestLanguage::asked_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("spoken");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("en_GB") << "en_GB" << true << "";
+    QTest::newRow("DE") << "DE" << true << "de";
+    QTest::newRow("es-419") << "es-419" << true << "es";
+    QTest::newRow("pt") << "pt" << false << "";
+    QTest::newRow("empty") << "" << false << "";
+    QTest::newRow("C") << "C" << false << "";
+}
+
+void TestLanguage::asked()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, spoken);
+    QString got = QStringLiteral("unset");
+    QCOMPARE(language::asked(name, &got), spoken);
+    if (spoken)
+        QTEST(got, "code");
 }
 
 void TestLanguage::texts_data()
@@ -100,7 +121,7 @@ void TestLanguage::texts_data()
         "Cam Simulation by the Kestrilon team", "Test", "Exit", "Time between pictures",
         "500 milliseconds", "Kestrilon Test by the Kestrilon team",
         "Please click on the start button to begin the test", "Click to Start",
-        "Next Question", "Another Go ?", "You Scored", "You scored 5 out of 10"};
+        "Next Question", "Another Go ?", "You Scored", spoken::score(5, 10)};
     QTest::newRow("de") << "de" << QStringList{
         "Kurvenscheiben-Simulation vom Kestrilon-Team", "Test", "Beenden",
         "Zeit zwischen den Bildern", "500 Millisekunden", "Kestrilon-Test vom Kestrilon-Team",
@@ -129,24 +150,24 @@ void TestLanguage::texts()
     SimulationWindow simulation;
     TestWindow quiz;
     quiz.show();
-    QStringList seen{simulation.windowTitle(), simulation.testAction->text(),
-                     simulation.exitAction->text(), simulation.speed->accessibleName(),
-                     spokenValue(simulation.speed), quiz.windowTitle(),
-                     quiz.questionBox->text(), quiz.button->text()};
+    QStringList seen{simulation.windowTitle(), simulation.testAction()->text(),
+                     simulation.exitAction()->text(), simulation.speed()->accessibleName(),
+                     spokenValue(simulation.speed()), quiz.windowTitle(),
+                     quiz.controls().questionBox->text(), quiz.controls().button->text()};
     QSet<QString> asked;
     for (int i = 0; i < quiz::questionCount; ++i) {
-        QTest::mouseClick(quiz.button, Qt::LeftButton);
-        const QString question = quiz.questionBox->text();
+        QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
+        const QString question = quiz.controls().questionBox->text();
         QCOMPARE(question == QLatin1String(quiz::questions[std::size_t(i)].text), code.isEmpty());
         asked.insert(question);
         answer(quiz, 'S');
         if (i == 0)
-            seen << quiz.button->text();
+            seen << quiz.controls().button->text();
     }
     QCOMPARE(asked.size(), quiz::questionCount);
-    QTest::mouseClick(quiz.button, Qt::LeftButton);
-    seen << quiz.button->text() << quiz.scoreCaption->text()
-         << quiz.scoreCaption->accessibleName();
+    QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
+    seen << quiz.controls().button->text() << quiz.controls().scoreCaption->text()
+         << quiz.controls().scoreCaption->accessibleName();
     QCOMPARE(seen, expected);
 
     if (code.isEmpty())
@@ -189,14 +210,14 @@ void TestLanguage::wholeTest()
     TestWindow quiz;
     quiz.show();
     for (int round = 0; round < 2; ++round) {
-        QTest::mouseClick(quiz.button, Qt::LeftButton);
+        QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
         for (const QChar cam : answers) {
             answer(quiz, cam);
-            QTest::mouseClick(quiz.button, Qt::LeftButton);
+            QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
         }
-        QCOMPARE(quiz.scoreBox->text(), QString::number(score));
-        QCOMPARE(quiz.answeredBox->text(), QString::number(quiz::questionCount));
-        QCOMPARE(quiz.button->text(), TestWindow::tr("Another Go ?"));
+        QCOMPARE(quiz.controls().scoreBox->text(), QString::number(score));
+        QCOMPARE(quiz.controls().answeredBox->text(), QString::number(quiz::questionCount));
+        QCOMPARE(quiz.controls().button->text(), TestWindow::tr("Another Go ?"));
     }
 }
 
@@ -209,14 +230,10 @@ void TestLanguage::graphsTold_data()
     const int pear = int(animation::Cam::Pear), snail = int(animation::Cam::Snail);
     QTest::newRow("en, pear")
         << QString() << pear << "Lift graph of the pear cam"
-        << "1 cycle traced. Each cycle has 8 steps. The follower starts at its highest lift. "
-           "It falls quickly over 2 steps to 17 percent of its highest lift. It rests for 4 "
-           "steps. It rises quickly over 2 steps to its highest lift.";
+        << spoken::graph(1, spoken::pearCycle);
     QTest::newRow("en, snail")
         << QString() << snail << "Lift graph of the snail cam"
-        << "1 cycle traced. Each cycle has 7 steps. The follower starts at 14 percent of its "
-           "highest lift. It rises slowly over 6 steps to its highest lift. It falls quickly "
-           "over 1 step to 14 percent of its highest lift.";
+        << spoken::graph(1, spoken::snailCycle);
     QTest::newRow("de, pear")
         << "de" << pear << "Hubdiagramm der Birnen-Kurvenscheibe"
         << "1 Zyklus gezeichnet. Jeder Zyklus hat 8 Schritte. Der Stößel beginnt in seiner "
@@ -275,12 +292,13 @@ void TestLanguage::graphsTold()
         ++graphs;
         const QString description = graph->text(QAccessible::Description);
         QVERIFY2(!description.contains(graph->text(QAccessible::Name)), qPrintable(description));
-        for (const char *each : {"pear", "double lobe", "snail"})
-            QVERIFY2(!description.contains(SimulationWindow::tr(each)), qPrintable(description));
+        for (const animation::CamRecord &record : animation::camRecords)
+            QVERIFY2(!description.contains(SimulationWindow::tr(record.table.name)),
+                     qPrintable(description));
         if (graph->text(QAccessible::Name) == name)
             told = description;
     }
-    QCOMPARE(graphs, 3);
+    QCOMPARE(graphs, int(std::size(animation::allCams)));
     QTEST(told, "told");
 }
 

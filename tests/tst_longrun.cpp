@@ -1,5 +1,6 @@
 // A classroom afternoon and then some: a million ticks of each cam, straight
 // through the tick handlers, with the counters in range and memory flat.
+#include "cams.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 
@@ -7,6 +8,8 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTest>
+
+using animation::Cam;
 
 namespace {
 
@@ -53,22 +56,21 @@ void TestLongRun::millionTicks()
     QFETCH(int, wrap);
     QFETCH(int, pageEnd);
     SimulationWindow form;
-    forms::Picture *icon = cam == 1 ? form.pearIcon : cam == 2 ? form.doubleLobeIcon
-                           : form.snailIcon;
-    forms::Timer *timer = cam == 1 ? form.pearTimer : cam == 2 ? form.doubleLobeTimer
-                          : form.snailTimer;
+    forms::Picture *icon = form.controlsOf(camNumbered(cam)).icon;
+    forms::Timer *timer = form.controlsOf(camNumbered(cam)).timer;
     icon->click();
 
     constexpr int ticks = 1000000;
     long settled = 0;
     for (int t = 1; t <= ticks; ++t) {
         timer->tick();
-        if (form.step < firstStep || form.step >= wrap || form.graphOffset < 0
-            || form.graphOffset > pageEnd)
+        const SimulationModel &model = form.model();
+        if (model.step() < firstStep || model.step() >= wrap || model.graphOffset() < 0
+            || model.graphOffset() > pageEnd)
             QFAIL(qPrintable(QStringLiteral("tick %1: frame %2, graphOffset %3")
                                  .arg(t)
-                                 .arg(form.step)
-                                 .arg(form.graphOffset)));
+                                 .arg(model.step())
+                                 .arg(model.graphOffset())));
         if (t == ticks / 10)
             settled = residentKiB();
     }

@@ -2,6 +2,7 @@
 // routed exactly as real ones, with the program's invariants checked after
 // every event. A failure names its seed and event so it can be replayed:
 //   KESTRILON_MONKEY_SEED=<seed> tst_monkey
+#include "cams.h"
 #include "app/simulationwindow.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
@@ -12,6 +13,8 @@
 #include <QTest>
 
 #include <random>
+
+using animation::Cam;
 
 namespace {
 
@@ -62,8 +65,7 @@ public:
             return QStringLiteral("click icons at %1,%2").arg(at.x()).arg(at.y());
         }
         if (choice < 75) {
-            for (forms::Timer *timer
-                 : {m_form->pearTimer, m_form->doubleLobeTimer, m_form->snailTimer}) {
+            for (forms::Timer *timer : timersOf(*m_form)) {
                 if (timer->isEnabled())
                     timer->tick();
             }
@@ -71,16 +73,16 @@ public:
         }
         if (choice < 78) {
             const int value = 10 + pick(991);
-            m_form->speed->setValue(value);
+            m_form->speed()->setValue(value);
             return QStringLiteral("speed %1").arg(value);
         }
         if (choice < 80) {
-            m_form->testAction->trigger();
+            m_form->testAction()->trigger();
             return QStringLiteral("Test");
         }
         if (TestWindow *quiz = m_form->testWindow(); quiz && choice < 98) {
             if (choice < 88) {
-                clickAt(quiz->surface(), quiz->button->geometry().center());
+                clickAt(quiz->surface(), quiz->controls().button->geometry().center());
                 return QStringLiteral("press button");
             }
             // Half the clicks aim at the column of answer pictures.
@@ -97,8 +99,7 @@ public:
         }
         if (choice == 99 && pick(20) == 0) {
             m_form->close();
-            if (m_form->pearTimer->isEnabled() || m_form->doubleLobeTimer->isEnabled()
-                || m_form->snailTimer->isEnabled())
+            if (runningNumber(*m_form) != 0)
                 return QStringLiteral("close SimulationWindow: a timer still runs");
             // The next run of the program.
             m_form = std::make_unique<SimulationWindow>();
@@ -125,41 +126,45 @@ public:
     QString broken()
     {
         const SimulationWindow &form = *m_form;
-        m_reached[0] = m_reached[0] || form.pearTimer->isEnabled();
-        m_reached[1] = m_reached[1] || form.doubleLobeTimer->isEnabled();
-        m_reached[2] = m_reached[2] || form.snailTimer->isEnabled();
-        m_reached[3] = m_reached[3] || (form.testWindow() && form.testWindow()->questionNumber == 11);
-        const std::pair<forms::Timer *, forms::Picture *> cams[] = {
-            {form.pearTimer, form.pearIcon}, {form.doubleLobeTimer, form.doubleLobeIcon},
-                {form.snailTimer, form.snailIcon}};
+        for (const Cam cam : animation::allCams)
+            m_reached[std::size_t(cam)] = m_reached[std::size_t(cam)]
+                                          || form.controlsOf(cam).timer->isEnabled();
+        m_reached[3] = m_reached[3]
+                       || (form.testWindow() && form.testWindow()->model().questionNumber() == 11);
         int running = 0;
-        for (const auto &[timer, icon] : cams) {
+        for (const Cam cam : animation::allCams) {
+            const forms::Timer *timer = form.controlsOf(cam).timer;
             running += timer->isEnabled();
-            if (timer->isEnabled() == icon->isVisible())
+            if (timer->isEnabled() == form.controlsOf(cam).icon->isVisible())
                 return QStringLiteral("%1 and its icon disagree").arg(timer->objectName());
+            if (timer->isEnabled() && form.model().running() != cam)
+                return QStringLiteral("%1 runs and the model says not").arg(timer->objectName());
         }
         if (running > 1)
             return QStringLiteral("%1 cams running").arg(running);
         const int firstSteps[] = {0, 8, 12};
         const int wraps[] = {8, 12, 20};
         const int pageEnds[] = {2400, 3600, 2800};
+        const SimulationModel &model = form.model();
         for (int cam = 0; cam < 3; ++cam) {
-            if (!cams[cam].first->isEnabled())
+            if (!form.controlsOf(camNumbered(cam + 1)).timer->isEnabled())
                 continue;
-            if (form.step < firstSteps[cam] || form.step >= wraps[cam])
-                return QStringLiteral("frame %1 outside the running cam").arg(form.step);
-            if (form.graphOffset < 0 || form.graphOffset > pageEnds[cam])
-                return QStringLiteral("graphOffset %1 off the page").arg(form.graphOffset);
+            if (model.step() < firstSteps[cam] || model.step() >= wraps[cam])
+                return QStringLiteral("frame %1 outside the running cam").arg(model.step());
+            if (model.graphOffset() < 0 || model.graphOffset() > pageEnds[cam])
+                return QStringLiteral("graphOffset %1 off the page").arg(model.graphOffset());
         }
         if (const TestWindow *quiz = form.testWindow()) {
-            if (quiz->answered != quiz->questionNumber - 1 || quiz->score < 0
-                || quiz->score > quiz->answered || quiz->questionNumber < 1
-                || quiz->questionNumber > 11)
+            const quiz::QuizModel &test = quiz->model();
+            if (test.answered() != test.questionNumber() - 1 || test.score() < 0
+                || test.score() > test.answered() || test.questionNumber() < 1
+                || test.questionNumber() > 11)
                 return QStringLiteral("test counters %1 %2 %3")
-                    .arg(quiz->questionNumber)
-                    .arg(quiz->score)
-                    .arg(quiz->answered);
-            if ((quiz->stage == TestWindow::Stage::QuestionPosed) != quiz->button->isHidden())
+                    .arg(test.questionNumber())
+                    .arg(test.score())
+                    .arg(test.answered());
+            const bool waiting = test.stage() == TestWindow::Stage::QuestionPosed;
+            if (waiting != quiz->controls().button->isHidden())
                 return QStringLiteral("the button shows while a question waits, or hides idle");
         }
         return {};

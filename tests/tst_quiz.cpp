@@ -1,5 +1,6 @@
 // The ten-question test: whole tests played by clicking, the states the
 // button and the pictures move through, and the window's life beside SimulationWindow.
+#include "cams.h"
 #include "app/simulationwindow.h"
 #include "forms/linecontrol.h"
 #include "forms/picture.h"
@@ -15,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using animation::Cam;
+
 namespace {
 
 // One click on an answer picture, routed as the learner's mouse would route it.
@@ -25,13 +28,13 @@ void clickPicture(TestWindow &quiz, forms::Picture *picture)
 
 forms::Picture *pictureFor(TestWindow &quiz, QChar cam)
 {
-    return cam == 'S' ? quiz.snailAnswer : cam == 'D' ? quiz.doubleLobeAnswer : quiz.pearAnswer;
+    return quiz.answerPicture(camLettered(cam));
 }
 
 void press(TestWindow &quiz)
 {
-    QVERIFY(quiz.button->isVisible());
-    QTest::mouseClick(quiz.button, Qt::LeftButton);
+    QVERIFY(quiz.controls().button->isVisible());
+    QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
 }
 
 // Plays a whole test: one press, then a click and a press per question.
@@ -53,12 +56,15 @@ struct Shown {
 
 Shown shown(const TestWindow &quiz)
 {
-    const bool display = quiz.scoreBox->isVisible();
+    const TestWindow::Controls &controls = quiz.controls();
+    const bool display = controls.scoreBox->isVisible();
     // The four parts of the score display come and go together.
-    if (quiz.answeredBox->isVisible() != display || quiz.scoreCaption->isVisible() != display
-        || quiz.scoreSlash->isVisible() != display)
+    if (controls.answeredBox->isVisible() != display
+        || controls.scoreCaption->isVisible() != display
+        || controls.scoreSlash->isVisible() != display)
         qWarning("score display only partly shown");
-    return {quiz.questionBox->text(), quiz.button->text(), quiz.button->isVisible(), display};
+    return {controls.questionBox->text(), controls.button->text(), controls.button->isVisible(),
+            display};
 }
 
 } // namespace
@@ -116,16 +122,16 @@ void TestQuiz::wholeTest()
     QFETCH(QString, answers);
     TestWindow &quiz = *m_quiz;
     play(quiz, answers);
-    QCOMPARE(quiz.scoreCaption->text(), QString("You Scored"));
-    QTEST(quiz.scoreBox->text(), "score");
-    QCOMPARE(quiz.answeredBox->text(), QString("10"));
+    QCOMPARE(quiz.controls().scoreCaption->text(), QString("You Scored"));
+    QTEST(quiz.controls().scoreBox->text(), "score");
+    QCOMPARE(quiz.controls().answeredBox->text(), QString("10"));
     const Shown end = shown(quiz);
     QVERIFY(end.scoreVisible);
     QCOMPARE(end.caption, QString("Another Go ?"));
     QVERIFY(end.buttonVisible);
     QCOMPARE(end.text1, QString());
-    QCOMPARE(quiz.answered, 10);
-    QCOMPARE(quiz.questionNumber, 11);
+    QCOMPARE(quiz.model().answered(), 10);
+    QCOMPARE(quiz.model().questionNumber(), 11);
 }
 
 void TestQuiz::questionsInTurn()
@@ -135,16 +141,16 @@ void TestQuiz::questionsInTurn()
     QCOMPARE(shown(quiz).caption, QString("Click to Start"));
     press(quiz);
     for (int q = 1; q <= 10; ++q) {
-        QCOMPARE(quiz.questionBox->text(), QString(quiz::questions[q - 1].text));
-        QVERIFY(!quiz.button->isVisible());
-        QVERIFY(!quiz.scoreCaption->isVisible());
-        clickPicture(quiz, quiz.pearAnswer);
+        QCOMPARE(quiz.controls().questionBox->text(), QString(quiz::questions[q - 1].text));
+        QVERIFY(!quiz.controls().button->isVisible());
+        QVERIFY(!quiz.controls().scoreCaption->isVisible());
+        clickPicture(quiz, quiz.answerPicture(Cam::Pear));
         // The question answered stays on view until the next press.
-        QCOMPARE(quiz.questionBox->text(), QString(quiz::questions[q - 1].text));
+        QCOMPARE(quiz.controls().questionBox->text(), QString(quiz::questions[q - 1].text));
         QCOMPARE(shown(quiz).caption, QString("Next Question"));
         QVERIFY(shown(quiz).buttonVisible);
         QVERIFY(!shown(quiz).scoreVisible);
-        QCOMPARE(quiz.answered, quiz.questionNumber - 1);
+        QCOMPARE(quiz.model().answered(), quiz.model().questionNumber() - 1);
         press(quiz);
     }
     QVERIFY(shown(quiz).scoreVisible);
@@ -154,22 +160,22 @@ void TestQuiz::ignoredClicks()
 {
     TestWindow &quiz = *m_quiz;
     // Before "Click to Start".
-    clickPicture(quiz, quiz.snailAnswer);
-    QCOMPARE(quiz.questionNumber, 1);
-    QCOMPARE(quiz.answered, 0);
-    QVERIFY(!quiz.scoreBox->isVisible());
+    clickPicture(quiz, quiz.answerPicture(Cam::Snail));
+    QCOMPARE(quiz.model().questionNumber(), 1);
+    QCOMPARE(quiz.model().answered(), 0);
+    QVERIFY(!quiz.controls().scoreBox->isVisible());
 
     press(quiz);
-    clickPicture(quiz, quiz.doubleLobeAnswer); // wrong for question 1
+    clickPicture(quiz, quiz.answerPicture(Cam::DoubleLobe)); // wrong for question 1
     // A second click on the same question, and clicks while the button reads
     // "Next Question", change nothing.
-    clickPicture(quiz, quiz.snailAnswer);
-    clickPicture(quiz, quiz.snailAnswer);
-    QCOMPARE(quiz.questionNumber, 2);
-    QCOMPARE(quiz.score, 0);
-    QCOMPARE(quiz.scoreBox->text(), QString("0"));
-    QCOMPARE(quiz.answeredBox->text(), QString("1"));
-    QCOMPARE(quiz.stage, TestWindow::Stage::Answered);
+    clickPicture(quiz, quiz.answerPicture(Cam::Snail));
+    clickPicture(quiz, quiz.answerPicture(Cam::Snail));
+    QCOMPARE(quiz.model().questionNumber(), 2);
+    QCOMPARE(quiz.model().score(), 0);
+    QCOMPARE(quiz.controls().scoreBox->text(), QString("0"));
+    QCOMPARE(quiz.controls().answeredBox->text(), QString("1"));
+    QCOMPARE(quiz.model().stage(), TestWindow::Stage::Answered);
 }
 
 void TestQuiz::doubleClickAnswersOnce_data()
@@ -187,26 +193,26 @@ void TestQuiz::doubleClickAnswersOnce()
     TestWindow &quiz = *m_quiz;
     QVERIFY(QTest::qWaitForWindowExposed(&quiz));
     press(quiz);
-    clickPicture(quiz, quiz.snailAnswer);
+    clickPicture(quiz, quiz.answerPicture(Cam::Snail));
     press(quiz);
     const QPoint at = quiz.surface()->mapTo(&quiz, pictureFor(quiz, cam)->area().center());
     QTest::mouseDClick(quiz.windowHandle(), Qt::LeftButton, {}, at);
-    QCOMPARE(quiz.answered, 2);
-    QTEST(quiz.score - 1, "score");
-    QCOMPARE(quiz.stage, TestWindow::Stage::Answered);
+    QCOMPARE(quiz.model().answered(), 2);
+    QTEST(quiz.model().score() - 1, "score");
+    QCOMPARE(quiz.model().stage(), TestWindow::Stage::Answered);
 }
 
 void TestQuiz::clickAfterTheScoreChangesNothing()
 {
     TestWindow &quiz = *m_quiz;
     play(quiz, "SSSSSSSSSS");
-    QCOMPARE(quiz.stage, TestWindow::Stage::Finished);
-    clickPicture(quiz, quiz.snailAnswer);
-    QCOMPARE(quiz.stage, TestWindow::Stage::Finished);
-    QCOMPARE(quiz.score, 5);
-    QCOMPARE(quiz.answered, 10);
-    QCOMPARE(quiz.scoreBox->text(), QString("5"));
-    QCOMPARE(quiz.answeredBox->text(), QString("10"));
+    QCOMPARE(quiz.model().stage(), TestWindow::Stage::Finished);
+    clickPicture(quiz, quiz.answerPicture(Cam::Snail));
+    QCOMPARE(quiz.model().stage(), TestWindow::Stage::Finished);
+    QCOMPARE(quiz.model().score(), 5);
+    QCOMPARE(quiz.model().answered(), 10);
+    QCOMPARE(quiz.controls().scoreBox->text(), QString("5"));
+    QCOMPARE(quiz.controls().answeredBox->text(), QString("10"));
     QCOMPARE(shown(quiz).caption, QString("Another Go ?"));
     QVERIFY(shown(quiz).buttonVisible);
     QVERIFY(shown(quiz).scoreVisible);
@@ -216,22 +222,22 @@ void TestQuiz::anotherGoStartsAtQuestionOne()
 {
     TestWindow &quiz = *m_quiz;
     play(quiz, "SDPSDSPSDS");
-    QSignalSpy questionBoxChanges(quiz.questionBox, &QLineEdit::textChanged);
+    QSignalSpy questionBoxChanges(quiz.controls().questionBox, &QLineEdit::textChanged);
     press(quiz); // "Another Go ?"
     QCOMPARE(questionBoxChanges.count(), 1); // question 1 posed once, as a reader hears it
-    QCOMPARE(quiz.questionNumber, 1);
-    QCOMPARE(quiz.score, 0);
-    QCOMPARE(quiz.answered, 0);
-    QCOMPARE(quiz.stage, TestWindow::Stage::QuestionPosed);
+    QCOMPARE(quiz.model().questionNumber(), 1);
+    QCOMPARE(quiz.model().score(), 0);
+    QCOMPARE(quiz.model().answered(), 0);
+    QCOMPARE(quiz.model().stage(), TestWindow::Stage::QuestionPosed);
     const Shown restarted = shown(quiz);
     QCOMPARE(restarted.text1, QString("Click on the snail cam."));
     QVERIFY(!restarted.buttonVisible);
     QVERIFY(!restarted.scoreVisible);
     QCOMPARE(restarted.caption, QString("Next Question"));
 
-    clickPicture(quiz, quiz.pearAnswer); // wrong
-    QCOMPARE(quiz.scoreBox->text(), QString("0"));
-    QCOMPARE(quiz.answeredBox->text(), QString("1"));
+    clickPicture(quiz, quiz.answerPicture(Cam::Pear)); // wrong
+    QCOMPARE(quiz.controls().scoreBox->text(), QString("0"));
+    QCOMPARE(quiz.controls().answeredBox->text(), QString("1"));
 }
 
 void TestQuiz::playsTheSameWhateverTheCaptionReads_data()
@@ -247,12 +253,12 @@ void TestQuiz::playsTheSameWhateverTheCaptionReads()
     QFETCH(QString, pattern);
     TestWindow &quiz = *m_quiz;
     const auto rewriteAndPress = [&] {
-        quiz.button->setText(pattern.arg(quiz.button->text()));
-        QTest::mouseClick(quiz.button, Qt::LeftButton);
+        quiz.controls().button->setText(pattern.arg(quiz.controls().button->text()));
+        QTest::mouseClick(quiz.controls().button, Qt::LeftButton);
     };
     for (const QString &answers : {QStringLiteral("SDPSDSPSDS"), QStringLiteral("DDDDDDDDDD")}) {
         rewriteAndPress();
-        QCOMPARE(quiz.questionBox->text(), QString("Click on the snail cam."));
+        QCOMPARE(quiz.controls().questionBox->text(), QString("Click on the snail cam."));
         for (const QChar cam : answers) {
             clickPicture(quiz, pictureFor(quiz, cam));
             rewriteAndPress();
@@ -260,7 +266,7 @@ void TestQuiz::playsTheSameWhateverTheCaptionReads()
         QVERIFY(shown(quiz).scoreVisible);
         QCOMPARE(shown(quiz).caption, QString("Another Go ?"));
     }
-    QCOMPARE(quiz.scoreBox->text(), QString("3"));
+    QCOMPARE(quiz.controls().scoreBox->text(), QString("3"));
 }
 
 void TestQuiz::scoreDisplayReadsOnTheWindow()
@@ -270,9 +276,9 @@ void TestQuiz::scoreDisplayReadsOnTheWindow()
     const QImage shot = quiz.surface()->grab().toImage();
     // The slash runs from (392, 288) to (360, 352) in pixels.
     QCOMPARE(shot.pixelColor(376, 320), QColor(Qt::black));
-    QCOMPARE(quiz.scoreBox->text(), QString("7"));
+    QCOMPARE(quiz.controls().scoreBox->text(), QString("7"));
     // Some dark text inside the score box, on its white ground.
-    const QRect box = quiz.scoreBox->geometry();
+    const QRect box = quiz.controls().scoreBox->geometry();
     int dark = 0;
     for (int y = box.top() + 4; y < box.bottom() - 4; ++y) {
         for (int x = box.left() + 4; x < box.right() - 4; ++x)
@@ -296,7 +302,7 @@ void TestQuiz::textBoxesAreLegible()
     QFETCH(QString, box);
     TestWindow &quiz = *m_quiz;
     play(quiz, "SDPSDSPDSD");
-    quiz.questionBox->setText("Click on the snail cam.");
+    quiz.controls().questionBox->setText("Click on the snail cam.");
     auto *edit = quiz.findChild<forms::TextBox *>(box);
     QVERIFY(edit && !edit->isEnabled());
     const QImage shot = edit->grab().toImage();
@@ -324,14 +330,14 @@ void TestQuiz::testMenuOpensOneWindow()
     SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.testAction->trigger();
+    form.testAction()->trigger();
     QPointer<TestWindow> quiz = form.testWindow();
     QVERIFY(quiz && quiz->isVisible());
-    quiz->button->click();
-    quiz->snailAnswer->click();
-    form.testAction->trigger();
+    quiz->controls().button->click();
+    quiz->answerPicture(Cam::Snail)->click();
+    form.testAction()->trigger();
     QCOMPARE(form.testWindow(), quiz.data());
-    QCOMPARE(quiz->answered, 1);
+    QCOMPARE(quiz->model().answered(), 1);
     int windows = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         windows += qobject_cast<TestWindow *>(window) && window != m_quiz.get();
@@ -343,21 +349,21 @@ void TestQuiz::closingAndReopeningGivesAFreshTest()
     SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.testAction->trigger();
+    form.testAction()->trigger();
     QPointer<TestWindow> first = form.testWindow();
-    first->button->click();
-    first->snailAnswer->click();
+    first->controls().button->click();
+    first->answerPicture(Cam::Snail)->click();
     first->close();
     QTRY_VERIFY(first.isNull());
 
-    form.testAction->trigger();
+    form.testAction()->trigger();
     TestWindow *again = form.testWindow();
     QVERIFY(again && again->isVisible());
-    QCOMPARE(again->questionNumber, 1);
-    QCOMPARE(again->answered, 0);
-    QCOMPARE(again->stage, TestWindow::Stage::WaitingToStart);
-    QCOMPARE(again->button->text(), QString("Click to Start"));
-    QCOMPARE(again->questionBox->text(),
+    QCOMPARE(again->model().questionNumber(), 1);
+    QCOMPARE(again->model().answered(), 0);
+    QCOMPARE(again->model().stage(), TestWindow::Stage::WaitingToStart);
+    QCOMPARE(again->controls().button->text(), QString("Click to Start"));
+    QCOMPARE(again->controls().questionBox->text(),
              QString("Please click on the start button to begin the test"));
 }
 
@@ -367,7 +373,7 @@ void TestQuiz::testBringsAMinimisedWindowBack()
     SimulationWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.testAction->trigger();
+    form.testAction()->trigger();
     QPointer<TestWindow> quiz = form.testWindow();
     QVERIFY(QTest::qWaitForWindowActive(quiz));
     press(*quiz);
@@ -375,22 +381,22 @@ void TestQuiz::testBringsAMinimisedWindowBack()
     QTRY_VERIFY(quiz->isMinimized());
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.testAction->trigger();
+    form.testAction()->trigger();
     QTRY_VERIFY(quiz->isActiveWindow());
     QCOMPARE(form.testWindow(), quiz.data());
     QCOMPARE(quiz->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowNoState);
-    QCOMPARE(quiz->stage, TestWindow::Stage::QuestionPosed);
+    QCOMPARE(quiz->model().stage(), TestWindow::Stage::QuestionPosed);
 }
 
 void TestQuiz::camsKeepTurningWhileTheTestIsOpen()
 {
     SimulationWindow form;
     form.show();
-    form.speed->setValue(10);
-    form.doubleLobeIcon->click();
-    form.testAction->trigger();
-    QVERIFY(form.doubleLobeTimer->isEnabled());
-    QTRY_VERIFY(form.graphOffset >= 800);
+    form.speed()->setValue(10);
+    form.controlsOf(Cam::DoubleLobe).icon->click();
+    form.testAction()->trigger();
+    QVERIFY(form.controlsOf(Cam::DoubleLobe).timer->isEnabled());
+    QTRY_VERIFY(form.model().graphOffset() >= 800);
 }
 
 void TestQuiz::programEndsWhenTheLastWindowCloses_data()
@@ -406,8 +412,8 @@ void TestQuiz::programEndsWhenTheLastWindowCloses()
     m_quiz.reset();
     auto form = std::make_unique<SimulationWindow>();
     form->show();
-    form->pearIcon->click();
-    form->testAction->trigger();
+    form->controlsOf(Cam::Pear).icon->click();
+    form->testAction()->trigger();
     QPointer<TestWindow> quiz = form->testWindow();
     QWidget *first = simulationFirst ? static_cast<QWidget *>(form.get()) : quiz.data();
     QWidget *second = simulationFirst ? static_cast<QWidget *>(quiz.data()) : form.get();
@@ -421,7 +427,7 @@ void TestQuiz::programEndsWhenTheLastWindowCloses()
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(runningWithOneWindow);
-    QVERIFY(!form->pearTimer->isEnabled());
+    QVERIFY(!form->controlsOf(Cam::Pear).timer->isEnabled());
 }
 
 QTEST_MAIN(TestQuiz)

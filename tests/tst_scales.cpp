@@ -1,6 +1,7 @@
 // Both windows at each QT_SCALE_FACTOR desktops ship with: texts fit their boxes in every
 // language and desktop font, the screen shows the scene drawn whole, and the window opens where
 // it is reached.
+#include "cams.h"
 #include "app/simulationwindow.h"
 #include "app/language.h"
 #include "forms/linecontrol.h"
@@ -26,6 +27,8 @@
 
 #include <algorithm>
 
+using animation::Cam;
+
 namespace {
 
 // A line edit's room for text: inside its frame and margins, less 2 px kept clear each end.
@@ -47,15 +50,15 @@ QStringList buttonCaptions()
 {
     TestWindow quiz;
     quiz.show();
-    QStringList captions{quiz.button->text()};
+    QStringList captions{quiz.controls().button->text()};
     quiz.pressButton();
-    quiz.answerPear();
-    captions << quiz.button->text();
-    quiz.questionNumber = quiz::questionCount;
+    quiz.answer(Cam::Pear);
+    captions << quiz.controls().button->text();
+    quiz.skipTo(quiz::questionCount);
     quiz.pressButton();
-    quiz.answerPear();
+    quiz.answer(Cam::Pear);
     quiz.pressButton();
-    return captions << quiz.button->text();
+    return captions << quiz.controls().button->text();
 }
 
 // The button's room for a caption: inside its border, and clear of the focus frame drawn
@@ -143,11 +146,12 @@ void TestScales::textsFit()
                            .arg(box.objectName(), text).arg(width).arg(room);
     };
     for (int question = 1;; ++question) {
-        QVERIFY(!quiz.questionBox->text().isEmpty());
-        check(*quiz.questionBox, textRoom(*quiz.questionBox) - 2 * 2, quiz.questionBox->text());
+        QVERIFY(!quiz.controls().questionBox->text().isEmpty());
+        const forms::TextBox &questionBox = *quiz.controls().questionBox;
+        check(questionBox, textRoom(questionBox) - 2 * 2, questionBox.text());
         if (question > quiz::questionCount)
             break;
-        quiz.questionNumber = question;
+        quiz.skipTo(question);
         quiz.pressButton();
     }
     const QStringList captions = buttonCaptions();
@@ -155,11 +159,12 @@ void TestScales::textsFit()
     TestWindow fresh;
     fresh.show();
     for (const QString &caption : captions)
-        check(*fresh.button, buttonRoom(*fresh.button), caption);
-    check(*fresh.scoreCaption, textRoom(*fresh.scoreCaption), fresh.scoreCaption->text());
+        check(*fresh.controls().button, buttonRoom(*fresh.controls().button), caption);
+    const forms::TextBox &scoreCaption = *fresh.controls().scoreCaption;
+    check(scoreCaption, textRoom(scoreCaption), scoreCaption.text());
     const QString mostAnswered = QString::number(quiz::questionCount);
-    check(*fresh.scoreBox, textRoom(*fresh.scoreBox), mostAnswered);
-    check(*fresh.answeredBox, textRoom(*fresh.answeredBox), mostAnswered);
+    check(*fresh.controls().scoreBox, textRoom(*fresh.controls().scoreBox), mostAnswered);
+    check(*fresh.controls().answeredBox, textRoom(*fresh.controls().answeredBox), mostAnswered);
     QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
 }
 
@@ -194,10 +199,10 @@ void TestScales::captionsFit()
     QVERIFY(language::use(code));
     TestWindow quiz;
     quiz.show();
-    QCOMPARE(QFontInfo(quiz.button->font()).family(), font.family());
-    const int room = buttonRoom(*quiz.button);
+    QCOMPARE(QFontInfo(quiz.controls().button->font()).family(), font.family());
+    const int room = buttonRoom(*quiz.controls().button);
     for (const QString &caption : buttonCaptions()) {
-        const int width = quiz.button->fontMetrics().horizontalAdvance(caption);
+        const int width = quiz.controls().button->fontMetrics().horizontalAdvance(caption);
         QVERIFY2(width <= room, qPrintable(QStringLiteral("\"%1\" is %2 px wide in %3 px")
                                                .arg(caption).arg(width).arg(room)));
     }
@@ -223,12 +228,10 @@ void TestScales::noSeams()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::qWait(20);
     for (const QChar cam : cams) {
-        forms::Picture *icon = cam == 'P' ? form.pearIcon : cam == 'D' ? form.doubleLobeIcon
-                               : form.snailIcon;
-        forms::Picture *cover = cam == 'P' ? form.pearCover : cam == 'D' ? form.doubleLobeCover
-                                : form.snailCover;
-        forms::Timer *timer = cam == 'P' ? form.pearTimer : cam == 'D' ? form.doubleLobeTimer
-                              : form.snailTimer;
+        const SimulationWindow::CamControls controls = form.controlsOf(camLettered(cam));
+        forms::Picture *icon = controls.icon;
+        forms::Picture *cover = controls.cover;
+        forms::Timer *timer = controls.timer;
         QTest::mouseClick(form.surface(), Qt::LeftButton, {}, icon->area().center());
         for (int t = 0; t < ticks; ++t) {
             timer->tick();
@@ -245,7 +248,7 @@ void TestScales::noSeams()
     const QPoint origin = form.surface()->mapTo(&form, QPoint(0, 0));
     // Client rectangles left out, in window pixels.
     const QList<QRect> leftOut{
-        form.speed->geometry(),
+        form.speed()->geometry(),
         QRect(QPoint(462, 54), QPoint(626, 154)),  // pear graph
         QRect(QPoint(462, 174), QPoint(626, 282)), // double-lobe graph
         QRect(QPoint(462, 302), QPoint(626, 410)), // snail graph

@@ -1,5 +1,6 @@
 // The simulation window as the learner first sees it: every control where
 // it belongs, clicks reaching the right picture, and the pixels on screen.
+#include "cams.h"
 #include "animation/layout.h"
 #include "app/simulationwindow.h"
 #include "forms/linecontrol.h"
@@ -9,8 +10,12 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+
+using animation::Cam;
+Q_DECLARE_METATYPE(animation::Cam)
 
 class TestSimulationWindow : public QObject
 {
@@ -19,11 +24,14 @@ class TestSimulationWindow : public QObject
 private slots:
     void init();
     void cleanup();
-    void pictures_data();
-    void pictures();
-    void lines_data();
-    void lines();
     void stackingOrderIsComplete();
+    void framesWaitOffTheStage_data();
+    void framesWaitOffTheStage();
+    void iconCoversItsCover_data();
+    void iconCoversItsCover();
+    void graphLines_data();
+    void graphLines();
+    void controlsInsideTheClientArea();
     void timersAndScrollBar();
     void windowAndMenuBar();
     void arrowKeysMoveTheSpeedTheirWay_data();
@@ -53,128 +61,153 @@ void TestSimulationWindow::cleanup()
     m_form.reset();
 }
 
-void TestSimulationWindow::pictures_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("z");
-    QTest::addColumn<QRect>("placement"); // Left, Top, Width, Height in twips
-    QTest::addColumn<bool>("stretched");
-    QTest::addColumn<QSize>("pictureSize");
-
-    namespace layout = animation::layout;
-    const auto row = [](const char *name, int z, layout::Place at, bool stretched, QSize size) {
-        QTest::newRow(name) << QString(name) << z << QRect(at.left, at.top, at.width, at.height)
-                            << stretched << size;
-    };
-    // An unstretched picture measures exactly its control.
-    const auto fitted = [row](const char *name, int z, layout::Place at) {
-        row(name, z, at, false, QSize(forms::toPixels(at.width), forms::toPixels(at.height)));
-    };
-    const auto frame = [fitted](int k, int z) {
-        const QByteArray name = k == 0 ? "startFrame" : "frame(" + QByteArray::number(k) + ')';
-        fitted(name.constData(), z, layout::frames[std::size_t(k)]);
-    };
-    fitted("graphTitle", 5, layout::graphTitle);
-    fitted("bird", 15, layout::bird);
-    fitted("snailLabel", 16, layout::snailLabel);
-    fitted("doubleLobeLabel", 17, layout::doubleLobeLabel);
-    fitted("pearLabel", 18, layout::pearLabel);
-    row("camsTitle", 19, layout::camsTitle, true, {96, 36});
-    row("snailIcon", 20, layout::snailIcon, true, {84, 104});
-    layout::Place widened = layout::strip; // widened when loaded
-    widened.width = layout::stripLoadedWidth;
-    row("strip", 21, widened, false, {267, 11});
-    for (const auto &[k, z] : {std::pair{19, 22}, {17, 23}, {16, 24}, {15, 25}, {14, 26},
-                               {13, 27}, {12, 28}})
-        frame(k, z);
-    row("pearIcon", 29, layout::pearIcon, true, {82, 96});
-    row("doubleLobeIcon", 30, layout::doubleLobeIcon, true, {82, 114});
-    for (const auto &[k, z] : {std::pair{11, 31}, {10, 32}, {9, 33}, {8, 34}, {7, 35}, {0, 36},
-                               {6, 37}, {5, 38}, {4, 39}, {3, 40}, {2, 41}, {1, 42}, {18, 43}})
-        frame(k, z);
-    row("snailCover", 44, layout::snailCover, true, {84, 102});
-    row("doubleLobeCover", 45, layout::doubleLobeCover, true, {80, 110});
-    row("pearCover", 46, layout::pearCover, true, {82, 94});
-    fitted("hole", 47, layout::hole);
-}
-
-void TestSimulationWindow::pictures()
-{
-    QFETCH(QString, name);
-    auto *picture = dynamic_cast<forms::Picture *>(m_form->surface()->control(name));
-    QVERIFY(picture);
-    QTEST(picture->zOrder(), "z");
-    QTEST(QRect(picture->left(), picture->top(), picture->width(), picture->height()),
-          "placement");
-    QTEST(picture->isStretched(), "stretched");
-    QTEST(picture->pixmap().size(), "pictureSize");
-    QVERIFY(picture->isVisible());
-    // Everything but the icons, covers and fixed decoration waits out of sight.
-    const bool decoration = !name.startsWith("frame(") && name != "startFrame" && name != "bird";
-    QCOMPARE(picture->left() < 9540, decoration);
-}
-
-void TestSimulationWindow::lines_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("z");
-    QTest::addColumn<QLine>("ends");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<bool>("visible");
-    const QColor darkGreen(0, 128, 0), purple(192, 0, 192), darkRed(192, 0, 0);
-    const auto row = [](const char *name, int z, animation::layout::LineEnds ends,
-                        QColor colour, bool visible) {
-        QTest::newRow(name) << QString(name) << z << QLine(ends.x1, ends.y1, ends.x2, ends.y2)
-                            << colour << visible;
-    };
-    namespace layout = animation::layout;
-    row("snailPen", 6, layout::snailPen, Qt::black, false);
-    row("snailTimeAxis", 7, layout::snailTimeAxis, darkGreen, true);
-    row("snailLiftAxis", 8, layout::snailLiftAxis, darkGreen, true);
-    row("doubleLobePen", 9, layout::doubleLobePen, Qt::black, false);
-    row("doubleLobeLiftAxis", 10, layout::doubleLobeLiftAxis, purple, true);
-    row("doubleLobeTimeAxis", 11, layout::doubleLobeTimeAxis, purple, true);
-    row("pearPen", 12, layout::pearPen, Qt::black, false);
-    row("pearLiftAxis", 13, layout::pearLiftAxis, darkRed, true);
-    row("pearTimeAxis", 14, layout::pearTimeAxis, darkRed, true);
-}
-
-void TestSimulationWindow::lines()
-{
-    QFETCH(QString, name);
-    auto *line = dynamic_cast<forms::LineControl *>(m_form->surface()->control(name));
-    QVERIFY(line);
-    QTEST(line->zOrder(), "z");
-    QTEST(QLine(line->x1(), line->y1(), line->x2(), line->y2()), "ends");
-    QTEST(line->colour(), "colour");
-    QTEST(line->isVisible(), "visible");
-}
-
+// Every control the window shows, with the properties its place must have, whatever the
+// numbers: the stacking order has no gaps or ties, the step pictures wait out of sight, each
+// icon hides its cover, and the rest lies inside the client area.
 void TestSimulationWindow::stackingOrderIsComplete()
 {
-    // 34 pictures and 9 lines fill z 5 to 47; the scroll bar and the timers hold 1 to 4.
+    // The pictures and lines hold a place each below the scroll bar and the timers, which
+    // hold 1 to 4. Each cam brings an icon, a cover, a label, two axes and a pen.
     const auto &controls = m_form->surface()->controls();
-    QCOMPARE(int(controls.size()), 43);
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        QCOMPARE(controls[i]->zOrder(), int(i) + 5);
-    for (int k = 1; k <= 19; ++k)
+    QCOMPARE(int(controls.size()),
+             5 + animation::layout::frameCount + 6 * int(std::size(animation::allCams)));
+    QSet<int> taken;
+    for (const auto &control : controls) {
+        QVERIFY2(control->zOrder() >= 5, qPrintable(control->name()));
+        QVERIFY2(!taken.contains(control->zOrder()), qPrintable(control->name()));
+        taken.insert(control->zOrder());
+    }
+    // Every step picture lies under the strip and over the hole its rod rises through.
+    const int strip = m_form->surface()->control("strip")->zOrder();
+    const int hole = m_form->surface()->control("hole")->zOrder();
+    for (int k = 0; k < animation::layout::frameCount; ++k)
+        QVERIFY(strip < m_form->frame(k)->zOrder() && m_form->frame(k)->zOrder() < hole);
+    for (int k = 1; k < animation::layout::frameCount; ++k)
         QCOMPARE(m_form->frame(k)->name(), QString("frame(%1)").arg(k));
+    QCOMPARE(m_form->frame(animation::startPicture)->name(), QString("startFrame"));
+}
+
+void TestSimulationWindow::framesWaitOffTheStage_data()
+{
+    QTest::addColumn<int>("picture");
+    for (int k = 0; k < animation::layout::frameCount; ++k)
+        QTest::newRow(k == animation::startPicture ? "startFrame"
+                                                   : qPrintable(QString("frame(%1)").arg(k)))
+            << k;
+}
+
+void TestSimulationWindow::framesWaitOffTheStage()
+{
+    QFETCH(int, picture);
+    const forms::Picture *frame = m_form->frame(picture);
+    QVERIFY(frame->isVisible());
+    QVERIFY(!frame->isStretched());
+    QVERIFY(frame->left() >= animation::layout::clientWidth);
+    // An unstretched picture measures exactly its control.
+    QCOMPARE(frame->pixmap().size(),
+             QSize(forms::toPixels(frame->width()), forms::toPixels(frame->height())));
+}
+
+void TestSimulationWindow::iconCoversItsCover_data()
+{
+    QTest::addColumn<Cam>("cam");
+    QTest::newRow("pear") << Cam::Pear;
+    QTest::newRow("double lobe") << Cam::DoubleLobe;
+    QTest::newRow("snail") << Cam::Snail;
+}
+
+void TestSimulationWindow::iconCoversItsCover()
+{
+    QFETCH(Cam, cam);
+    const SimulationWindow::CamControls controls = m_form->controlsOf(cam);
+    const forms::Picture *icon = controls.icon;
+    const forms::Picture *cover = controls.cover;
+    QVERIFY(icon->isVisible() && cover->isVisible());
+    QVERIFY(icon->isStretched() && cover->isStretched());
+    QCOMPARE(cover->left(), icon->left());
+    QCOMPARE(cover->top(), icon->top());
+    QVERIFY(cover->width() <= icon->width() && cover->height() <= icon->height());
+    QVERIFY(icon->zOrder() < cover->zOrder());
+    // The label stands to the right of its icon, level with it.
+    const forms::Picture *label = controls.label;
+    QVERIFY(label->left() >= icon->left() + icon->width());
+    QVERIFY(label->top() >= icon->top() && label->top() < icon->top() + icon->height());
+}
+
+void TestSimulationWindow::graphLines_data()
+{
+    iconCoversItsCover_data();
+}
+
+// Each graph's hidden pen line starts where its axes cross, which the graph's strokes take
+// for the origin.
+void TestSimulationWindow::graphLines()
+{
+    QFETCH(Cam, cam);
+    const SimulationWindow::CamControls controls = m_form->controlsOf(cam);
+    const forms::LineControl *across = controls.timeAxis;
+    const forms::LineControl *up = controls.liftAxis;
+    QVERIFY(across->isVisible() && up->isVisible());
+    QVERIFY(!controls.pen->isVisible());
+    QCOMPARE(controls.pen->colour(), QColor(Qt::black));
+    QCOMPARE(across->y1(), across->y2());
+    QCOMPARE(up->x1(), up->x2());
+    QCOMPARE(across->colour(), up->colour());
+    QCOMPARE(QPoint(controls.pen->x1(), controls.pen->y1()), QPoint(up->x1(), across->y1()));
+    for (const Cam other : animation::allCams) {
+        if (other != cam)
+            QVERIFY(m_form->controlsOf(other).timeAxis->colour() != across->colour());
+    }
+}
+
+// Everything but the step pictures and the bird lies inside the client area.
+void TestSimulationWindow::controlsInsideTheClientArea()
+{
+    const QRect client(0, 0, animation::layout::clientWidth, animation::layout::clientHeight);
+    for (const auto &control : m_form->surface()->controls()) {
+        const QString name = control->name();
+        QVERIFY2(control->zOrder() >= 5, qPrintable(name));
+        if (name.startsWith("frame(") || name == "startFrame" || name == "bird")
+            continue;
+        if (const auto *picture = dynamic_cast<const forms::Picture *>(control.get())) {
+            QVERIFY2(client.contains(QRect(picture->left(), picture->top(), picture->width(),
+                                           picture->height())),
+                     qPrintable(name));
+            QVERIFY2(!picture->pixmap().isNull(), qPrintable(name));
+            if (!picture->isStretched() && name != "strip")
+                QCOMPARE(picture->pixmap().size(), QSize(forms::toPixels(picture->width()),
+                                                         forms::toPixels(picture->height())));
+        } else if (const auto *line = dynamic_cast<const forms::LineControl *>(control.get())) {
+            QVERIFY2(client.contains(QPoint(line->x1(), line->y1()))
+                         && client.contains(QPoint(line->x2(), line->y2())),
+                     qPrintable(name));
+        }
+    }
+    // Once loaded the strip's control is a little wider than its picture.
+    const auto *strip = dynamic_cast<const forms::Picture *>(m_form->surface()->control("strip"));
+    QCOMPARE(strip->width(), animation::layout::stripLoadedWidth);
+    QCOMPARE(strip->pixmap().size(), QSize(forms::toPixels(animation::layout::strip.width),
+                                           forms::toPixels(animation::layout::strip.height)));
+    // The one picture placed where no learner sees it.
+    const forms::WindowlessControl *bird = m_form->surface()->control("bird");
+    QVERIFY(bird && bird->isVisible());
+    QVERIFY(dynamic_cast<const forms::Picture *>(bird)->left() >= client.width());
 }
 
 void TestSimulationWindow::timersAndScrollBar()
 {
-    for (forms::Timer *timer : {m_form->pearTimer, m_form->doubleLobeTimer, m_form->snailTimer}) {
+    for (forms::Timer *timer : timersOf(*m_form)) {
         QVERIFY(!timer->isEnabled());
         QCOMPARE(timer->interval(), 200);
     }
-    QScrollBar *speed = m_form->speed;
+    QScrollBar *speed = m_form->speed();
     QCOMPARE(speed->value(), 500);
     QCOMPARE(speed->minimum(), 10);
     QCOMPARE(speed->maximum(), 1000);
     QCOMPARE(speed->singleStep(), 1);
     QCOMPARE(speed->pageStep(), 10);
     QCOMPARE(speed->geometry(), QRect(184, 408, 273, 9));
-    QCOMPARE(m_form->step, 0);
+    QCOMPARE(m_form->model().step(), 0);
     // The scroll bar is the only control a click gives the focus to; the cam
     // spots are reached by Tab alone.
     int clickFocusable = 0;
@@ -216,9 +249,9 @@ void TestSimulationWindow::arrowKeysMoveTheSpeedTheirWay()
 {
     QFETCH(int, key);
     QFETCH(int, change);
-    QTest::keyClick(m_form->speed, Qt::Key(key));
-    QCOMPARE(m_form->speed->value(), 500 + change);
-    QCOMPARE(m_form->pearTimer->interval(), 500 + change);
+    QTest::keyClick(m_form->speed(), Qt::Key(key));
+    QCOMPARE(m_form->speed()->value(), 500 + change);
+    QCOMPARE(m_form->controlsOf(Cam::Pear).timer->interval(), 500 + change);
 }
 
 void TestSimulationWindow::clicksReachTheRightPicture_data()
@@ -241,32 +274,29 @@ void TestSimulationWindow::clicksReachTheRightPicture()
     QFETCH(QPoint, at);
     QFETCH(int, runningTimer);
     QTest::mouseClick(m_form->surface(), Qt::LeftButton, {}, at);
-    const QList<forms::Timer *> timers{m_form->pearTimer, m_form->doubleLobeTimer,
-                                       m_form->snailTimer};
-    for (int t = 1; t <= 3; ++t)
-        QCOMPARE(timers[t - 1]->isEnabled(), t == runningTimer);
+    QCOMPARE(runningNumber(*m_form), runningTimer);
 }
 
 void TestSimulationWindow::doubleClickActsAsOneClick_data()
 {
-    QTest::addColumn<int>("cam"); // 1 pear, 2 double lobe, 3 snail
+    QTest::addColumn<Cam>("cam");
     QTest::addColumn<bool>("running");
-    for (int cam = 1; cam <= 3; ++cam) {
-        QTest::addRow("cam %d icon", cam) << cam << false;
-        QTest::addRow("cam %d cover", cam) << cam << true;
-    }
+    QTest::newRow("cam 1 icon") << Cam::Pear << false;
+    QTest::newRow("cam 1 cover") << Cam::Pear << true;
+    QTest::newRow("cam 2 icon") << Cam::DoubleLobe << false;
+    QTest::newRow("cam 2 cover") << Cam::DoubleLobe << true;
+    QTest::newRow("cam 3 icon") << Cam::Snail << false;
+    QTest::newRow("cam 3 cover") << Cam::Snail << true;
 }
 
 // Delivered as the window system does, it starts or stops the cam once: the cover the
 // first click uncovers does not take the second press.
 void TestSimulationWindow::doubleClickActsAsOneClick()
 {
-    QFETCH(int, cam);
+    QFETCH(Cam, cam);
     QFETCH(bool, running);
-    forms::Picture *icon = QList{m_form->pearIcon, m_form->doubleLobeIcon,
-                                 m_form->snailIcon}[cam - 1];
-    forms::Timer *timer = QList{m_form->pearTimer, m_form->doubleLobeTimer,
-                                m_form->snailTimer}[cam - 1];
+    forms::Picture *icon = m_form->controlsOf(cam).icon;
+    forms::Timer *timer = m_form->controlsOf(cam).timer;
     if (running)
         icon->click();
     QSignalSpy erased(m_form->surface(), &forms::Surface::cleared);
@@ -276,7 +306,7 @@ void TestSimulationWindow::doubleClickActsAsOneClick()
     QCOMPARE(timer->isEnabled(), !running);
     QCOMPARE(icon->isVisible(), running);
     QCOMPARE(erased.count(), 0);
-    QCOMPARE(drawn.count(), cam == 1 && !running ? 1 : 0); // the pear's one starting point
+    QCOMPARE(drawn.count(), cam == Cam::Pear && !running ? 1 : 0); // the pear's starting point
 }
 
 void TestSimulationWindow::firstPixels_data()
@@ -302,7 +332,9 @@ void TestSimulationWindow::firstPixels()
 
 void TestSimulationWindow::holeShowsUntilAFrameCoversIt()
 {
-    const QImage hole = m_form->hole->pixmap().toImage();
+    const auto *holePicture = dynamic_cast<forms::Picture *>(m_form->surface()->control("hole"));
+    QVERIFY(holePicture);
+    const QImage hole = holePicture->pixmap().toImage();
     const QPoint at(forms::toPixels(animation::layout::hole.left),
                     forms::toPixels(animation::layout::hole.top));
     QImage shot = m_form->surface()->grab().toImage();
@@ -318,11 +350,11 @@ void TestSimulationWindow::holeShowsUntilAFrameCoversIt()
 
 void TestSimulationWindow::exitEndsEverything()
 {
-    m_form->doubleLobeIcon->click();
-    m_form->testAction->trigger();
+    m_form->controlsOf(Cam::DoubleLobe).icon->click();
+    m_form->testAction()->trigger();
     QPointer<TestWindow> quiz = m_form->testWindow();
-    m_form->exitAction->trigger();
-    QVERIFY(!m_form->doubleLobeTimer->isEnabled());
+    m_form->exitAction()->trigger();
+    QVERIFY(!m_form->controlsOf(Cam::DoubleLobe).timer->isEnabled());
     QVERIFY(!m_form->isVisible());
     QTRY_VERIFY(quiz.isNull() || !quiz->isVisible());
 }

@@ -125,7 +125,7 @@ void TestGeometry::pearRodTravel()
 void TestGeometry::movingPartsInsideFrame_data()
 {
     QTest::addColumn<int>("frame");
-    for (int frame = 0; frame < 20; ++frame)
+    for (int frame = 0; frame < animation::layout::frameCount; ++frame)
         QTest::addRow("step %d", frame) << frame;
 }
 

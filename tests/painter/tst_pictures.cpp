@@ -175,7 +175,7 @@ void TestPictures::bitmapFiles_data()
     // The pictures that fill their controls measure what the layout gives them.
     QList<std::pair<QString, QSize>> placed{{QStringLiteral("strip.bmp"), stripSize},
                                             {QStringLiteral("hole.bmp"), holeSize}};
-    for (int picture = 0; picture < 20; ++picture)
+    for (int picture = 0; picture < animation::layout::frameCount; ++picture)
         placed.append({frameFile(picture), frameSize(picture)});
     // Every bitmap also comes drawn at exactly twice its size, and the lettering in every
     // language at the English lettering's size.
@@ -368,7 +368,7 @@ void TestPictures::frames()
     QTest::addColumn<int>("frame");
     QTest::addColumn<int>("scale");
     for (int scale : {1, 2}) {
-        for (int frame = 0; frame < 20; ++frame)
+        for (int frame = 0; frame < animation::layout::frameCount; ++frame)
             QTest::addRow("step %d, %s at %dx", frame, qPrintable(frameName(frame)), scale)
                 << frame << scale;
     }
