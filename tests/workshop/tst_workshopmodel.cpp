@@ -4,7 +4,7 @@
 #include "workshop/startingdesigns.h"
 #include "workshop/workshopmodel.h"
 
-#include "animation/camtables.h"
+#include "animation/camrecords.h"
 #include "camdesign/designfile.h"
 
 #include <QTest>
