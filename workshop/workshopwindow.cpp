@@ -210,7 +210,13 @@ WorkshopWindow::WorkshopWindow(QWidget *parent)
     resize(1360, 860);
 }
 
-WorkshopWindow::~WorkshopWindow() = default;
+WorkshopWindow::~WorkshopWindow()
+{
+    // The window's own teardown moves the focus, after the model it would tell has gone:
+    // nothing of the application's may call into the window from here on.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_playTimer.stop();
+}
 
 void WorkshopWindow::buildMenus()
 {
