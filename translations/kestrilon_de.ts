@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The follower&apos;s offset of %1 mm puts it outside the prime circle, so it never touches the cam.</source>
-        <translation>Mit %1 mm Versatz liegt der Stößel außerhalb des Rollkreises und berührt die Kurvenscheibe nie.</translation>
+        <translation>Mit %1 mm Exzentrizität liegt der Stößel außerhalb des Rollkreises und berührt die Kurvenscheibe nie.</translation>
     </message>
     <message>
         <source>The roller is larger than the sharpest bend of its path%1, so the cam would be undercut there.</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>knife-edge follower, offset %1 mm</source>
-        <translation>Spitzenstößel, Versatz %1 mm</translation>
+        <translation>Spitzenstößel, Exzentrizität %1 mm</translation>
     </message>
     <message>
         <source>roller follower of radius %1 mm, offset %2 mm</source>
-        <translation>Rollenstößel mit Radius %1 mm, Versatz %2 mm</translation>
+        <translation>Rollenstößel mit Radius %1 mm, Exzentrizität %2 mm</translation>
     </message>
     <message>
         <source>flat-faced follower</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>it must be an object with a type and an offset.</source>
-        <translation>er muss ein Objekt mit Art und Versatz sein.</translation>
+        <translation>er muss ein Objekt mit Art und Exzentrizität sein.</translation>
     </message>
     <message>
         <source>This is not a Kestrilon cam design (its format is &quot;%1&quot;).</source>
@@ -390,7 +390,7 @@
     <name>MotionTableText</name>
     <message>
         <source>The follower&apos;s offset (%1 mm) does not fit inside the prime circle (radius %2 mm).</source>
-        <translation>Der Versatz des Stößels (%1 mm) liegt nicht innerhalb des Rollkreises (Radius %2 mm).</translation>
+        <translation>Die Exzentrizität des Stößels (%1 mm) liegt nicht innerhalb des Rollkreises (Radius %2 mm).</translation>
     </message>
     <message>
         <source>The motion table cannot be written to %1: %2.</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The follower&apos;s offset of %1 mm puts it outside the prime circle, so it never touches the cam.</source>
-        <translation>Un excentrement de %1 mm place le poussoir hors du cercle primitif&#x202f;: il ne touche jamais la came.</translation>
+        <translation>Un désaxage de %1 mm place le poussoir hors du cercle primitif&#x202f;: il ne touche jamais la came.</translation>
     </message>
     <message>
         <source>The roller is larger than the sharpest bend of its path%1, so the cam would be undercut there.</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>knife-edge follower, offset %1 mm</source>
-        <translation>poussoir à pointe, excentrement %1 mm</translation>
+        <translation>poussoir à pointe, désaxage %1 mm</translation>
     </message>
     <message>
         <source>roller follower of radius %1 mm, offset %2 mm</source>
-        <translation>poussoir à galet de rayon %1 mm, excentrement %2 mm</translation>
+        <translation>poussoir à galet de rayon %1 mm, désaxage %2 mm</translation>
     </message>
     <message>
         <source>flat-faced follower</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>it must be an object with a type and an offset.</source>
-        <translation>il doit être un objet avec un type et un excentrement.</translation>
+        <translation>il doit être un objet avec un type et un désaxage.</translation>
     </message>
     <message>
         <source>This is not a Kestrilon cam design (its format is &quot;%1&quot;).</source>
@@ -390,7 +390,7 @@
     <name>MotionTableText</name>
     <message>
         <source>The follower&apos;s offset (%1 mm) does not fit inside the prime circle (radius %2 mm).</source>
-        <translation>L’excentrement du poussoir (%1 mm) sort du cercle primitif (rayon %2 mm).</translation>
+        <translation>Le désaxage du poussoir (%1 mm) sort du cercle primitif (rayon %2 mm).</translation>
     </message>
     <message>
         <source>The motion table cannot be written to %1: %2.</source>
@@ -811,19 +811,19 @@
     </message>
     <message>
         <source>The rises and returns do not cancel: the follower ends %1 mm above where it starts.</source>
-        <translation>Les montées et les descentes ne se compensent pas : le suiveur finit %1 mm plus haut qu’au départ.</translation>
+        <translation>Les montées et les descentes ne se compensent pas : le poussoir finit %1 mm plus haut qu’au départ.</translation>
     </message>
     <message>
         <source>The rises and returns do not cancel: the follower ends %1 mm below where it starts.</source>
-        <translation>Les montées et les descentes ne se compensent pas : le suiveur finit %1 mm plus bas qu’au départ.</translation>
+        <translation>Les montées et les descentes ne se compensent pas : le poussoir finit %1 mm plus bas qu’au départ.</translation>
     </message>
     <message>
         <source>Segment %1 takes the follower below the base circle.</source>
-        <translation>Le segment %1 fait descendre le suiveur sous le cercle de base.</translation>
+        <translation>Le segment %1 fait descendre le poussoir sous le cercle de base.</translation>
     </message>
     <message>
         <source>The follower&apos;s offset of %1 mm does not lie inside the prime circle of radius %2 mm: the follower cannot stand on the cam.</source>
-        <translation>Le désaxage du suiveur, %1 mm, n&apos;est pas à l&apos;intérieur du cercle primitif de rayon %2 mm : le suiveur ne peut pas reposer sur la came.</translation>
+        <translation>Le désaxage du poussoir, %1 mm, n&apos;est pas à l&apos;intérieur du cercle primitif de rayon %2 mm : le poussoir ne peut pas reposer sur la came.</translation>
     </message>
     <message>
         <source>The pressure angle reaches %1°, past the %2° limit, at %3.</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. Follower: %5.</source>
-        <translation>Came %1. Rotation : %2. Rayon du cercle de base %3 mm, levée %4 mm. Suiveur : %5.</translation>
+        <translation>Came %1. Rotation : %2. Rayon du cercle de base %3 mm, levée %4 mm. Poussoir : %5.</translation>
     </message>
     <message>
         <source>The shaft hole of %1 mm leaves less than %2 mm of cam around it: make it smaller or the base circle larger.</source>
@@ -1084,11 +1084,11 @@
     </message>
     <message>
         <source>Follower</source>
-        <translation>Suiveur</translation>
+        <translation>Poussoir</translation>
     </message>
     <message>
         <source>Follower type</source>
-        <translation>Type de suiveur</translation>
+        <translation>Type de poussoir</translation>
     </message>
     <message>
         <source>Roller radius</source>
@@ -1096,7 +1096,7 @@
     </message>
     <message>
         <source>Follower offset</source>
-        <translation>Désaxage du suiveur</translation>
+        <translation>Désaxage du poussoir</translation>
     </message>
     <message>
         <source>Type</source>
@@ -1196,7 +1196,7 @@
     </message>
     <message>
         <source>Change the follower</source>
-        <translation>Changer le suiveur</translation>
+        <translation>Changer le poussoir</translation>
     </message>
     <message>
         <source>Change the roller&apos;s radius</source>
@@ -1204,7 +1204,7 @@
     </message>
     <message>
         <source>Change the follower&apos;s offset</source>
-        <translation>Changer le désaxage du suiveur</translation>
+        <translation>Changer le désaxage du poussoir</translation>
     </message>
     <message>
         <source>Change the base circle</source>
