@@ -37,6 +37,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -207,7 +208,12 @@ WorkshopWindow::WorkshopWindow(QWidget *parent)
 
     showDesign();
     showTurning();
-    resize(1360, 860);
+    // Roomy where the screen allows, but never past it: on a school laptop's 1366 × 768 the
+    // warnings below the cam must still be in sight. The frame's title bar is allowed for.
+    const QSize roomy(1360, 860);
+    const QSize screenRoom = screen() ? screen()->availableGeometry().size() - QSize(0, 40)
+                                      : roomy;
+    resize(roomy.boundedTo(screenRoom).expandedTo(minimumSizeHint()));
 }
 
 WorkshopWindow::~WorkshopWindow()

@@ -91,6 +91,7 @@ private slots:
     void asksBeforeLosingChanges_data();
     void asksBeforeLosingChanges();
     void choicesAreReadWithWhatIsChosen();
+    void opensWithinTheScreen();
     void exportsForCutterPrinterAndWorksheet_data();
     void exportsForCutterPrinterAndWorksheet();
     void printsTheTemplateOrSaysWhyNot_data();
@@ -666,4 +667,22 @@ void WorkshopWindowTest::choicesAreReadWithWhatIsChosen()
     controls.law->setCurrentIndex(2);
     QAccessibleInterface *law = QAccessible::queryAccessibleInterface(controls.law);
     QCOMPARE(law->text(QAccessible::Value), controls.law->itemText(2));
+}
+
+// On a screen it can fit, the window opens within it, the warnings below the cam in sight: a
+// school laptop's 1366 × 768 is tried by a run of its own.
+void WorkshopWindowTest::opensWithinTheScreen()
+{
+    WorkshopWindow window;
+    const QRect room = window.screen()->availableGeometry();
+    if (room.width() < window.minimumSizeHint().width()
+        || room.height() < window.minimumSizeHint().height() + 40)
+        QSKIP("This screen is smaller than the workshop can be.");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(window.width() <= room.width() && window.height() <= room.height(),
+             qPrintable(QStringLiteral("%1 × %2").arg(window.width()).arg(window.height())));
+    const QLabel *warnings = window.controls().warnings;
+    const QRect shown(warnings->mapTo(&window, QPoint(0, 0)), warnings->size());
+    QVERIFY(window.rect().contains(shown));
 }
