@@ -77,10 +77,8 @@ private slots:
     void smallestBaseCircleIsOneUndoStep();
     void undoAndRedoRestoreEveryEditExactly();
     void segmentsAreAddedMovedAndFilled();
-    void pearFollowsTheSimulationGraph();
     void camThatCannotExistIsNotDrawn();
     void steepPlacesAreRedOnTheGraph();
-    void keyboardReachesEveryControlInOrder();
     void everyControlHasAnAccessibleName();
     void readerHearsTheCamAndNewWarnings();
     void keysAndDragTurnTheCam();
@@ -318,19 +316,6 @@ void WorkshopWindowTest::segmentsAreAddedMovedAndFilled()
     QVERIFY(controls.warnings->text().contains(QStringLiteral("add up to 390°")));
 }
 
-void WorkshopWindowTest::pearFollowsTheSimulationGraph()
-{
-    QVERIFY(m_window->startFrom(StartingDesign::Pear));
-    // The pear's graph, step by step, in twips above its origin: 45° a step.
-    const int graph[] = {600, 200, 100, 100, 100, 100, 100, 200, 600};
-    for (int k = 0; k < 9; ++k) {
-        m_window->model().setAngle(45.0 * k - graphAngleOffsetDegrees(StartingDesign::Pear));
-        const double lift = m_window->model().pointNow().motion.lift;
-        QVERIFY(std::abs(lift - (graph[k] - 100) / graphTwipsPerMillimetre) < 0.04);
-    }
-    QVERIFY(m_window->controls().warnings->text().startsWith(QStringLiteral("No warnings")));
-}
-
 void WorkshopWindowTest::camThatCannotExistIsNotDrawn()
 {
     const WorkshopWindow::Controls controls = m_window->controls();
@@ -358,32 +343,6 @@ void WorkshopWindowTest::steepPlacesAreRedOnTheGraph()
     QVERIFY2(pastLimit > withinLimit + 50, qPrintable(QStringLiteral("%1 %2").arg(withinLimit).arg(pastLimit)));
     // ...and the outline is marked where it is too steep.
     QVERIFY(pixelsLike(painted(controls.cam), faultRed, 30) > 50);
-}
-
-void WorkshopWindowTest::keyboardReachesEveryControlInOrder()
-{
-    const WorkshopWindow::Controls c = m_window->controls();
-    QApplication::setActiveWindow(m_window);
-    c.segments->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), c.segments);
-    // The buttons that cannot act now (move up) are passed by.
-    const std::vector<QWidget *> expected = {
-        c.addSegment, c.removeSegment, c.moveDown, c.kind, c.angle, c.height, c.law,
-        c.followerType, c.rollerRadius, c.offset, c.baseCircle, c.rotation, c.holeShape,
-        c.holeDiameter, c.speed, c.pressureLimit, c.cam, c.play, c.turnAngle, c.turningSpeed,
-        c.useSmallestBase,
-    };
-    for (QWidget *next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget *focused = QApplication::focusWidget();
-        while (focused && focused->parentWidget() && !focused->focusPolicy())
-            focused = focused->parentWidget();
-        QCOMPARE(focused ? focused->accessibleName() : QString(), next->accessibleName());
-    }
-    // The cam view shows where the focus is.
-    c.cam->setFocus();
-    QVERIFY(pixelsLike(painted(c.cam), m_window->palette().color(QPalette::Highlight), 10)
-            > 400);
 }
 
 void WorkshopWindowTest::everyControlHasAnAccessibleName()
