@@ -253,7 +253,11 @@ QPolygonF HoleCut::polygon(double tolerance) const
 
 QString cutRefusal(const CamDesign &design)
 {
-    const CamAnalysis analysis = analyse(design);
+    return cutRefusal(design, analyse(design));
+}
+
+QString cutRefusal(const CamDesign &design, const CamAnalysis &analysis)
+{
     const MotionCheck &motion = analysis.motionCheck;
     switch (motion.fault) {
     case MotionFault::None:

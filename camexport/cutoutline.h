@@ -40,6 +40,8 @@ struct CamCut {
 // can: a motion that does not make one closed turn, a follower that misses the cam, an
 // outline that would undercut or fold over itself, a hole that does not fit.
 QString cutRefusal(const camdesign::CamDesign &design);
+// The same for a design already analysed, as the workshop's model holds it.
+QString cutRefusal(const camdesign::CamDesign &design, const camdesign::CamAnalysis &analysis);
 // What is worth knowing but does not stop a cut, such as a pressure angle past its limit.
 QStringList cutWarnings(const camdesign::CamDesign &design);
 

@@ -194,7 +194,7 @@ void CamView::takeDesign()
         m_faults = faultStretches(analysis);
         // A cam that can be cut is drawn as it will be cut: where the follower's speed jumps,
         // the roller rounds the corner that the samples alone would join by a straight line.
-        if (camexport::cutRefusal(m_model->design()).isEmpty())
+        if (camexport::cutRefusal(m_model->design(), analysis).isEmpty())
             m_fullOutline = camexport::cutOf(m_model->design(), false).outline;
     }
     setAccessibleDescription(Wording::camDescription(m_model->design(), analysis));
