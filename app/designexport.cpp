@@ -6,11 +6,13 @@
 
 #include "camdesign/designfile.h"
 #include "camdesign/motiontable.h"
+#include "camdesign/wholefile.h"
 #include "camexport/cutoutline.h"
 #include "camexport/exportdesign.h"
 #include "workshop/designpicture.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 namespace designexport {
 namespace {
@@ -37,6 +39,11 @@ Outcome exportDesignFile(const QString &designPath, const QString &outputPath,
         return failed(startup::exitUsage,
                       QStringLiteral("cannot export to '%1': the file name must end in .%2.")
                           .arg(outputPath, suffixes().join(QStringLiteral(", ."))));
+    // Whatever the endings say, the design is never written over by its own export.
+    if (camdesign::sameFile(designPath, outputPath))
+        return failed(exitExportFailed,
+                      QStringLiteral("cannot export to '%1': it is the design file itself.")
+                          .arg(outputPath));
     const camdesign::DesignReading reading = camdesign::loadDesign(designPath);
     if (!reading.design)
         return failed(exitExportFailed, QStringLiteral("%1: %2").arg(designPath, reading.error));
@@ -49,6 +56,7 @@ Outcome exportDesignFile(const QString &designPath, const QString &outputPath,
     } else {
         camexport::ExportOptions cut;
         cut.constructionLines = options.constructionLines;
+        cut.locale = QLocale::system();
         error = camexport::exportDesign(design, outputPath, cut);
     }
     if (!error.isEmpty())

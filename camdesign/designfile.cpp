@@ -3,6 +3,7 @@
 #include "designfile.h"
 
 #include "motion.h"
+#include "wholefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cmath>
@@ -373,14 +373,10 @@ QByteArray writeDesign(const CamDesign &design)
 
 QString saveDesign(const CamDesign &design, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const QString failed = writeWhole(path, writeDesign(design));
+    if (!failed.isEmpty())
         return DesignFile::tr("The design cannot be saved as %1: %2.")
-            .arg(QFileInfo(path).fileName(), file.errorString());
-    const QByteArray bytes = writeDesign(design);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return DesignFile::tr("The design cannot be saved as %1: %2.")
-            .arg(QFileInfo(path).fileName(), file.errorString());
+            .arg(QFileInfo(path).fileName(), failed);
     return {};
 }
 

@@ -4,10 +4,10 @@
 
 #include "camprofile.h"
 #include "designfile.h"
+#include "wholefile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 #include <numbers>
@@ -62,11 +62,10 @@ QString saveMotionTable(const CamDesign &design, const QString &path)
     const MotionTable table = motionTable(design);
     if (table.csv.isEmpty())
         return table.error;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(table.csv) != table.csv.size()
-        || !file.commit())
+    const QString failed = writeWhole(path, table.csv);
+    if (!failed.isEmpty())
         return MotionTableText::tr("The motion table cannot be written to %1: %2.")
-            .arg(QFileInfo(path).filePath(), file.errorString());
+            .arg(QFileInfo(path).filePath(), failed);
     return {};
 }
 

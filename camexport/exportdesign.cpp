@@ -1,5 +1,5 @@
-// Every format goes out through QSaveFile: the file appears whole at the end or not at all,
-// and a write the disk refused is reported rather than committed.
+// Every format goes out whole or not at all, and a write the disk refused is reported rather
+// than committed.
 #include "exportdesign.h"
 #include "camexporttext.h"
 
@@ -8,62 +8,51 @@
 #include "papertemplate.h"
 #include "svgwriter.h"
 
+#include "camdesign/wholefile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cmath>
 
 namespace camexport {
 namespace {
 
-
 QString cannotWrite(const QString &path, const QString &why)
 {
     return CamExportText::tr("Could not write %1: %2.").arg(QDir::toNativeSeparators(path), why);
 }
 
-QString writeWhole(const QString &path, const QByteArray &bytes)
+QString writeBytes(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return cannotWrite(path, file.errorString());
-    return {};
-}
-
-QString writePdf(const camdesign::CamDesign &design, const QString &path,
-                 const ExportOptions &options)
-{
-    const QPageLayout layout = templatePageLayout(options.locale);
-    const QString refusal = templateRefusal(design, layout);
-    if (!refusal.isEmpty())
-        return refusal;
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
-    QPdfWriter writer(&file);
-    writer.setPageLayout(layout);
-    writer.setTitle(design.name);
-    writer.setCreator(QStringLiteral("Kestrilon"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return cannotWrite(path, CamExportText::tr("the PDF could not be started"));
-    const QString painted = paintTemplate(painter, design, layout, options);
-    painter.end();
-    if (!painted.isEmpty())
-        return painted;
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        return cannotWrite(path, file.errorString());
-    return {};
+    const QString failed = camdesign::writeWhole(path, bytes);
+    return failed.isEmpty() ? QString() : cannotWrite(path, failed);
 }
 
 } // namespace
+
+QString writeTemplatePdf(const camdesign::CamDesign &design, const QString &path,
+                         const QPageLayout &layout, const ExportOptions &options)
+{
+    const QString refusal = templateRefusal(design, layout);
+    if (!refusal.isEmpty())
+        return refusal;
+    const QString failed = camdesign::writeWhole(path, [&](QIODevice &device) {
+        QPdfWriter writer(&device);
+        writer.setPageLayout(layout);
+        writer.setTitle(design.name);
+        writer.setCreator(QStringLiteral("Kestrilon"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        const bool painted = paintTemplate(painter, design, layout, options).isEmpty();
+        return painter.end() && painted;
+    });
+    return failed.isEmpty() ? QString() : cannotWrite(path, failed);
+}
 
 QByteArray fileNumber(double value)
 {
@@ -91,10 +80,10 @@ QString exportDesign(const camdesign::CamDesign &design, const QString &path,
     if (!refusal.isEmpty())
         return refusal;
     if (suffix == QLatin1String("svg"))
-        return writeWhole(path, svgOf(design, options));
+        return writeBytes(path, svgOf(design, options));
     if (suffix == QLatin1String("dxf"))
-        return writeWhole(path, dxfOf(design, options));
-    return writePdf(design, path, options);
+        return writeBytes(path, dxfOf(design, options));
+    return writeTemplatePdf(design, path, templatePageLayout(options.locale), options);
 }
 
 } // namespace camexport

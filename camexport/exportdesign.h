@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <QPageLayout>
 #include <QString>
 
 namespace camexport {
@@ -22,6 +23,11 @@ struct ExportOptions {
 // never replaces what was there.
 QString exportDesign(const camdesign::CamDesign &design, const QString &path,
                      const ExportOptions &options = {});
+
+// The paper template alone, on the page `layout` gives, as a printer's "print to file" wants
+// it; exportDesign() chooses the page from the options' locale.
+QString writeTemplatePdf(const camdesign::CamDesign &design, const QString &path,
+                         const QPageLayout &layout, const ExportOptions &options = {});
 
 // A number for a file: a point before the decimals whatever the language, no exponent, and no
 // trailing zeros.

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QString program = QStringLiteral(KESTRILON_EXECUTABLE);
@@ -33,6 +36,8 @@ private slots:
     void commandLine();
     void exportAtAShell_data();
     void exportAtAShell();
+    void exportNeverLosesAFile_data();
+    void exportNeverLosesAFile();
     void manualAndDesktopFiles();
 };
 
@@ -216,6 +221,81 @@ void TestStartup::exportAtAShell()
     if (written.open(QIODevice::ReadOnly))
         QCOMPARE(written.readLine().trimmed(), firstLine);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), firstLine.isEmpty() ? 1 : 2);
+}
+
+void TestStartup::exportNeverLosesAFile_data()
+{
+    QTest::addColumn<QString>("designName");
+    QTest::addColumn<QString>("output");      // as given on the command line, from the folder
+    QTest::addColumn<QString>("keptFile");    // what must come through unchanged
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("standardError");
+    for (const char *ending : {"csv", "svg", "dxf", "pdf", "png"}) {
+        const QString output = QStringLiteral("good.") + QLatin1String(ending);
+        QTest::addRow("full disk, %s", ending)
+            << "design.kcam" << output << output << true
+            << "kestrilon: [^\n]*(?:File too large|could not)[^\n]*\n";
+    }
+    const QString itself = "kestrilon: cannot export to '%1': it is the design file itself\\.\n";
+    QTest::newRow("over its own design") << "same.csv" << "same.csv" << "same.csv" << false
+                                         << itself.arg("same\\.csv");
+    QTest::newRow("over its own design, ./") << "same.svg" << "./same.svg" << "same.svg" << false
+                                             << itself.arg("\\./same\\.svg");
+    QTest::newRow("through a link to its design")
+        << "keepme.kcam" << "alias.csv" << "keepme.kcam" << false << itself.arg("alias\\.csv");
+}
+
+// A failed export says so, exits 1 and leaves what was there as it was: a full disk, or an
+// output that is, by some road, the design being exported.
+void TestStartup::exportNeverLosesAFile()
+{
+    QFETCH(QString, designName);
+    QFETCH(QString, output);
+    QFETCH(QString, keptFile);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, standardError);
+    const QByteArray design = R"({"format": "kestrilon-cam", "version": 1, "name": "Toy cam",
+        "rotation": "clockwise", "baseCircleRadius": 20, "shaftHoleDiameter": 8,
+        "follower": {"type": "roller", "radius": 5, "offset": 0}, "segments": [
+        {"kind": "rise", "angle": 180, "height": 10, "law": "cycloidal"},
+        {"kind": "return", "angle": 180, "height": 10, "law": "cycloidal"}]})";
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto put = [&dir](const QString &name, const QByteArray &bytes) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(put(designName, design));
+    if (output == QLatin1String("alias.csv"))
+        QVERIFY(QFile::link(designName, dir.filePath(output)));
+    else if (output != designName && output != QLatin1String("./") + designName)
+        QVERIFY(put(output, "the learner's earlier file\n"));
+    QFile kept(dir.filePath(keptFile));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const QByteArray before = kept.readAll();
+    kept.close();
+
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    if (fullDisk) {
+        // Files may not grow past 200 bytes in the export, and fail as on a full disk.
+        process.setChildProcessModifier([] {
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 200;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN);
+        });
+    }
+    process.start(program, {QStringLiteral("--export"), output, designName});
+    QVERIFY(process.waitForFinished(60000));
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(standardError))
+                 .match(error).hasMatch(),
+             qPrintable(error));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), before);
 }
 
 // The manual page names each option --help lists; the desktop files use the program's names.

@@ -6,11 +6,12 @@
 #include "graphview.h"
 #include "workshopmodel.h"
 
+#include "camdesign/wholefile.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -60,10 +61,12 @@ QImage designPicture(const camdesign::CamDesign &design, QSize size)
 QString saveDesignPicture(const camdesign::CamDesign &design, const QString &path, QSize size)
 {
     const QImage image = designPicture(design, size);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+    const QString failed = camdesign::writeWhole(path, [&image](QIODevice &device) {
+        return image.save(&device, "PNG");
+    });
+    if (!failed.isEmpty())
         return PictureText::tr("The picture cannot be written to %1: %2.")
-            .arg(QFileInfo(path).filePath(), file.errorString());
+            .arg(QFileInfo(path).filePath(), failed);
     return {};
 }
 
