@@ -56,10 +56,6 @@
         <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>the PDF could not be started</source>
-        <translation>das PDF konnte nicht begonnen werden</translation>
-    </message>
-    <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .svg, .dxf or .pdf.</source>
         <translation>Export nach „%1“ nicht möglich: Der Name muss auf .svg, .dxf oder .pdf enden.</translation>
     </message>
@@ -564,6 +560,25 @@
     <message>
         <source>You scored %1 out of %2</source>
         <translation>Du hast %1 von %2 Punkten erreicht</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>dort liegt ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>dort liegt keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file could not be finished</source>
+        <translation>die Datei konnte nicht fertig geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1417,6 +1432,18 @@
     <message>
         <source>The printer could not be started.</source>
         <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Replace the file?</source>
+        <translation>Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 gibt es schon. Willst du die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 is the design itself; exporting over it would lose the design. Choose another name.</source>
+        <translation>%1 ist der Entwurf selbst; ein Export darüber würde den Entwurf löschen. Wähle einen anderen Namen.</translation>
     </message>
 </context>
 </TS>

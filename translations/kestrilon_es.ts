@@ -56,10 +56,6 @@
         <translation>No se pudo escribir %1: %2.</translation>
     </message>
     <message>
-        <source>the PDF could not be started</source>
-        <translation>no se pudo empezar el PDF</translation>
-    </message>
-    <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .svg, .dxf or .pdf.</source>
         <translation>No se puede exportar a «%1»: el nombre debe terminar en .svg, .dxf o .pdf.</translation>
     </message>
@@ -564,6 +560,25 @@
     <message>
         <source>You scored %1 out of %2</source>
         <translation>Has obtenido %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file could not be finished</source>
+        <translation>el archivo no se pudo terminar</translation>
     </message>
 </context>
 <context>
@@ -1417,6 +1432,18 @@
     <message>
         <source>The printer could not be started.</source>
         <translation>No se pudo poner en marcha la impresora.</translation>
+    </message>
+    <message>
+        <source>Replace the file?</source>
+        <translation>¿Reemplazar el archivo?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1 is the design itself; exporting over it would lose the design. Choose another name.</source>
+        <translation>%1 es el propio diseño; exportar encima lo borraría. Elige otro nombre.</translation>
     </message>
 </context>
 </TS>

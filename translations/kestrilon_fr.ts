@@ -56,10 +56,6 @@
         <translation>Impossible d’écrire %1&#x202f;: %2.</translation>
     </message>
     <message>
-        <source>the PDF could not be started</source>
-        <translation>le PDF n’a pas pu être commencé</translation>
-    </message>
-    <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .svg, .dxf or .pdf.</source>
         <translation>Impossible d’exporter vers «&#x202f;%1&#x202f;»&#x202f;: le nom doit finir par .svg, .dxf ou .pdf.</translation>
     </message>
@@ -564,6 +560,25 @@
     <message>
         <source>You scored %1 out of %2</source>
         <translation>Vous avez obtenu %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the file could not be finished</source>
+        <translation>le fichier n’a pas pu être terminé</translation>
     </message>
 </context>
 <context>
@@ -1417,6 +1432,18 @@
     <message>
         <source>The printer could not be started.</source>
         <translation>L’imprimante n’a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>Replace the file?</source>
+        <translation>Remplacer le fichier&#x202f;?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Le remplacer&#x202f;?</translation>
+    </message>
+    <message>
+        <source>%1 is the design itself; exporting over it would lose the design. Choose another name.</source>
+        <translation>%1 est la conception elle-même&#x202f;; l’exporter par-dessus effacerait la conception. Choisissez un autre nom.</translation>
     </message>
 </context>
 </TS>

@@ -374,8 +374,12 @@ void GraphView::paintBackground(QPainter &painter) const
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QRectF(plot.left(), 2, plot.width(), plot.top() - 4),
-                     Qt::AlignLeft | Qt::AlignVCenter, tr("%1 (%2)").arg(title(), unit()));
+    // The title keeps clear of the room the cursor's readout takes at the right.
+    const double titleRoom = std::max(0.0, plot.width() - readoutRoom() - 8);
+    painter.drawText(QRectF(plot.left(), 2, titleRoom, plot.top() - 4),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(bold).elidedText(tr("%1 (%2)").arg(title(), unit()),
+                                                    Qt::ElideRight, titleRoom));
     painter.setFont(font());
 
     // Bands first: where the design fails, and the segment the editors show.
@@ -499,17 +503,29 @@ void GraphView::paintCursor(QPainter &painter) const
     painter.setPen(Qt::NoPen);
     painter.setBrush(palette().color(QPalette::Highlight));
     painter.drawEllipse(QPointF(x, std::clamp(yOf(value), plot.top(), plot.bottom())), 3.0, 3.0);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(QRectF(plot.left(), 2, plot.width(), plot.top() - 4),
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     QFontMetricsF(font()).elidedText(readout(value, angle), Qt::ElideRight,
+                                                      plot.width()));
+}
+
+QString GraphView::readout(double value, double angle) const
+{
     const int decimals = m_quantity == Quantity::Lift || m_quantity == Quantity::PressureAngle
                              ? 2
                              : 1;
     const QString shown = Wording::number(value, decimals);
     const QString at = Wording::number(angle);
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(QRectF(plot.left(), 2, plot.width(), plot.top() - 4),
-                     Qt::AlignRight | Qt::AlignVCenter,
-                     m_quantity == Quantity::PressureAngle
-                         ? tr("%1° at %2°").arg(shown, at)
-                         : tr("%1 %2 at %3°").arg(shown, unit(), at));
+    return m_quantity == Quantity::PressureAngle ? tr("%1° at %2°").arg(shown, at)
+                                                 : tr("%1 %2 at %3°").arg(shown, unit(), at);
+}
+
+double GraphView::readoutRoom() const
+{
+    // The widest the readout gets: the graph's largest value, negative, at a wide angle.
+    const double widest = -std::max(std::abs(m_low), std::abs(m_high));
+    return QFontMetricsF(font()).horizontalAdvance(readout(widest, 359.5));
 }
 
 void GraphView::mousePressEvent(QMouseEvent *event)

@@ -63,6 +63,9 @@ private:
     void takeDesign();
     void drawLabel(QPainter &painter, const QRectF &box, Qt::Alignment alignment,
                    const QString &text) const;
+    // The cursor's value at an angle, as the top right corner shows it, and the widest it gets.
+    QString readout(double value, double angle) const;
+    double readoutRoom() const;
     QRectF plotArea() const;
     double xOf(double degrees) const;
     double yOf(double value) const;

@@ -13,6 +13,7 @@
 
 #include "camdesign/designfile.h"
 #include "camdesign/motiontable.h"
+#include "camdesign/wholefile.h"
 #include "camexport/cutoutline.h"
 #include "camexport/exportdesign.h"
 #include "camexport/papertemplate.h"
@@ -110,25 +111,29 @@ void showValue(QComboBox *box, int value)
     box->setCurrentIndex(box->findData(value));
 }
 
-// Undo and redo keys go to the design's history, not to the text in a number box.
-class HistoryKeys final : public QObject
+// The window's own keys (undo and redo, Export's Ctrl+E, which a line edit would take as
+// "end of line") reach its menus wherever the focus is, not the text in a number box.
+class WindowKeys final : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit WindowKeys(QWidget *window) : QObject(window), m_window(window) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::ShortcutOverride) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
-                || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)) {
-                event->ignore();
-                return true;
-            }
+            const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+            for (const QAction *action : m_window->findChildren<QAction *>())
+                if (action->shortcuts().contains(pressed)) {
+                    event->ignore();
+                    return true;
+                }
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QWidget *m_window;
 };
 
 QString formatFilter()
@@ -176,6 +181,13 @@ WorkshopWindow::WorkshopWindow(QWidget *parent)
             defaultPictureSize.width(), smallestPictureSide, largestPictureSide, 100, &chosen);
         return chosen ? QSize(width, std::max(smallestPictureSide, width * 5 / 8)) : QSize();
     };
+    m_dialogs.replaceExisting = [this](const QString &path) {
+        return QMessageBox::question(this, tr("Replace the file?"),
+                                     tr("%1 already exists. Do you want to replace it?")
+                                         .arg(QFileInfo(path).fileName()),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               == QMessageBox::Yes;
+    };
     m_dialogs.choosePrinter = [this](QPrinter &printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
@@ -192,9 +204,9 @@ WorkshopWindow::WorkshopWindow(QWidget *parent)
     setTabOrder();
     connectEditors();
 
-    auto *historyKeys = new HistoryKeys(this);
+    auto *windowKeys = new WindowKeys(this);
     for (QDoubleSpinBox *box : findChildren<QDoubleSpinBox *>())
-        box->findChild<QLineEdit *>()->installEventFilter(historyKeys);
+        box->findChild<QLineEdit *>()->installEventFilter(windowKeys);
 
     m_playTimer.setInterval(16);
     connect(&m_playTimer, &QTimer::timeout, this, &WorkshopWindow::advance);
@@ -875,12 +887,8 @@ bool WorkshopWindow::saveAs()
         suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                     + QLatin1Char('/') + name + QLatin1Char('.') + QLatin1String(designSuffix);
     }
-    QString path = m_dialogs.savePath(suggested);
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().compare(QLatin1String(designSuffix), Qt::CaseInsensitive) != 0)
-        path += QLatin1Char('.') + QLatin1String(designSuffix);
-    return write(path);
+    const QString path = withEnding(m_dialogs.savePath(suggested), QLatin1String(designSuffix));
+    return !path.isEmpty() && write(path);
 }
 
 bool WorkshopWindow::exportDesign()
@@ -890,16 +898,34 @@ bool WorkshopWindow::exportDesign()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : QFileInfo(m_model.path()).absolutePath();
     QString path = m_dialogs.exportPath(folder + QLatin1Char('/') + name + QLatin1String(".svg"));
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1String(".svg");
-    return exportTo(path);
+    if (!QFileInfo(path).suffix().isEmpty())
+        return exportTo(path);
+    path = withEnding(path, QStringLiteral("svg"));
+    return !path.isEmpty() && exportTo(path);
+}
+
+QString WorkshopWindow::withEnding(const QString &chosen, const QString &suffix)
+{
+    if (chosen.isEmpty()
+        || QFileInfo(chosen).suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+        return chosen;
+    // The file dialog asked about the name as typed, not about this one.
+    const QString path = chosen + QLatin1Char('.') + suffix;
+    if (QFileInfo::exists(path) && !m_dialogs.replaceExisting(path))
+        return {};
+    return path;
 }
 
 bool WorkshopWindow::exportTo(const QString &path)
 {
     const CamDesign &design = m_model.design();
+    if (!m_model.path().isEmpty() && sameFile(path, m_model.path())) {
+        m_dialogs.tell(tr("Cannot export the cam"),
+                       tr("%1 is the design itself; exporting over it would lose the design. "
+                          "Choose another name.")
+                           .arg(QFileInfo(path).fileName()));
+        return false;
+    }
     const QString suffix = QFileInfo(path).suffix().toLower();
     QString failed;
     if (suffix == QLatin1String("csv")) {
@@ -947,6 +973,14 @@ bool WorkshopWindow::print()
     if (!stillRefused.isEmpty()) {
         m_dialogs.tell(tr("Cannot print the cam"), stillRefused);
         return false;
+    }
+    // Printed to a file, the template is written as every export is: whole or not at all.
+    if (!printer.outputFileName().isEmpty()) {
+        const QString failed = camexport::writeTemplatePdf(design, printer.outputFileName(),
+                                                           printer.pageLayout());
+        if (!failed.isEmpty())
+            m_dialogs.tell(tr("Cannot print the cam"), failed);
+        return failed.isEmpty();
     }
     QPainter painter;
     if (!painter.begin(&printer)) {

@@ -51,6 +51,7 @@ public:
     // what is worth knowing, through the dialogs.
     bool exportTo(const QString &path);
     bool exportDesign();
+    // Prints the template, or writes it as a PDF when the learner chose to print to a file.
     bool print();
 
     WorkshopModel &model() { return m_model; }
@@ -65,6 +66,9 @@ public:
         std::function<QString(const QString &suggested)> exportPath;
         // The picture's size for a PNG; an empty size cancels.
         std::function<QSize()> pictureSize;
+        // Asked when the program, not the file dialog, put the ending on a name and a file
+        // of that name is there already: true replaces it.
+        std::function<bool(const QString &path)> replaceExisting;
         // Lets the learner choose a printer and its settings; false cancels.
         std::function<bool(QPrinter &printer)> choosePrinter;
     };
@@ -101,6 +105,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The chosen name with the ending put on where it lacks one, asking before that replaces
+    // a file; an empty string when nothing was chosen or the learner keeps the file.
+    QString withEnding(const QString &chosen, const QString &suffix);
     void buildMenus();
     QWidget *buildEditors();
     QWidget *buildMiddle();

@@ -5,6 +5,9 @@
 #include "workshop/graphview.h"
 #include "workshop/workshopwindow.h"
 
+#include "camdesign/designfile.h"
+#include "tests/fulldisk.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -79,12 +82,17 @@ private slots:
     void segmentsAreAddedMovedAndFilled();
     void camThatCannotExistIsNotDrawn();
     void steepPlacesAreRedOnTheGraph();
+    void graphTitleKeepsClearOfItsReadout_data();
+    void graphTitleKeepsClearOfItsReadout();
     void everyControlHasAnAccessibleName();
     void readerHearsTheCamAndNewWarnings();
     void keysAndDragTurnTheCam();
     void numbersAreTypedAsTheLanguageWritesThem();
     void savesAndOpensDesigns();
     void refusesToSaveADesignThatIsNotWhole();
+    void neverLosesTheLearnersWork_data();
+    void neverLosesTheLearnersWork();
+    void exportKeyWorksFromANumberBox();
     void badFileKeepsTheDesign();
     void asksBeforeLosingChanges_data();
     void asksBeforeLosingChanges();
@@ -345,6 +353,46 @@ void WorkshopWindowTest::steepPlacesAreRedOnTheGraph()
     QVERIFY(pixelsLike(painted(controls.cam), faultRed, 30) > 50);
 }
 
+void WorkshopWindowTest::graphTitleKeepsClearOfItsReadout_data()
+{
+    QTest::addColumn<int>("graph");
+    QTest::addColumn<int>("width");
+    QTest::newRow("lift, narrow") << 0 << 240;
+    QTest::newRow("acceleration, narrow") << 2 << 240;
+    QTest::newRow("jerk, very narrow") << 3 << 170;
+    QTest::newRow("pressure angle, narrow") << 4 << 200;
+}
+
+// The title at the left and the cursor's value at the right of the row above a graph: seen as
+// two runs of ink with clear paper between them, however narrow the graph.
+void WorkshopWindowTest::graphTitleKeepsClearOfItsReadout()
+{
+    QFETCH(int, graph);
+    QFETCH(int, width);
+    m_window->model().setAngle(271.5);
+    GraphView view(&m_window->model(), allQuantities[graph]);
+    view.resize(width, 160);
+    const QImage image = painted(&view);
+    const int rowHeight = view.fontMetrics().height() + 4;
+    std::vector<bool> ink(std::size_t(image.width()), false);
+    for (int y = 0; y < rowHeight; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 160)
+                ink[std::size_t(x)] = true;
+    // The widest stretch of clear paper between the first ink and the last.
+    const auto first = std::find(ink.begin(), ink.end(), true);
+    const auto last = std::find(ink.rbegin(), ink.rend(), true).base();
+    std::ptrdiff_t widestGap = 0;
+    for (auto x = first; x < last;) {
+        const auto nextInk = std::find(x, last, true);
+        widestGap = std::max(widestGap, nextInk - x);
+        x = std::find(nextInk, last, false);
+    }
+    QVERIFY2(widestGap >= 8, qPrintable(QStringLiteral("the title comes within %1 px of the "
+                                                       "cursor's value")
+                                            .arg(widestGap)));
+}
+
 void WorkshopWindowTest::everyControlHasAnAccessibleName()
 {
     for (QWidget *widget : m_window->findChildren<QWidget *>()) {
@@ -469,6 +517,95 @@ void WorkshopWindowTest::refusesToSaveADesignThatIsNotWhole()
     QVERIFY(!QFile::exists(m_savePath));
     QVERIFY(m_window->model().isModified());
     QCOMPARE(m_window->model().design().segments[0].angleDegrees, 60.0);
+}
+
+void WorkshopWindowTest::neverLosesTheLearnersWork_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<bool>("replace");     // the answer to "replace it?", where asked
+    QTest::addColumn<int>("asked");        // how often it was asked
+    QTest::addColumn<bool>("fileKept");    // mycam.kcam as it was before
+    QTest::addColumn<QString>("told");     // a part of what the learner is told, if anything
+    QTest::newRow("Save on a full disk") << "save full" << false << 0 << true << "File too large";
+    QTest::newRow("Save As, the ending added, kept")
+        << "save as" << false << 1 << true << QString();
+    QTest::newRow("Save As, the ending added, replaced")
+        << "save as" << true << 1 << false << QString();
+    QTest::newRow("Export, the ending added, kept")
+        << "export" << false << 1 << true << QString();
+    QTest::newRow("Export over the design itself")
+        << "export over itself" << false << 0 << true << "is the design itself";
+}
+
+// A full disk, a name the program completes, or an export onto the design's own file: the
+// learner's saved work and their edits both survive.
+void WorkshopWindowTest::neverLosesTheLearnersWork()
+{
+    QFETCH(QString, scenario);
+    QFETCH(bool, replace);
+    QFETCH(int, asked);
+    QFETCH(bool, fileKept);
+    QFETCH(QString, told);
+    QTemporaryDir folder;
+    // The design is saved as it may be named, to be exported over by mistake.
+    const QString saved = folder.filePath(scenario == QLatin1String("export over itself")
+                                              ? QStringLiteral("mycam.svg")
+                                              : QStringLiteral("mycam.kcam"));
+    const QString svg = folder.filePath(QStringLiteral("mycam.svg"));
+    QCOMPARE(camdesign::saveDesign(camdesign::newDesign(), saved), QString());
+    if (scenario == QLatin1String("export"))
+        QCOMPARE(camdesign::saveDesign(camdesign::newDesign(), svg), QString());
+    QFile file(scenario == QLatin1String("export") ? svg : saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QVERIFY(m_window->openDesign(saved));
+    setNumber(m_window->controls().baseCircle, 33.25);
+
+    int asks = 0;
+    m_window->dialogs().replaceExisting = [&](const QString &) {
+        ++asks;
+        return replace;
+    };
+    // Typed without the ending, as a learner would.
+    m_savePath = folder.filePath(QStringLiteral("mycam"));
+    m_window->dialogs().exportPath = [&](const QString &) {
+        return scenario == QLatin1String("export") ? m_savePath : saved;
+    };
+    if (scenario == QLatin1String("save full")) {
+        const FullDisk full(100);
+        QVERIFY(!m_window->save());
+    } else if (scenario == QLatin1String("save as")) {
+        QCOMPARE(m_window->saveAs(), replace);
+    } else {
+        QVERIFY(!m_window->exportDesign());
+    }
+    QCOMPARE(asks, asked);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll() == before, fileKept);
+    QCOMPARE(m_window->model().isModified(), fileKept);
+    QCOMPARE(m_window->isWindowModified(), fileKept);
+    if (told.isEmpty()) {
+        QVERIFY2(m_told.isEmpty(), qPrintable(m_told.join(QLatin1Char('\n'))));
+    } else {
+        QCOMPARE(m_told.size(), 1);
+        QVERIFY2(m_told.front().contains(told), qPrintable(m_told.front()));
+    }
+}
+
+// Ctrl+E exports wherever the focus is, though a line edit takes it as "end of line".
+void WorkshopWindowTest::exportKeyWorksFromANumberBox()
+{
+    int asked = 0;
+    m_window->dialogs().exportPath = [&asked](const QString &) {
+        ++asked;
+        return QString();
+    };
+    QDoubleSpinBox *box = m_window->controls().baseCircle;
+    box->setFocus();
+    QVERIFY(QTest::qWaitFor([box] { return box->hasFocus(); }));
+    QTest::keyClick(box->findChild<QLineEdit *>(), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(asked, 1);
 }
 
 void WorkshopWindowTest::badFileKeepsTheDesign()
