@@ -8,6 +8,7 @@
 #include "workshop/workshopwindow.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -32,6 +33,9 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         QApplication app(argc, argv);
+        // Its messages and templates are in English, so their numbers are written as English
+        // writes them, whatever the shell's language; the paper still follows its country.
+        QLocale::setDefault(QLocale::c());
         const designexport::Outcome outcome =
             designexport::exportDesignFile(answer.designPath, answer.exportPath,
                                            {answer.constructionLines, answer.pictureSize});

@@ -10,6 +10,7 @@
 #include "camdesign/camprofile.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPaintDevice>
 #include <QPainter>
@@ -149,17 +150,47 @@ public:
         m_painter.setBrush(Qt::NoBrush);
     }
 
+    // Sets text within its box, whatever its length: smaller down to `smallest` points, then
+    // cut short with an ellipsis, so no line runs into the next one or off the page.
     void text(const QRectF &mm, int flags, const QString &text, double points,
-              const QColor &colour = Qt::black, bool bold = false)
+              const QColor &colour = Qt::black, bool bold = false, double smallest = 0)
     {
         m_painter.save();
         m_painter.setWorldTransform(m_device);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSizeF(points);
         font.setBold(bold);
+        const QRectF box = m_mm.mapRect(mm);
+        QString shown = text;
+        const auto fits = [&] {
+            const QFontMetricsF metrics(font, m_painter.device());
+            const QRectF needed = metrics.boundingRect(box, flags, shown);
+            return needed.height() <= box.height() + 0.5 && needed.width() <= box.width() + 0.5;
+        };
+        smallest = smallest > 0 ? smallest : points;
+        while (!fits() && font.pointSizeF() - 0.5 >= smallest)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        if (!fits()) {
+            // The longest start of the text, cut at a space where it can be, that fits.
+            qsizetype low = 0;
+            qsizetype high = text.size();
+            while (low < high) {
+                const qsizetype middle = (low + high + 1) / 2;
+                shown = text.left(middle).trimmed() + QChar(0x2026);
+                if (fits())
+                    low = middle;
+                else
+                    high = middle - 1;
+            }
+            const qsizetype space = text.lastIndexOf(QLatin1Char(' '), low);
+            const qsizetype cut = space > low / 2 ? space : low;
+            // Never between the two halves of a character outside the basic plane.
+            const qsizetype whole = cut > 0 && text.at(cut - 1).isHighSurrogate() ? cut - 1 : cut;
+            shown = text.left(whole).trimmed() + QChar(0x2026);
+        }
         m_painter.setFont(font);
         m_painter.setPen(colour);
-        m_painter.drawText(m_mm.mapRect(mm), flags, text);
+        m_painter.drawText(box, flags, shown);
         m_painter.restore();
     }
 
@@ -282,9 +313,10 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     const double width = area.width();
 
     const QString name = design.name.isEmpty() ? CamExportText::tr("Untitled cam") : design.name;
-    sheet.text(QRectF(0, 0, width, 8), Qt::AlignLeft | Qt::AlignTop, name, 14, Qt::black, true);
+    sheet.text(QRectF(0, 0, width, 8), Qt::AlignLeft | Qt::AlignTop, name, 14, Qt::black, true,
+               9);
     sheet.text(QRectF(0, 9, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               motionText(design), 9);
+               motionText(design), 9, Qt::black, false, 6);
     const bool steep = analysis.has(Problem::PressureAngleTooSteep);
     sheet.text(QRectF(0, 18.5, width, 5), Qt::AlignLeft | Qt::AlignTop,
                CamExportText::tr("Lift %1 mm, base circle radius %2 mm, largest pressure "
@@ -292,7 +324,7 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
                    .arg(number(analysis.largestLift), number(design.baseCircleRadius),
                         number(std::abs(analysis.largestPressureAngle) / degree),
                         number(design.pressureAngleLimitDegrees)),
-               9, steep ? warningColour : QColor(Qt::black));
+               9, steep ? warningColour : QColor(Qt::black), false, 7);
     const QString turns = design.rotation == Rotation::Clockwise ? CamExportText::tr(
         "turns clockwise")
                                                                  : CamExportText::tr(
@@ -302,10 +334,10 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
                    "A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with "
                    "the 0° mark under the follower.")
                    .arg(followerText(design), turns, holeText(design.hole)),
-               9);
+               9, Qt::black, false, 7);
     if (steep)
         sheet.text(QRectF(0, 32, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   cutWarnings(design).join(QLatin1Char(' ')), 9, warningColour);
+                   cutWarnings(design).join(QLatin1Char(' ')), 9, warningColour, false, 7);
 
     if (options.constructionLines) {
         sheet.pen(constructionColour, 0.15, Qt::DashLine);

@@ -89,6 +89,27 @@ QByteArray holePath(const SvgPage &page, const HoleCut &hole)
            + (h > 0 ? "1" : "0") + ",1 " + page.point({-w, h}) + " Z";
 }
 
+// A text as XML 1.0 allows it: control characters and halves of characters that a design's
+// name could hold become U+FFFD, the character that stands for one that cannot be shown.
+QString xmlText(const QString &text)
+{
+    QString clean;
+    clean.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            clean += c;
+            clean += text.at(++i);
+        } else if (c.isSurrogate() || (c.unicode() < 0x20 && c != u'\t' && c != u'\n')
+                   || c.unicode() == 0xFFFE || c.unicode() == 0xFFFF) {
+            clean += QChar::ReplacementCharacter;
+        } else {
+            clean += c;
+        }
+    }
+    return clean;
+}
+
 QRectF boundsOf(const QPolygonF &polygon)
 {
     return polygon.boundingRect();
@@ -123,7 +144,8 @@ QByteArray svgOf(const camdesign::CamDesign &design, const ExportOptions &option
     xml.writeAttribute("width", fileNumber(width) + "mm");
     xml.writeAttribute("height", fileNumber(height) + "mm");
     xml.writeAttribute("viewBox", "0 0 " + fileNumber(width) + ' ' + fileNumber(height));
-    xml.writeTextElement("title", design.name.isEmpty() ? QStringLiteral("Cam") : design.name);
+    xml.writeTextElement("title",
+                         design.name.isEmpty() ? QStringLiteral("Cam") : xmlText(design.name));
 
     SvgPage page(xml, centre);
     page.beginLayer("cut", QStringLiteral("Cut"));
