@@ -153,13 +153,19 @@ public:
 private:
     [[noreturn]] void refuse(const QString &reason) const { throw Refusal{m_at, reason}; }
 
-    // Refuses with `reason`, whose %1 quotes the word found here.
-    [[noreturn]] void unexpected(const QString &reason) const
+    // Refuses if the file ends here or its bytes stop being UTF-8.
+    void refuseEndOrNotUtf8() const
     {
         if (atEnd())
             refuse(DesignFile::tr("the file ends before its JSON is complete."));
         if (decodeUtf8(m_bytes, m_at).length == 0)
             refuse(DesignFile::tr("the file is not UTF-8 text here; save it as UTF-8."));
+    }
+
+    // Refuses with `reason`, whose %1 quotes the word found here.
+    [[noreturn]] void unexpected(const QString &reason) const
+    {
+        refuseEndOrNotUtf8();
         refuse(reason.arg(excerpt(wordAt(m_at))));
     }
 
@@ -337,8 +343,7 @@ private:
         QString text;
         ++m_at;
         for (;;) {
-            if (atEnd())
-                unexpected(QString());
+            refuseEndOrNotUtf8();
             const char c = current();
             if (c == '"') {
                 ++m_at;
@@ -349,15 +354,13 @@ private:
                                       "an escape such as \\n or \\t."));
             if (c != '\\') {
                 const Decoded next = decodeUtf8(m_bytes, m_at);
-                if (next.length == 0)
-                    unexpected(QString());
                 appendCodePoint(text, next.codePoint);
                 m_at += next.length;
                 continue;
             }
             if (m_at + 1 >= m_bytes.size()) {
                 m_at = m_bytes.size();
-                unexpected(QString());
+                refuseEndOrNotUtf8();
             }
             if (m_bytes[m_at + 1] == 'u') {
                 appendCodePoint(text, unicodeEscape());
@@ -394,7 +397,7 @@ private:
         const Decoded after = decodeUtf8(m_bytes, m_at + 1);
         if (after.length == 0) {
             ++m_at;
-            unexpected(QString());
+            refuseEndOrNotUtf8();
         }
         QString shown;
         appendCodePoint(shown, after.codePoint);
@@ -463,6 +466,8 @@ private:
             qsizetype first = fractionAt;
             while (first < fractionEnd && m_bytes[first] == '0')
                 ++first;
+            if (first == fractionEnd)
+                return 0.0; // nothing but zeros, whatever the exponent
             magnitude = -(first - fractionAt) - 1;
         }
         if (magnitude + exponent < 0)

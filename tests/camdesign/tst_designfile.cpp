@@ -425,6 +425,7 @@ void DesignFiles::readsNumbers_data()
     QTest::newRow("smallest double") << QByteArray("4.9406564584124654e-324") << 5e-324;
     QTest::newRow("exponent with plus") << QByteArray("2.5E+1") << 25.0;
     QTest::newRow("negative zero") << QByteArray("-0") << 0.0;
+    QTest::newRow("zero to a huge power") << QByteArray("0.000e99999999999") << 0.0;
     QTest::newRow("fraction and exponent") << QByteArray("-0.125e2") << -12.5;
 }
 
