@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -66,12 +67,7 @@ Decoded decodeUtf8(const QByteArray &bytes, qsizetype at)
 
 void appendCodePoint(QString &text, char32_t codePoint)
 {
-    if (QChar::requiresSurrogates(codePoint)) {
-        text.append(QChar(QChar::highSurrogate(codePoint)));
-        text.append(QChar(QChar::lowSurrogate(codePoint)));
-    } else {
-        text.append(QChar(char16_t(codePoint)));
-    }
+    text += QChar::fromUcs4(codePoint);
 }
 
 bool isDigit(char c)
@@ -93,22 +89,7 @@ int hexDigit(char c)
 // Where a word ends when the reader quotes what it found instead of what it expected.
 bool endsWord(char32_t c)
 {
-    switch (c) {
-    case ' ':
-    case '\t':
-    case '\n':
-    case '\r':
-    case ',':
-    case ':':
-    case '[':
-    case ']':
-    case '{':
-    case '}':
-    case '"':
-        return true;
-    default:
-        return false;
-    }
+    return c != 0 && c < 0x80 && std::strchr(" \t\n\r,:[]{}\"", char(c));
 }
 
 struct Refusal {
@@ -455,10 +436,8 @@ private:
         }
 
         double x = 0;
-        const auto [end, fault] = std::from_chars(m_bytes.constData() + start,
-                                                  m_bytes.constData() + m_at, x);
-        Q_UNUSED(end);
-        if (fault != std::errc::result_out_of_range)
+        const char *text = m_bytes.constData();
+        if (std::from_chars(text + start, text + m_at, x).ec != std::errc::result_out_of_range)
             return x;
         // Out of range either way: which way follows from the first digit that is not 0.
         qint64 magnitude = integerDigits - 1;
@@ -542,20 +521,16 @@ JsonReading readStrictJson(const QByteArray &bytes)
 QString excerpt(QStringView text)
 {
     constexpr qsizetype longest = 40;
+    // No character takes more than two UTF-16 units, so this holds one more than is shown.
+    const QList<uint> characters = text.left(2 * (longest + 1)).toUcs4();
     QString shown;
-    qsizetype length = 0; // in characters, not UTF-16 units
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
+    qsizetype length = 0;
+    for (const uint c : characters) {
         const QString piece = printable(c);
-        const qsizetype pieceLength = QStringView(piece).toUcs4().size();
-        if (length + pieceLength > longest)
+        length += QStringView(piece).toUcs4().size();
+        if (length > longest)
             return shown + QChar(0x2026);
         shown += piece;
-        length += pieceLength;
     }
     return shown;
 }
