@@ -3,6 +3,7 @@
 #include "designfile.h"
 
 #include "motion.h"
+#include "strictjson.h"
 #include "wholefile.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace camdesign {
@@ -136,7 +138,7 @@ public:
             allowed.append(QLatin1Char('"') + keyOf(c) + QLatin1Char('"'));
         }
         refuse(m_where + DesignFile::tr("\"%1\" is \"%2\"; it must be one of %3.")
-                             .arg(key, value, allowed.join(QStringLiteral(", "))));
+                             .arg(key, excerpt(value), allowed.join(QStringLiteral(", "))));
     }
 
     // Refuses any field that was not asked for.
@@ -144,7 +146,8 @@ public:
     {
         for (auto it = m_object.begin(); it != m_object.end(); ++it)
             if (!m_read.contains(it.key()))
-                refuse(m_where + DesignFile::tr("the field \"%1\" is not part of a design.").arg(it.key()));
+                refuse(m_where + DesignFile::tr("the field \"%1\" is not part of a design.")
+                                     .arg(excerpt(it.key())));
     }
 
     // Marks an optional field as known whether or not it is there.
@@ -155,6 +158,13 @@ private:
     QString m_where;
     QSet<QString> m_read;
 };
+
+QString tooLarge(qint64 size)
+{
+    return DesignFile::tr("The file is %1 bytes; a design is never larger than %2 bytes.")
+        .arg(size)
+        .arg(largestDesignFile);
+}
 
 QString capitalised(QString text)
 {
@@ -214,13 +224,14 @@ CamDesign readObject(const QJsonObject &object)
     Fields fields(object, QString());
     const QString format = fields.required(QStringLiteral("format")).toString();
     if (format != QLatin1String(designFormat))
-        refuse(DesignFile::tr("This is not a Kestrilon cam design (its format is \"%1\").").arg(format));
+        refuse(DesignFile::tr("This is not a Kestrilon cam design (its format is \"%1\").")
+                   .arg(excerpt(format)));
     const QJsonValue version = fields.required(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()))
         refuse(DesignFile::tr("\"version\" must be a whole number."));
     if (version.toDouble() > designVersion)
-        refuse(DesignFile::tr("This design was saved by a newer Kestrilon (format version %1); this one "
-                  "reads version %2.")
+        refuse(DesignFile::tr("This design was saved by a newer Kestrilon (format version %1); "
+                              "this one reads version %2.")
                    .arg(number(version.toDouble()))
                    .arg(designVersion));
     if (version.toDouble() < 1)
@@ -229,9 +240,11 @@ CamDesign readObject(const QJsonObject &object)
 
     CamDesign design;
     design.name = fields.text(QStringLiteral("name"));
-    if (design.name.size() > ranges::longestName)
+    // Counted in characters as a learner sees them, so a name in emoji fits as one in letters.
+    const qsizetype nameLength = QStringView(design.name).toUcs4().size();
+    if (nameLength > ranges::longestName)
         refuse(DesignFile::tr("\"name\" is %1 characters long; at most %2 fit.")
-                   .arg(design.name.size())
+                   .arg(nameLength)
                    .arg(ranges::longestName));
     design.rotation = fields.choice(QStringLiteral("rotation"), rotations, rotationKey);
     design.baseCircleRadius =
@@ -288,16 +301,16 @@ QString designError(const CamDesign &design)
         return DesignFile::tr("The segments' angles add up to %1°; a turn is 360°.")
             .arg(number(check.angleSum));
     case MotionFault::DoesNotClose:
-        return DesignFile::tr("The rises and returns do not cancel: the follower ends %1 mm from where it "
-                  "started.")
+        return DesignFile::tr("The rises and returns do not cancel: the follower ends %1 mm from "
+                              "where it started.")
             .arg(number(check.finalLift));
     case MotionFault::BelowBaseCircle:
         return DesignFile::tr("Segment %1: the follower would return below where it started.")
             .arg(check.segment + 1);
     }
     if (design.hole.diameter / 2 >= design.baseCircleRadius)
-        return DesignFile::tr("The shaft hole (%1 mm across) does not fit inside the base circle (radius "
-                  "%2 mm).")
+        return DesignFile::tr("The shaft hole (%1 mm across) does not fit inside the base circle "
+                              "(radius %2 mm).")
             .arg(number(design.hole.diameter), number(design.baseCircleRadius));
     if (design.hole.shape == HoleShape::DFlat && design.hole.flatDepth >= design.hole.diameter / 2)
         return DesignFile::tr("The shaft hole's flat (%1 mm deep) cuts past its centre.")
@@ -307,18 +320,20 @@ QString designError(const CamDesign &design)
 
 DesignReading readDesign(const QByteArray &bytes)
 {
-    if (bytes.trimmed().isEmpty())
+    if (bytes.size() > largestDesignFile)
+        return {std::nullopt, tooLarge(bytes.size())};
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) {
+            return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+        }))
         return {std::nullopt, DesignFile::tr("The file is empty.")};
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return {std::nullopt, DesignFile::tr("The file is not a design: it is not JSON (%1 at character %2).")
-                                  .arg(parseError.errorString())
-                                  .arg(parseError.offset)};
-    if (!document.isObject())
-        return {std::nullopt, DesignFile::tr("The file is not a design: it holds no JSON object.")};
+    const JsonReading json = readStrictJson(bytes);
+    if (!json.error.isEmpty())
+        return {std::nullopt, json.error};
+    if (!json.value.isObject())
+        return {std::nullopt,
+                DesignFile::tr("The file is not a design: it holds no JSON object.")};
     try {
-        return {readObject(document.object()), QString()};
+        return {readObject(json.value.toObject()), QString()};
     } catch (const Refusal &refusal) {
         return {std::nullopt, capitalised(refusal.message)};
     }
@@ -328,12 +343,26 @@ DesignReading loadDesign(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, DesignFile::tr("The file cannot be read: %1.").arg(file.errorString())};
-    if (file.size() > largestDesignFile)
-        return {std::nullopt, DesignFile::tr("The file is %1 bytes; a design is never larger than %2 bytes.")
-                                  .arg(file.size())
-                                  .arg(largestDesignFile)};
-    return readDesign(file.read(largestDesignFile + 1));
+        return {std::nullopt,
+                DesignFile::tr("The file cannot be read: %1.").arg(file.errorString())};
+    if (!file.isSequential() && file.size() > largestDesignFile)
+        return {std::nullopt, tooLarge(file.size())};
+    // A pipe or a device tells no size, so read one byte past the largest design and stop.
+    QByteArray bytes;
+    while (bytes.size() <= largestDesignFile) {
+        const QByteArray more = file.read(largestDesignFile + 1 - bytes.size());
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt,
+                DesignFile::tr("The file cannot be read: %1.").arg(file.errorString())};
+    if (bytes.size() > largestDesignFile && file.isSequential())
+        return {std::nullopt,
+                DesignFile::tr("The file holds more than %1 bytes; a design is never that large.")
+                    .arg(largestDesignFile)};
+    return readDesign(bytes);
 }
 
 QByteArray writeDesign(const CamDesign &design)

@@ -46,10 +46,12 @@ struct DesignReading {
     QString error; // one sentence for the learner when design is empty
 };
 
-// Reads a design from the bytes of a file. Refuses anything but a whole, closed motion of
-// sensible sizes; the message names what is wrong and where.
+// Reads a design from the bytes of a file, which must be strict JSON. Refuses anything but a
+// whole, closed motion of sensible sizes; the message names what is wrong and where, and
+// quotes at most a short, printable excerpt of what the file holds.
 DesignReading readDesign(const QByteArray &bytes);
-// Reads the file at path, refusing one too large to be a design before reading it.
+// Reads the file at path, refusing one too large to be a design before reading it; from a
+// pipe, which tells no size, it reads one byte more than a design can hold and then refuses.
 DesignReading loadDesign(const QString &path);
 
 QByteArray writeDesign(const CamDesign &design);

@@ -174,8 +174,8 @@ void TestStartup::exportAtAShell_data()
         << "kestrilon: cannot export to 'DIR/table.xls': the file name must end in \\.csv[^\n]*\n"
         << QByteArray();
     QTest::newRow("not a design") << QByteArray("cam: pear") << "table.csv" << 1
-                                  << "kestrilon: DIR/design.kcam: The file is not a design: it "
-                                     "is not JSON[^\n]*\n"
+                                  << "kestrilon: DIR/design.kcam: Line 1, column 1: a value is "
+                                     "expected here, not \"cam\"\\.\n"
                                   << QByteArray();
     QTest::newRow("does not close")
         << open << "table.csv" << 1

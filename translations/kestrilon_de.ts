@@ -263,10 +263,6 @@
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <source>The file is not a design: it is not JSON (%1 at character %2).</source>
-        <translation>Die Datei ist kein Entwurf: Sie ist kein JSON (%1 bei Zeichen %2).</translation>
-    </message>
-    <message>
         <source>The file is not a design: it holds no JSON object.</source>
         <translation>Die Datei ist kein Entwurf: Sie enthält kein JSON-Objekt.</translation>
     </message>
@@ -281,6 +277,94 @@
     <message>
         <source>The design cannot be saved as %1: %2.</source>
         <translation>Der Entwurf kann nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 bytes; a design is never that large.</source>
+        <translation>Die Datei ist größer als %1 Byte; so groß ist ein Entwurf nie.</translation>
+    </message>
+    <message>
+        <source>the file starts with a byte-order mark; save it as UTF-8 without one.</source>
+        <translation>Die Datei beginnt mit einer Byte-Order-Mark (BOM); speichere sie als UTF-8 ohne BOM.</translation>
+    </message>
+    <message>
+        <source>the JSON has already ended here, yet &quot;%1&quot; follows.</source>
+        <translation>Das JSON ist hier schon zu Ende, doch es folgt noch „%1“.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: </source>
+        <translation>Zeile %1, Spalte %2: </translation>
+    </message>
+    <message>
+        <source>the file ends before its JSON is complete.</source>
+        <translation>Die Datei endet, bevor ihr JSON vollständig ist.</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text here; save it as UTF-8.</source>
+        <translation>Die Datei ist hier kein UTF-8-Text; speichere sie als UTF-8.</translation>
+    </message>
+    <message>
+        <source>a value is expected here, not &quot;%1&quot;.</source>
+        <translation>Hier wird ein Wert erwartet, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>lists and objects nest more than %1 deep here.</source>
+        <translation>Listen und Objekte sind hier mehr als %1 Ebenen tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>a key in double quotes is expected here, not &quot;%1&quot;.</source>
+        <translation>Hier wird ein Schlüssel in doppelten Anführungszeichen erwartet, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice in one object.</source>
+        <translation>Der Schlüssel „%1“ kommt in einem Objekt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; is expected after a key, not &quot;%1&quot;.</source>
+        <translation>Nach einem Schlüssel wird „:“ erwartet, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; is expected here, not &quot;%1&quot;.</source>
+        <translation>Hier wird „,“ oder „}“ erwartet, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; is expected here, not &quot;%1&quot;.</source>
+        <translation>Hier wird „,“ oder „]“ erwartet, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>\u must be followed by four hexadecimal digits.</source>
+        <translation>Auf \u müssen vier Hexadezimalziffern folgen.</translation>
+    </message>
+    <message>
+        <source>a text holds a control character as it is; write it as an escape such as \n or \t.</source>
+        <translation>Ein Text enthält ein Steuerzeichen unmaskiert; schreibe es als Escape-Sequenz wie \n oder \t.</translation>
+    </message>
+    <message>
+        <source>&quot;\%1&quot; is not an escape JSON knows; write a backslash as \\.</source>
+        <translation>„\%1“ ist keine Escape-Sequenz, die JSON kennt; schreibe einen Backslash als \\.</translation>
+    </message>
+    <message>
+        <source>a number needs a digit before its decimal point (&quot;%1&quot;).</source>
+        <translation>Eine Zahl braucht eine Ziffer vor ihrem Dezimalpunkt („%1“).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit after its minus sign (&quot;%1&quot;).</source>
+        <translation>Eine Zahl braucht eine Ziffer nach ihrem Minuszeichen („%1“).</translation>
+    </message>
+    <message>
+        <source>a number may not begin with 0 followed by more digits (&quot;%1&quot;).</source>
+        <translation>Eine Zahl darf nicht mit einer 0 beginnen, auf die weitere Ziffern folgen („%1“).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit after its decimal point (&quot;%1&quot;).</source>
+        <translation>Eine Zahl braucht eine Ziffer nach ihrem Dezimalpunkt („%1“).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit in its exponent (&quot;%1&quot;).</source>
+        <translation>Eine Zahl braucht eine Ziffer in ihrem Exponenten („%1“).</translation>
+    </message>
+    <message>
+        <source>the number %1 is too large.</source>
+        <translation>Die Zahl %1 ist zu groß.</translation>
     </message>
 </context>
 <context>

@@ -263,10 +263,6 @@
         <translation>El archivo está vacío.</translation>
     </message>
     <message>
-        <source>The file is not a design: it is not JSON (%1 at character %2).</source>
-        <translation>El archivo no es un diseño: no es JSON (%1 en el carácter %2).</translation>
-    </message>
-    <message>
         <source>The file is not a design: it holds no JSON object.</source>
         <translation>El archivo no es un diseño: no contiene ningún objeto JSON.</translation>
     </message>
@@ -281,6 +277,94 @@
     <message>
         <source>The design cannot be saved as %1: %2.</source>
         <translation>No se puede guardar el diseño como %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 bytes; a design is never that large.</source>
+        <translation>El archivo tiene más de %1 bytes; un diseño nunca es tan grande.</translation>
+    </message>
+    <message>
+        <source>the file starts with a byte-order mark; save it as UTF-8 without one.</source>
+        <translation>el archivo empieza con una marca de orden de bytes (BOM); guárdalo como UTF-8 sin ella.</translation>
+    </message>
+    <message>
+        <source>the JSON has already ended here, yet &quot;%1&quot; follows.</source>
+        <translation>el JSON ya ha terminado aquí, pero sigue «%1».</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: </source>
+        <translation>Línea %1, columna %2: </translation>
+    </message>
+    <message>
+        <source>the file ends before its JSON is complete.</source>
+        <translation>el archivo termina antes de que su JSON esté completo.</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text here; save it as UTF-8.</source>
+        <translation>el archivo no es texto UTF-8 en este punto; guárdalo como UTF-8.</translation>
+    </message>
+    <message>
+        <source>a value is expected here, not &quot;%1&quot;.</source>
+        <translation>aquí se espera un valor, no «%1».</translation>
+    </message>
+    <message>
+        <source>lists and objects nest more than %1 deep here.</source>
+        <translation>aquí las listas y los objetos se anidan en más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>a key in double quotes is expected here, not &quot;%1&quot;.</source>
+        <translation>aquí se espera una clave entre comillas dobles, no «%1».</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice in one object.</source>
+        <translation>la clave «%1» aparece dos veces en un mismo objeto.</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; is expected after a key, not &quot;%1&quot;.</source>
+        <translation>tras una clave se espera «:», no «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; is expected here, not &quot;%1&quot;.</source>
+        <translation>aquí se espera «,» o «}», no «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; is expected here, not &quot;%1&quot;.</source>
+        <translation>aquí se espera «,» o «]», no «%1».</translation>
+    </message>
+    <message>
+        <source>\u must be followed by four hexadecimal digits.</source>
+        <translation>\u debe ir seguido de cuatro dígitos hexadecimales.</translation>
+    </message>
+    <message>
+        <source>a text holds a control character as it is; write it as an escape such as \n or \t.</source>
+        <translation>un texto contiene un carácter de control tal cual; escríbelo como secuencia de escape, como \n o \t.</translation>
+    </message>
+    <message>
+        <source>&quot;\%1&quot; is not an escape JSON knows; write a backslash as \\.</source>
+        <translation>«\%1» no es una secuencia de escape que JSON conozca; escribe una barra invertida como \\.</translation>
+    </message>
+    <message>
+        <source>a number needs a digit before its decimal point (&quot;%1&quot;).</source>
+        <translation>un número necesita una cifra antes de su punto decimal («%1»).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit after its minus sign (&quot;%1&quot;).</source>
+        <translation>un número necesita una cifra después de su signo menos («%1»).</translation>
+    </message>
+    <message>
+        <source>a number may not begin with 0 followed by more digits (&quot;%1&quot;).</source>
+        <translation>un número no puede empezar por un 0 seguido de más cifras («%1»).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit after its decimal point (&quot;%1&quot;).</source>
+        <translation>un número necesita una cifra después de su punto decimal («%1»).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit in its exponent (&quot;%1&quot;).</source>
+        <translation>un número necesita una cifra en su exponente («%1»).</translation>
+    </message>
+    <message>
+        <source>the number %1 is too large.</source>
+        <translation>el número %1 es demasiado grande.</translation>
     </message>
 </context>
 <context>

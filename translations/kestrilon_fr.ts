@@ -263,10 +263,6 @@
         <translation>Le fichier est vide.</translation>
     </message>
     <message>
-        <source>The file is not a design: it is not JSON (%1 at character %2).</source>
-        <translation>Le fichier n’est pas une conception&#x202f;: ce n’est pas du JSON (%1 au caractère %2).</translation>
-    </message>
-    <message>
         <source>The file is not a design: it holds no JSON object.</source>
         <translation>Le fichier n’est pas une conception&#x202f;: il ne contient aucun objet JSON.</translation>
     </message>
@@ -281,6 +277,94 @@
     <message>
         <source>The design cannot be saved as %1: %2.</source>
         <translation>La conception ne peut pas être enregistrée sous %1&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 bytes; a design is never that large.</source>
+        <translation>Le fichier dépasse %1 octets&#x202f;; une conception n’est jamais aussi grande.</translation>
+    </message>
+    <message>
+        <source>the file starts with a byte-order mark; save it as UTF-8 without one.</source>
+        <translation>le fichier commence par une marque d’ordre des octets (BOM)&#x202f;; enregistrez-le en UTF-8 sans BOM.</translation>
+    </message>
+    <message>
+        <source>the JSON has already ended here, yet &quot;%1&quot; follows.</source>
+        <translation>le JSON est déjà terminé ici, mais «&#x202f;%1&#x202f;» suit.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: </source>
+        <translation>Ligne %1, colonne %2&#x202f;: </translation>
+    </message>
+    <message>
+        <source>the file ends before its JSON is complete.</source>
+        <translation>le fichier se termine avant que son JSON soit complet.</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text here; save it as UTF-8.</source>
+        <translation>le fichier n’est pas du texte UTF-8 à cet endroit&#x202f;; enregistrez-le en UTF-8.</translation>
+    </message>
+    <message>
+        <source>a value is expected here, not &quot;%1&quot;.</source>
+        <translation>une valeur est attendue ici, et non «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>lists and objects nest more than %1 deep here.</source>
+        <translation>les listes et les objets sont imbriqués ici sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>a key in double quotes is expected here, not &quot;%1&quot;.</source>
+        <translation>une clé entre guillemets doubles est attendue ici, et non «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice in one object.</source>
+        <translation>la clé «&#x202f;%1&#x202f;» apparaît deux fois dans un même objet.</translation>
+    </message>
+    <message>
+        <source>&quot;:&quot; is expected after a key, not &quot;%1&quot;.</source>
+        <translation>«&#x202f;:&#x202f;» est attendu après une clé, et non «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;}&quot; is expected here, not &quot;%1&quot;.</source>
+        <translation>«&#x202f;,&#x202f;» ou «&#x202f;}&#x202f;» est attendu ici, et non «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>&quot;,&quot; or &quot;]&quot; is expected here, not &quot;%1&quot;.</source>
+        <translation>«&#x202f;,&#x202f;» ou «&#x202f;]&#x202f;» est attendu ici, et non «&#x202f;%1&#x202f;».</translation>
+    </message>
+    <message>
+        <source>\u must be followed by four hexadecimal digits.</source>
+        <translation>\u doit être suivi de quatre chiffres hexadécimaux.</translation>
+    </message>
+    <message>
+        <source>a text holds a control character as it is; write it as an escape such as \n or \t.</source>
+        <translation>un texte contient un caractère de contrôle tel quel&#x202f;; écrivez-le sous forme d’échappement, comme \n ou \t.</translation>
+    </message>
+    <message>
+        <source>&quot;\%1&quot; is not an escape JSON knows; write a backslash as \\.</source>
+        <translation>«&#x202f;\%1&#x202f;» n’est pas un échappement que JSON connaît&#x202f;; écrivez une barre oblique inverse sous la forme \\.</translation>
+    </message>
+    <message>
+        <source>a number needs a digit before its decimal point (&quot;%1&quot;).</source>
+        <translation>un nombre doit avoir un chiffre avant son point décimal («&#x202f;%1&#x202f;»).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit after its minus sign (&quot;%1&quot;).</source>
+        <translation>un nombre doit avoir un chiffre après son signe moins («&#x202f;%1&#x202f;»).</translation>
+    </message>
+    <message>
+        <source>a number may not begin with 0 followed by more digits (&quot;%1&quot;).</source>
+        <translation>un nombre ne peut pas commencer par un 0 suivi d’autres chiffres («&#x202f;%1&#x202f;»).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit after its decimal point (&quot;%1&quot;).</source>
+        <translation>un nombre doit avoir un chiffre après son point décimal («&#x202f;%1&#x202f;»).</translation>
+    </message>
+    <message>
+        <source>a number needs a digit in its exponent (&quot;%1&quot;).</source>
+        <translation>un nombre doit avoir un chiffre dans son exposant («&#x202f;%1&#x202f;»).</translation>
+    </message>
+    <message>
+        <source>the number %1 is too large.</source>
+        <translation>le nombre %1 est trop grand.</translation>
     </message>
 </context>
 <context>
