@@ -172,7 +172,10 @@ CamAnalysis analyse(const CamDesign &design, int samples)
     for (const CamPoint &point : result.points) {
         const MotionValue &m = point.motion;
         result.largestLift = std::max(result.largestLift, m.lift);
-        if (std::abs(point.pressureAngle) > std::abs(result.largestPressureAngle)) {
+        // Peaks equal within the tolerance are one: the first is reported, so that a form of
+        // the motion that is equal in exact arithmetic cannot move the reported angle.
+        if (std::abs(point.pressureAngle)
+            > std::abs(result.largestPressureAngle) + equalPeakTolerance) {
             result.largestPressureAngle = point.pressureAngle;
             result.largestPressureAngleAt = point.angle;
         }

@@ -61,6 +61,10 @@ private:
     bool m_feasible = false;
 };
 
+// rad: pressure angles this close count as one peak, and the first of them is reported. Far
+// below what a learner reads (a tenth of a degree), far above the rounding of a double.
+inline constexpr double equalPeakTolerance = 1e-9;
+
 // A stretch of the turn, in degrees from the start, where a check fails.
 struct AngleRange {
     double from = 0;

@@ -35,7 +35,7 @@ struct Follower {
     bool operator==(const Follower &) const = default;
 };
 
-enum class Rotation { Clockwise, Anticlockwise };
+enum class Rotation { Anticlockwise, Clockwise };
 
 enum class HoleShape { Round, DFlat, Square };
 

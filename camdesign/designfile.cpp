@@ -2,6 +2,7 @@
 // checked, and anything unknown refused, so a file either gives the whole design or nothing.
 #include "designfile.h"
 
+#include "choices.h"
 #include "motion.h"
 #include "strictjson.h"
 #include "wholefile.h"
@@ -30,45 +31,6 @@ class DesignFile
 QString number(double value)
 {
     return QLocale::c().toString(value, 'g', 10);
-}
-
-QString kindKey(SegmentKind kind)
-{
-    switch (kind) {
-    case SegmentKind::Rise:
-        return QStringLiteral("rise");
-    case SegmentKind::Dwell:
-        return QStringLiteral("dwell");
-    case SegmentKind::Return:
-        return QStringLiteral("return");
-    }
-    return {};
-}
-
-QString followerKey(FollowerType type)
-{
-    switch (type) {
-    case FollowerType::KnifeEdge:
-        return QStringLiteral("knife-edge");
-    case FollowerType::Roller:
-        return QStringLiteral("roller");
-    case FollowerType::FlatFaced:
-        return QStringLiteral("flat-faced");
-    }
-    return {};
-}
-
-QString holeKey(HoleShape shape)
-{
-    switch (shape) {
-    case HoleShape::Round:
-        return QStringLiteral("round");
-    case HoleShape::DFlat:
-        return QStringLiteral("d-flat");
-    case HoleShape::Square:
-        return QStringLiteral("square");
-    }
-    return {};
 }
 
 // Thrown inside the reader and caught once at its top, carrying the message.
@@ -125,18 +87,16 @@ public:
         return value.toString();
     }
 
-    // A text that must be one of `keys`, giving the matching choice.
-    template <typename Choice, std::size_t N>
-    Choice choice(const QString &key, const std::array<Choice, N> &choices,
-                  QString (*keyOf)(Choice))
+    // A text that must be one of the tokens of `table`, giving the matching value.
+    template <typename Table>
+    auto choice(const QString &key, const Table &table) -> decltype(table[0].value)
     {
         const QString value = text(key);
+        if (const auto found = fromToken(table, value))
+            return *found;
         QStringList allowed;
-        for (Choice c : choices) {
-            if (keyOf(c) == value)
-                return c;
-            allowed.append(QLatin1Char('"') + keyOf(c) + QLatin1Char('"'));
-        }
+        for (const auto &row : table)
+            allowed.append(QLatin1Char('"') + QLatin1String(row.token) + QLatin1Char('"'));
         refuse(m_where + DesignFile::tr("\"%1\" is \"%2\"; it must be one of %3.")
                              .arg(key, excerpt(value), allowed.join(QStringLiteral(", "))));
     }
@@ -173,17 +133,6 @@ QString capitalised(QString text)
     return text;
 }
 
-constexpr std::array segmentKinds{SegmentKind::Rise, SegmentKind::Dwell, SegmentKind::Return};
-constexpr std::array followerTypes{FollowerType::KnifeEdge, FollowerType::Roller,
-                                   FollowerType::FlatFaced};
-constexpr std::array holeShapes{HoleShape::Round, HoleShape::DFlat, HoleShape::Square};
-constexpr std::array rotations{Rotation::Clockwise, Rotation::Anticlockwise};
-
-QString rotationKey(Rotation rotation)
-{
-    return rotation == Rotation::Clockwise ? QStringLiteral("clockwise")
-                                           : QStringLiteral("anticlockwise");
-}
 
 Segment readSegment(const QJsonValue &value, int number)
 {
@@ -192,11 +141,11 @@ Segment readSegment(const QJsonValue &value, int number)
         refuse(where + DesignFile::tr("it must be an object with a kind and an angle."));
     Fields fields(value.toObject(), where);
     Segment segment;
-    segment.kind = fields.choice(QStringLiteral("kind"), segmentKinds, kindKey);
+    segment.kind = fields.choice(QStringLiteral("kind"), segmentKinds);
     segment.angleDegrees = fields.length(QStringLiteral("angle"), ranges::segmentAngle, "°");
     if (segment.kind != SegmentKind::Dwell) {
         segment.height = fields.length(QStringLiteral("height"), ranges::height, "mm");
-        segment.law = fields.choice(QStringLiteral("law"), allMotionLaws, lawKey);
+        segment.law = fields.choice(QStringLiteral("law"), motionLaws);
     }
     fields.finish();
     return segment;
@@ -209,7 +158,7 @@ Follower readFollower(const QJsonValue &value)
         refuse(where + DesignFile::tr("it must be an object with a type and an offset."));
     Fields fields(value.toObject(), where);
     Follower follower;
-    follower.type = fields.choice(QStringLiteral("type"), followerTypes, followerKey);
+    follower.type = fields.choice(QStringLiteral("type"), followerTypes);
     if (follower.type == FollowerType::Roller)
         follower.rollerRadius = fields.length(QStringLiteral("radius"), ranges::rollerRadius,
                                               "mm");
@@ -246,13 +195,13 @@ CamDesign readObject(const QJsonObject &object)
         refuse(DesignFile::tr("\"name\" is %1 characters long; at most %2 fit.")
                    .arg(nameLength)
                    .arg(ranges::longestName));
-    design.rotation = fields.choice(QStringLiteral("rotation"), rotations, rotationKey);
+    design.rotation = fields.choice(QStringLiteral("rotation"), rotations);
     design.baseCircleRadius =
         fields.length(QStringLiteral("baseCircleRadius"), ranges::baseCircleRadius, "mm");
     design.hole.diameter =
         fields.length(QStringLiteral("shaftHoleDiameter"), ranges::shaftHoleDiameter, "mm");
     if (fields.has(QStringLiteral("shaftHoleShape")))
-        design.hole.shape = fields.choice(QStringLiteral("shaftHoleShape"), holeShapes, holeKey);
+        design.hole.shape = fields.choice(QStringLiteral("shaftHoleShape"), holeShapes);
     fields.allow(QStringLiteral("shaftHoleShape"));
     design.hole.flatDepth = fields.optionalLength(QStringLiteral("shaftHoleFlatDepth"),
                                                   ranges::flatDepth, "mm",
@@ -367,17 +316,17 @@ DesignReading loadDesign(const QString &path)
 
 QByteArray writeDesign(const CamDesign &design)
 {
-    QJsonObject follower{{QStringLiteral("type"), followerKey(design.follower.type)},
+    QJsonObject follower{{QStringLiteral("type"), tokenOf(design.follower.type)},
                          {QStringLiteral("offset"), design.follower.offset}};
     if (design.follower.type == FollowerType::Roller)
         follower.insert(QStringLiteral("radius"), design.follower.rollerRadius);
     QJsonArray segments;
     for (const Segment &segment : design.segments) {
-        QJsonObject object{{QStringLiteral("kind"), kindKey(segment.kind)},
+        QJsonObject object{{QStringLiteral("kind"), tokenOf(segment.kind)},
                            {QStringLiteral("angle"), segment.angleDegrees}};
         if (segment.kind != SegmentKind::Dwell) {
             object.insert(QStringLiteral("height"), segment.height);
-            object.insert(QStringLiteral("law"), lawKey(segment.law));
+            object.insert(QStringLiteral("law"), tokenOf(segment.law));
         }
         segments.append(object);
     }
@@ -385,10 +334,10 @@ QByteArray writeDesign(const CamDesign &design)
         {QStringLiteral("format"), QString::fromLatin1(designFormat)},
         {QStringLiteral("version"), designVersion},
         {QStringLiteral("name"), design.name},
-        {QStringLiteral("rotation"), rotationKey(design.rotation)},
+        {QStringLiteral("rotation"), tokenOf(design.rotation)},
         {QStringLiteral("baseCircleRadius"), design.baseCircleRadius},
         {QStringLiteral("shaftHoleDiameter"), design.hole.diameter},
-        {QStringLiteral("shaftHoleShape"), holeKey(design.hole.shape)},
+        {QStringLiteral("shaftHoleShape"), tokenOf(design.hole.shape)},
         {QStringLiteral("speed"), design.speedRpm},
         {QStringLiteral("pressureAngleLimit"), design.pressureAngleLimitDegrees},
         {QStringLiteral("kerf"), design.kerf},

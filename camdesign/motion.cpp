@@ -84,13 +84,18 @@ MotionValue Motion::at(double theta) const
     theta = std::fmod(theta, m_total);
     if (theta < 0)
         theta += m_total;
-    const LawValue value = evaluateLaw(piece.segment.law, (theta - piece.start) / piece.span);
+    const double x = (theta - piece.start) / piece.span;
     const double h = piece.segment.height;
     const double b = piece.span;
-    if (piece.segment.kind == SegmentKind::Rise)
+    if (piece.segment.kind == SegmentKind::Rise) {
+        const LawValue value = evaluateLaw(piece.segment.law, x);
         return {piece.startLift + h * value.f, h * value.df / b, h * value.d2f / (b * b),
                 h * value.d3f / (b * b * b)};
-    return {piece.startLift - h * value.f, -h * value.df / b, -h * value.d2f / (b * b),
+    }
+    // A return is the rise run backwards in time, h·f(1 − x) above its lowest point, so a
+    // law that is not symmetric meets the segment before it with the end its rise ends with.
+    const LawValue value = evaluateLaw(piece.segment.law, 1 - x);
+    return {piece.startLift - h + h * value.f, -h * value.df / b, h * value.d2f / (b * b),
             -h * value.d3f / (b * b * b)};
 }
 

@@ -1,6 +1,9 @@
 // Each law written out with its derivatives; the modified trapezoid and the modified sine are
 // given over their first half and mirrored, since their acceleration is odd about x = 1/2.
+// Their tokens, names and smoothness are in the laws' table, choices.h.
 #include "motionlaw.h"
+
+#include "choices.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,39 +13,6 @@ namespace camdesign {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-LawValue simpleHarmonic(double x)
-{
-    const double c = std::cos(pi * x);
-    const double s = std::sin(pi * x);
-    return {(1 - c) / 2, pi / 2 * s, pi * pi / 2 * c, -pi * pi * pi / 2 * s};
-}
-
-LawValue cycloidal(double x)
-{
-    const double c = std::cos(2 * pi * x);
-    const double s = std::sin(2 * pi * x);
-    return {x - s / (2 * pi), 1 - c, 2 * pi * s, 4 * pi * pi * c};
-}
-
-LawValue polynomial345(double x)
-{
-    const double x2 = x * x;
-    const double x3 = x2 * x;
-    return {10 * x3 - 15 * x3 * x + 6 * x3 * x2, 30 * x2 - 60 * x3 + 30 * x2 * x2,
-            60 * x - 180 * x2 + 120 * x3, 60 - 360 * x + 360 * x2};
-}
-
-LawValue polynomial4567(double x)
-{
-    const double x2 = x * x;
-    const double x3 = x2 * x;
-    const double x4 = x2 * x2;
-    return {35 * x4 - 84 * x4 * x + 70 * x3 * x3 - 20 * x4 * x3,
-            140 * x3 - 420 * x4 + 420 * x4 * x - 140 * x3 * x3,
-            420 * x2 - 1680 * x3 + 2100 * x4 - 840 * x4 * x,
-            840 * x - 5040 * x2 + 8400 * x3 - 4200 * x4};
-}
 
 // The first eighth of both modified laws: a quarter sine wave of acceleration.
 LawValue sineRamp(double x, double peak)
@@ -100,73 +70,72 @@ LawValue mirrored(LawValue (*firstHalf)(double), double x)
 
 } // namespace
 
+namespace laws {
+
+LawValue constantVelocity(double x)
+{
+    return {x, 1, 0, 0};
+}
+
+LawValue simpleHarmonic(double x)
+{
+    const double c = std::cos(pi * x);
+    const double s = std::sin(pi * x);
+    return {(1 - c) / 2, pi / 2 * s, pi * pi / 2 * c, -pi * pi * pi / 2 * s};
+}
+
+LawValue cycloidal(double x)
+{
+    const double c = std::cos(2 * pi * x);
+    const double s = std::sin(2 * pi * x);
+    return {x - s / (2 * pi), 1 - c, 2 * pi * s, 4 * pi * pi * c};
+}
+
+LawValue polynomial345(double x)
+{
+    const double x2 = x * x;
+    const double x3 = x2 * x;
+    return {10 * x3 - 15 * x3 * x + 6 * x3 * x2, 30 * x2 - 60 * x3 + 30 * x2 * x2,
+            60 * x - 180 * x2 + 120 * x3, 60 - 360 * x + 360 * x2};
+}
+
+LawValue polynomial4567(double x)
+{
+    const double x2 = x * x;
+    const double x3 = x2 * x;
+    const double x4 = x2 * x2;
+    return {35 * x4 - 84 * x4 * x + 70 * x3 * x3 - 20 * x4 * x3,
+            140 * x3 - 420 * x4 + 420 * x4 * x - 140 * x3 * x3,
+            420 * x2 - 1680 * x3 + 2100 * x4 - 840 * x4 * x,
+            840 * x - 5040 * x2 + 8400 * x3 - 4200 * x4};
+}
+
+LawValue modifiedTrapezoid(double x)
+{
+    return mirrored(modifiedTrapezoidFirstHalf, x);
+}
+
+LawValue modifiedSine(double x)
+{
+    return mirrored(modifiedSineFirstHalf, x);
+}
+
+// ½[(1 − cos πx) − ¼(1 − cos 2πx)]: no acceleration at its start, its greatest at its end.
+LawValue doubleHarmonic(double x)
+{
+    const double c1 = std::cos(pi * x);
+    const double s1 = std::sin(pi * x);
+    const double c2 = std::cos(2 * pi * x);
+    const double s2 = std::sin(2 * pi * x);
+    return {((1 - c1) - (1 - c2) / 4) / 2, pi / 2 * (s1 - s2 / 2), pi * pi / 2 * (c1 - c2),
+            pi * pi * pi / 2 * (2 * s2 - s1)};
+}
+
+} // namespace laws
+
 LawValue evaluateLaw(MotionLaw law, double x)
 {
-    x = std::clamp(x, 0.0, 1.0);
-    switch (law) {
-    case MotionLaw::ConstantVelocity:
-        return {x, 1, 0, 0};
-    case MotionLaw::SimpleHarmonic:
-        return simpleHarmonic(x);
-    case MotionLaw::Cycloidal:
-        return cycloidal(x);
-    case MotionLaw::Polynomial345:
-        return polynomial345(x);
-    case MotionLaw::Polynomial4567:
-        return polynomial4567(x);
-    case MotionLaw::ModifiedTrapezoid:
-        return mirrored(modifiedTrapezoidFirstHalf, x);
-    case MotionLaw::ModifiedSine:
-        return mirrored(modifiedSineFirstHalf, x);
-    }
-    return {};
-}
-
-QString lawKey(MotionLaw law)
-{
-    switch (law) {
-    case MotionLaw::ConstantVelocity:
-        return QStringLiteral("constant-velocity");
-    case MotionLaw::SimpleHarmonic:
-        return QStringLiteral("simple-harmonic");
-    case MotionLaw::Cycloidal:
-        return QStringLiteral("cycloidal");
-    case MotionLaw::Polynomial345:
-        return QStringLiteral("polynomial-345");
-    case MotionLaw::Polynomial4567:
-        return QStringLiteral("polynomial-4567");
-    case MotionLaw::ModifiedTrapezoid:
-        return QStringLiteral("modified-trapezoid");
-    case MotionLaw::ModifiedSine:
-        return QStringLiteral("modified-sine");
-    }
-    return {};
-}
-
-std::optional<MotionLaw> lawFromKey(const QString &key)
-{
-    for (MotionLaw law : allMotionLaws)
-        if (lawKey(law) == key)
-            return law;
-    return std::nullopt;
-}
-
-int continuousDerivatives(MotionLaw law)
-{
-    switch (law) {
-    case MotionLaw::ConstantVelocity:
-        return 0;
-    case MotionLaw::SimpleHarmonic:
-        return 1;
-    case MotionLaw::Cycloidal:
-    case MotionLaw::Polynomial345:
-    case MotionLaw::ModifiedTrapezoid:
-    case MotionLaw::ModifiedSine:
-        return 2;
-    case MotionLaw::Polynomial4567:
-        return 3;
-    }
-    return 0;
+    return choiceOf(law).shape(std::clamp(x, 0.0, 1.0));
 }
 
 } // namespace camdesign

@@ -2,13 +2,9 @@
 // 0 to 1 and its first three derivatives, each in closed form.
 #pragma once
 
-#include <QString>
-
-#include <array>
-#include <optional>
-
 namespace camdesign {
 
+// Each has its row, token, name and smoothness in choices.h.
 enum class MotionLaw {
     ConstantVelocity,
     SimpleHarmonic,
@@ -17,13 +13,9 @@ enum class MotionLaw {
     Polynomial4567,
     ModifiedTrapezoid,
     ModifiedSine,
+    DoubleHarmonic,
 };
-
-inline constexpr std::array allMotionLaws = {
-    MotionLaw::ConstantVelocity, MotionLaw::SimpleHarmonic, MotionLaw::Cycloidal,
-    MotionLaw::Polynomial345,    MotionLaw::Polynomial4567, MotionLaw::ModifiedTrapezoid,
-    MotionLaw::ModifiedSine,
-};
+inline constexpr MotionLaw lastMotionLaw = MotionLaw::DoubleHarmonic;
 
 // f and its derivatives with respect to x, the fraction of the segment already turned.
 struct LawValue {
@@ -33,17 +25,21 @@ struct LawValue {
     double d3f = 0;
 };
 
-// x is clamped to 0..1. At a point where a derivative jumps (the constant-velocity law's
-// ends, the simple harmonic law's acceleration at its ends) the value just inside is given.
+// The laws' shapes for a rise, x from 0 to 1. At a point where a derivative jumps (the
+// constant-velocity law's ends, the simple harmonic law's acceleration at its ends) the value
+// just inside is given.
+namespace laws {
+LawValue constantVelocity(double x);
+LawValue simpleHarmonic(double x);
+LawValue cycloidal(double x);
+LawValue polynomial345(double x);
+LawValue polynomial4567(double x);
+LawValue modifiedTrapezoid(double x);
+LawValue modifiedSine(double x);
+LawValue doubleHarmonic(double x);
+} // namespace laws
+
+// x is clamped to 0..1.
 LawValue evaluateLaw(MotionLaw law, double x);
-
-// The name a design file uses for the law ("cycloidal", "polynomial-345", ...).
-QString lawKey(MotionLaw law);
-std::optional<MotionLaw> lawFromKey(const QString &key);
-
-// How many derivatives stay continuous where the law meets a dwell: 0 for s alone
-// (constant velocity), 1 for s and v (simple harmonic), 2 up to the acceleration, 3 up to
-// the jerk (4-5-6-7 polynomial).
-int continuousDerivatives(MotionLaw law);
 
 } // namespace camdesign

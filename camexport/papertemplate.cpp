@@ -8,6 +8,7 @@
 #include "engraving.h"
 
 #include "camdesign/camprofile.h"
+#include "camdesign/choices.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -46,27 +47,6 @@ QString number(double value)
     return QLocale().toString(tenths, 'f', tenths == std::round(tenths) ? 0 : 1);
 }
 
-QString lawName(MotionLaw law)
-{
-    switch (law) {
-    case MotionLaw::ConstantVelocity:
-        return CamExportText::tr("constant velocity");
-    case MotionLaw::SimpleHarmonic:
-        return CamExportText::tr("simple harmonic");
-    case MotionLaw::Cycloidal:
-        return CamExportText::tr("cycloidal");
-    case MotionLaw::Polynomial345:
-        return CamExportText::tr("3-4-5 polynomial");
-    case MotionLaw::Polynomial4567:
-        return CamExportText::tr("4-5-6-7 polynomial");
-    case MotionLaw::ModifiedTrapezoid:
-        return CamExportText::tr("modified trapezoid");
-    case MotionLaw::ModifiedSine:
-        return CamExportText::tr("modified sine");
-    }
-    return {};
-}
-
 QString motionText(const CamDesign &design)
 {
     QStringList parts;
@@ -75,12 +55,12 @@ QString motionText(const CamDesign &design)
         case SegmentKind::Rise:
             parts << CamExportText::tr("rise %1 mm over %2° (%3)")
                          .arg(number(segment.height), number(segment.angleDegrees),
-                              lawName(segment.law));
+                              nameOf(segment.law));
             break;
         case SegmentKind::Return:
             parts << CamExportText::tr("return %1 mm over %2° (%3)")
                          .arg(number(segment.height), number(segment.angleDegrees),
-                              lawName(segment.law));
+                              nameOf(segment.law));
             break;
         case SegmentKind::Dwell:
             parts << CamExportText::tr("dwell %1°").arg(number(segment.angleDegrees));

@@ -60,34 +60,6 @@
         <translation>Export nach „%1“ nicht möglich: Der Name muss auf .svg, .dxf oder .pdf enden.</translation>
     </message>
     <message>
-        <source>constant velocity</source>
-        <translation>konstante Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>simple harmonic</source>
-        <translation>einfach harmonisch</translation>
-    </message>
-    <message>
-        <source>cycloidal</source>
-        <translation>zykloidisch</translation>
-    </message>
-    <message>
-        <source>3-4-5 polynomial</source>
-        <translation>Polynom 3-4-5</translation>
-    </message>
-    <message>
-        <source>4-5-6-7 polynomial</source>
-        <translation>Polynom 4-5-6-7</translation>
-    </message>
-    <message>
-        <source>modified trapezoid</source>
-        <translation>modifiziertes Trapez</translation>
-    </message>
-    <message>
-        <source>modified sine</source>
-        <translation>modifizierter Sinus</translation>
-    </message>
-    <message>
         <source>rise %1 mm over %2° (%3)</source>
         <translation>Hub %1 mm über %2° (%3)</translation>
     </message>
@@ -666,6 +638,85 @@
     </message>
 </context>
 <context>
+    <name>camdesign::Choices</name>
+    <message>
+        <source>constant velocity</source>
+        <translation>konstante Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>einfach harmonisch</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>zykloidisch</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>Polynom 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>Polynom 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>modifiziertes Trapez</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>modifizierter Sinus</translation>
+    </message>
+    <message>
+        <source>double harmonic</source>
+        <translation>doppelt harmonisch</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Hub</translation>
+    </message>
+    <message>
+        <source>Dwell</source>
+        <translation>Rast</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Rückhub</translation>
+    </message>
+    <message>
+        <source>Knife-edge</source>
+        <translation>Schneide</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Flat-faced</source>
+        <translation>Flachstößel</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rund</translation>
+    </message>
+    <message>
+        <source>D flat</source>
+        <translation>D-Abflachung</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Vierkant</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Im Uhrzeigersinn</translation>
+    </message>
+</context>
+<context>
     <name>workshop::CamView</name>
     <message>
         <source>Cam</source>
@@ -812,78 +863,6 @@
 </context>
 <context>
     <name>workshop::Wording</name>
-    <message>
-        <source>constant velocity</source>
-        <translation>konstante Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>simple harmonic</source>
-        <translation>einfach harmonisch</translation>
-    </message>
-    <message>
-        <source>cycloidal</source>
-        <translation>zykloidisch</translation>
-    </message>
-    <message>
-        <source>3-4-5 polynomial</source>
-        <translation>Polynom 3-4-5</translation>
-    </message>
-    <message>
-        <source>4-5-6-7 polynomial</source>
-        <translation>Polynom 4-5-6-7</translation>
-    </message>
-    <message>
-        <source>modified trapezoid</source>
-        <translation>modifiziertes Trapez</translation>
-    </message>
-    <message>
-        <source>modified sine</source>
-        <translation>modifizierter Sinus</translation>
-    </message>
-    <message>
-        <source>Rise</source>
-        <translation>Hub</translation>
-    </message>
-    <message>
-        <source>Dwell</source>
-        <translation>Rast</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Rückhub</translation>
-    </message>
-    <message>
-        <source>Knife-edge</source>
-        <translation>Schneide</translation>
-    </message>
-    <message>
-        <source>Roller</source>
-        <translation>Rolle</translation>
-    </message>
-    <message>
-        <source>Flat-faced</source>
-        <translation>Flachstößel</translation>
-    </message>
-    <message>
-        <source>Clockwise</source>
-        <translation>Im Uhrzeigersinn</translation>
-    </message>
-    <message>
-        <source>Anticlockwise</source>
-        <translation>Gegen den Uhrzeigersinn</translation>
-    </message>
-    <message>
-        <source>Round</source>
-        <translation>Rund</translation>
-    </message>
-    <message>
-        <source>D flat</source>
-        <translation>D-Abflachung</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Vierkant</translation>
-    </message>
     <message>
         <source>%1. Rise %2 mm over %3°, %4</source>
         <translation>%1. Hub %2 mm über %3°, %4</translation>

@@ -60,34 +60,6 @@
         <translation>No se puede exportar a «%1»: el nombre debe terminar en .svg, .dxf o .pdf.</translation>
     </message>
     <message>
-        <source>constant velocity</source>
-        <translation>velocidad constante</translation>
-    </message>
-    <message>
-        <source>simple harmonic</source>
-        <translation>armónico simple</translation>
-    </message>
-    <message>
-        <source>cycloidal</source>
-        <translation>cicloidal</translation>
-    </message>
-    <message>
-        <source>3-4-5 polynomial</source>
-        <translation>polinomio 3-4-5</translation>
-    </message>
-    <message>
-        <source>4-5-6-7 polynomial</source>
-        <translation>polinomio 4-5-6-7</translation>
-    </message>
-    <message>
-        <source>modified trapezoid</source>
-        <translation>trapecio modificado</translation>
-    </message>
-    <message>
-        <source>modified sine</source>
-        <translation>seno modificado</translation>
-    </message>
-    <message>
         <source>rise %1 mm over %2° (%3)</source>
         <translation>subida de %1 mm en %2° (%3)</translation>
     </message>
@@ -666,6 +638,85 @@
     </message>
 </context>
 <context>
+    <name>camdesign::Choices</name>
+    <message>
+        <source>constant velocity</source>
+        <translation>velocidad constante</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>armónico simple</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>cicloidal</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>polinomio 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>polinomio 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>trapecio modificado</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>seno modificado</translation>
+    </message>
+    <message>
+        <source>double harmonic</source>
+        <translation>armónico doble</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Subida</translation>
+    </message>
+    <message>
+        <source>Dwell</source>
+        <translation>Reposo</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retorno</translation>
+    </message>
+    <message>
+        <source>Knife-edge</source>
+        <translation>De cuchilla</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>De rodillo</translation>
+    </message>
+    <message>
+        <source>Flat-faced</source>
+        <translation>De cara plana</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Redondo</translation>
+    </message>
+    <message>
+        <source>D flat</source>
+        <translation>Plano en D</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Antihorario</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Horario</translation>
+    </message>
+</context>
+<context>
     <name>workshop::CamView</name>
     <message>
         <source>Cam</source>
@@ -812,78 +863,6 @@
 </context>
 <context>
     <name>workshop::Wording</name>
-    <message>
-        <source>constant velocity</source>
-        <translation>velocidad constante</translation>
-    </message>
-    <message>
-        <source>simple harmonic</source>
-        <translation>armónico simple</translation>
-    </message>
-    <message>
-        <source>cycloidal</source>
-        <translation>cicloidal</translation>
-    </message>
-    <message>
-        <source>3-4-5 polynomial</source>
-        <translation>polinomio 3-4-5</translation>
-    </message>
-    <message>
-        <source>4-5-6-7 polynomial</source>
-        <translation>polinomio 4-5-6-7</translation>
-    </message>
-    <message>
-        <source>modified trapezoid</source>
-        <translation>trapecio modificado</translation>
-    </message>
-    <message>
-        <source>modified sine</source>
-        <translation>seno modificado</translation>
-    </message>
-    <message>
-        <source>Rise</source>
-        <translation>Subida</translation>
-    </message>
-    <message>
-        <source>Dwell</source>
-        <translation>Reposo</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Retorno</translation>
-    </message>
-    <message>
-        <source>Knife-edge</source>
-        <translation>De cuchilla</translation>
-    </message>
-    <message>
-        <source>Roller</source>
-        <translation>De rodillo</translation>
-    </message>
-    <message>
-        <source>Flat-faced</source>
-        <translation>De cara plana</translation>
-    </message>
-    <message>
-        <source>Clockwise</source>
-        <translation>Horario</translation>
-    </message>
-    <message>
-        <source>Anticlockwise</source>
-        <translation>Antihorario</translation>
-    </message>
-    <message>
-        <source>Round</source>
-        <translation>Redondo</translation>
-    </message>
-    <message>
-        <source>D flat</source>
-        <translation>Plano en D</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Cuadrado</translation>
-    </message>
     <message>
         <source>%1. Rise %2 mm over %3°, %4</source>
         <translation>%1. Subida de %2 mm en %3°, %4</translation>

@@ -60,34 +60,6 @@
         <translation>Impossible d’exporter vers «&#x202f;%1&#x202f;»&#x202f;: le nom doit finir par .svg, .dxf ou .pdf.</translation>
     </message>
     <message>
-        <source>constant velocity</source>
-        <translation>vitesse constante</translation>
-    </message>
-    <message>
-        <source>simple harmonic</source>
-        <translation>harmonique simple</translation>
-    </message>
-    <message>
-        <source>cycloidal</source>
-        <translation>cycloïdal</translation>
-    </message>
-    <message>
-        <source>3-4-5 polynomial</source>
-        <translation>polynôme 3-4-5</translation>
-    </message>
-    <message>
-        <source>4-5-6-7 polynomial</source>
-        <translation>polynôme 4-5-6-7</translation>
-    </message>
-    <message>
-        <source>modified trapezoid</source>
-        <translation>trapèze modifié</translation>
-    </message>
-    <message>
-        <source>modified sine</source>
-        <translation>sinus modifié</translation>
-    </message>
-    <message>
         <source>rise %1 mm over %2° (%3)</source>
         <translation>montée de %1 mm sur %2° (%3)</translation>
     </message>
@@ -666,6 +638,85 @@
     </message>
 </context>
 <context>
+    <name>camdesign::Choices</name>
+    <message>
+        <source>constant velocity</source>
+        <translation>vitesse constante</translation>
+    </message>
+    <message>
+        <source>simple harmonic</source>
+        <translation>harmonique simple</translation>
+    </message>
+    <message>
+        <source>cycloidal</source>
+        <translation>cycloïdal</translation>
+    </message>
+    <message>
+        <source>3-4-5 polynomial</source>
+        <translation>polynôme 3-4-5</translation>
+    </message>
+    <message>
+        <source>4-5-6-7 polynomial</source>
+        <translation>polynôme 4-5-6-7</translation>
+    </message>
+    <message>
+        <source>modified trapezoid</source>
+        <translation>trapèze modifié</translation>
+    </message>
+    <message>
+        <source>modified sine</source>
+        <translation>sinus modifié</translation>
+    </message>
+    <message>
+        <source>double harmonic</source>
+        <translation>double harmonique</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Montée</translation>
+    </message>
+    <message>
+        <source>Dwell</source>
+        <translation>Repos</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Descente</translation>
+    </message>
+    <message>
+        <source>Knife-edge</source>
+        <translation>Couteau</translation>
+    </message>
+    <message>
+        <source>Roller</source>
+        <translation>Galet</translation>
+    </message>
+    <message>
+        <source>Flat-faced</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rond</translation>
+    </message>
+    <message>
+        <source>D flat</source>
+        <translation>Méplat en D</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Anticlockwise</source>
+        <translation>Sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Clockwise</source>
+        <translation>Sens horaire</translation>
+    </message>
+</context>
+<context>
     <name>workshop::CamView</name>
     <message>
         <source>Cam</source>
@@ -812,78 +863,6 @@
 </context>
 <context>
     <name>workshop::Wording</name>
-    <message>
-        <source>constant velocity</source>
-        <translation>vitesse constante</translation>
-    </message>
-    <message>
-        <source>simple harmonic</source>
-        <translation>harmonique simple</translation>
-    </message>
-    <message>
-        <source>cycloidal</source>
-        <translation>cycloïdal</translation>
-    </message>
-    <message>
-        <source>3-4-5 polynomial</source>
-        <translation>polynôme 3-4-5</translation>
-    </message>
-    <message>
-        <source>4-5-6-7 polynomial</source>
-        <translation>polynôme 4-5-6-7</translation>
-    </message>
-    <message>
-        <source>modified trapezoid</source>
-        <translation>trapèze modifié</translation>
-    </message>
-    <message>
-        <source>modified sine</source>
-        <translation>sinus modifié</translation>
-    </message>
-    <message>
-        <source>Rise</source>
-        <translation>Montée</translation>
-    </message>
-    <message>
-        <source>Dwell</source>
-        <translation>Repos</translation>
-    </message>
-    <message>
-        <source>Return</source>
-        <translation>Descente</translation>
-    </message>
-    <message>
-        <source>Knife-edge</source>
-        <translation>Couteau</translation>
-    </message>
-    <message>
-        <source>Roller</source>
-        <translation>Galet</translation>
-    </message>
-    <message>
-        <source>Flat-faced</source>
-        <translation>Plateau</translation>
-    </message>
-    <message>
-        <source>Clockwise</source>
-        <translation>Sens horaire</translation>
-    </message>
-    <message>
-        <source>Anticlockwise</source>
-        <translation>Sens antihoraire</translation>
-    </message>
-    <message>
-        <source>Round</source>
-        <translation>Rond</translation>
-    </message>
-    <message>
-        <source>D flat</source>
-        <translation>Méplat en D</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Carré</translation>
-    </message>
     <message>
         <source>%1. Rise %2 mm over %3°, %4</source>
         <translation>%1. Montée de %2 mm sur %3°, %4</translation>

@@ -2,6 +2,8 @@
 // and the screen reader say the same thing the same way.
 #include "wording.h"
 
+#include "camdesign/choices.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -23,71 +25,6 @@ double wrapDegrees(double degrees)
 
 } // namespace
 
-QString Wording::lawName(MotionLaw law)
-{
-    switch (law) {
-    case MotionLaw::ConstantVelocity:
-        return tr("constant velocity");
-    case MotionLaw::SimpleHarmonic:
-        return tr("simple harmonic");
-    case MotionLaw::Cycloidal:
-        return tr("cycloidal");
-    case MotionLaw::Polynomial345:
-        return tr("3-4-5 polynomial");
-    case MotionLaw::Polynomial4567:
-        return tr("4-5-6-7 polynomial");
-    case MotionLaw::ModifiedTrapezoid:
-        return tr("modified trapezoid");
-    case MotionLaw::ModifiedSine:
-        break;
-    }
-    return tr("modified sine");
-}
-
-QString Wording::kindName(SegmentKind kind)
-{
-    switch (kind) {
-    case SegmentKind::Rise:
-        return tr("Rise");
-    case SegmentKind::Dwell:
-        return tr("Dwell");
-    case SegmentKind::Return:
-        break;
-    }
-    return tr("Return");
-}
-
-QString Wording::followerName(FollowerType type)
-{
-    switch (type) {
-    case FollowerType::KnifeEdge:
-        return tr("Knife-edge");
-    case FollowerType::Roller:
-        return tr("Roller");
-    case FollowerType::FlatFaced:
-        break;
-    }
-    return tr("Flat-faced");
-}
-
-QString Wording::rotationName(Rotation rotation)
-{
-    return rotation == Rotation::Clockwise ? tr("Clockwise") : tr("Anticlockwise");
-}
-
-QString Wording::holeName(HoleShape shape)
-{
-    switch (shape) {
-    case HoleShape::Round:
-        return tr("Round");
-    case HoleShape::DFlat:
-        return tr("D flat");
-    case HoleShape::Square:
-        break;
-    }
-    return tr("Square");
-}
-
 QString Wording::segmentLine(const CamDesign &design, int index)
 {
     const Segment &segment = design.segments[std::size_t(index)];
@@ -96,11 +33,11 @@ QString Wording::segmentLine(const CamDesign &design, int index)
     case SegmentKind::Rise:
         return tr("%1. Rise %2 mm over %3°, %4")
             .arg(index + 1)
-            .arg(number(segment.height, 2), angle, lawName(segment.law));
+            .arg(number(segment.height, 2), angle, nameOf(segment.law));
     case SegmentKind::Return:
         return tr("%1. Return %2 mm over %3°, %4")
             .arg(index + 1)
-            .arg(number(segment.height, 2), angle, lawName(segment.law));
+            .arg(number(segment.height, 2), angle, nameOf(segment.law));
     case SegmentKind::Dwell:
         break;
     }
@@ -208,8 +145,8 @@ QString Wording::camDescription(const CamDesign &design, const CamAnalysis &anal
     sentences << tr("%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. "
                     "Follower: %5.")
                      .arg(design.name.isEmpty() ? tr("Unnamed") : design.name,
-                          rotationName(design.rotation), number(design.baseCircleRadius, 2),
-                          number(analysis.largestLift, 2), followerName(design.follower.type));
+                          nameOf(design.rotation), number(design.baseCircleRadius, 2),
+                          number(analysis.largestLift, 2), nameOf(design.follower.type));
     if (design.follower.type == FollowerType::FlatFaced) {
         sentences << tr("The flat face needs to be %1 mm wide.")
                          .arg(number(analysis.faceWidth, 2));

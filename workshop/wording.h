@@ -14,12 +14,6 @@ class Wording
     Q_DECLARE_TR_FUNCTIONS(workshop::Wording)
 
 public:
-    static QString lawName(camdesign::MotionLaw law);
-    static QString kindName(camdesign::SegmentKind kind);
-    static QString followerName(camdesign::FollowerType type);
-    static QString rotationName(camdesign::Rotation rotation);
-    static QString holeName(camdesign::HoleShape shape);
-
     // "1. Rise 20 mm over 90°, cycloidal"
     static QString segmentLine(const camdesign::CamDesign &design, int index);
 

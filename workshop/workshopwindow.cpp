@@ -11,6 +11,7 @@
 
 #include "designpicture.h"
 
+#include "camdesign/choices.h"
 #include "camdesign/designfile.h"
 #include "camdesign/motiontable.h"
 #include "camdesign/wholefile.h"
@@ -83,12 +84,13 @@ QDoubleSpinBox *numberBox(const Range &range, int decimals, double step, const Q
     return box;
 }
 
-template <typename Value, typename Values>
-QComboBox *choiceBox(const Values &values, QString (*name)(Value), const QString &accessible)
+// A choice box offering every row of a choice's table, by its learner's name.
+template <typename Table>
+QComboBox *choiceBox(const Table &table, const QString &accessible)
 {
     auto *box = new ChoiceBox;
-    for (const Value value : values)
-        box->addItem(name(value), int(value));
+    for (const auto &row : table)
+        box->addItem(nameOf(row.value), int(row.value));
     box->setAccessibleName(accessible);
     return box;
 }
@@ -329,12 +331,10 @@ QWidget *WorkshopWindow::buildEditors()
 
     m_segmentBox = new QGroupBox;
     auto *segmentForm = new QFormLayout(m_segmentBox);
-    m_kind = choiceBox<SegmentKind>(std::array{SegmentKind::Rise, SegmentKind::Dwell,
-                                               SegmentKind::Return},
-                                    &Wording::kindName, tr("Segment kind"));
+    m_kind = choiceBox(segmentKinds, tr("Segment kind"));
     m_angle = numberBox(ranges::segmentAngle, 2, 5, tr(" °"), tr("Segment angle"));
     m_height = numberBox(ranges::height, 2, 1, tr(" mm"), tr("Segment height"));
-    m_law = choiceBox<MotionLaw>(allMotionLaws, &Wording::lawName, tr("Motion law"));
+    m_law = choiceBox(motionLaws, tr("Motion law"));
     segmentForm->addRow(tr("Kind"), m_kind);
     segmentForm->addRow(tr("Angle"), m_angle);
     segmentForm->addRow(tr("Height"), m_height);
@@ -344,10 +344,7 @@ QWidget *WorkshopWindow::buildEditors()
 
     auto *follower = new QGroupBox(tr("Follower"));
     auto *followerForm = new QFormLayout(follower);
-    m_followerType = choiceBox<FollowerType>(std::array{FollowerType::KnifeEdge,
-                                                        FollowerType::Roller,
-                                                        FollowerType::FlatFaced},
-                                             &Wording::followerName, tr("Follower type"));
+    m_followerType = choiceBox(followerTypes, tr("Follower type"));
     m_rollerRadius = numberBox(ranges::rollerRadius, 2, 1, tr(" mm"), tr("Roller radius"));
     m_offset = numberBox(ranges::offset, 2, 1, tr(" mm"), tr("Follower offset"));
     followerForm->addRow(tr("Type"), m_followerType);
@@ -359,11 +356,8 @@ QWidget *WorkshopWindow::buildEditors()
     auto *camForm = new QFormLayout(cam);
     m_baseCircle = numberBox(ranges::baseCircleRadius, 2, 1, tr(" mm"),
                              tr("Base circle radius"));
-    m_rotation = choiceBox<Rotation>(std::array{Rotation::Anticlockwise, Rotation::Clockwise},
-                                     &Wording::rotationName, tr("Direction of rotation"));
-    m_holeShape = choiceBox<HoleShape>(std::array{HoleShape::Round, HoleShape::DFlat,
-                                                  HoleShape::Square},
-                                       &Wording::holeName, tr("Shaft hole shape"));
+    m_rotation = choiceBox(rotations, tr("Direction of rotation"));
+    m_holeShape = choiceBox(holeShapes, tr("Shaft hole shape"));
     m_holeDiameter = numberBox(ranges::shaftHoleDiameter, 2, 0.5, tr(" mm"),
                                tr("Shaft hole diameter"));
     m_flatDepth = numberBox(ranges::flatDepth, 2, 0.1, tr(" mm"), tr("Depth of the flat"));

@@ -57,6 +57,8 @@ private slots:
     void undercutAppearsAtTheSharpestBend();
     void findings_data();
     void findings();
+    void equalPeaksReportTheFirst_data();
+    void equalPeaksReportTheFirst();
 };
 
 void CamProfile::workedExamples_data()
@@ -398,6 +400,34 @@ void CamProfile::findings()
     QCOMPARE(found, problems);
     QCOMPARE(analysis.feasible, feasible);
 }
+
+void CamProfile::equalPeaksReportTheFirst_data()
+{
+    QTest::addColumn<Rotation>("rotation");
+    QTest::newRow("anticlockwise") << Rotation::Anticlockwise;
+    QTest::newRow("clockwise") << Rotation::Clockwise;
+}
+
+// The new design's rise and return mirror each other, so its pressure angle peaks twice at
+// one size, on the rise and on the return: the first is the one reported, whichever peak a
+// last bit of rounding makes larger.
+void CamProfile::equalPeaksReportTheFirst()
+{
+    QFETCH(Rotation, rotation);
+    CamDesign design = newDesign();
+    design.rotation = rotation;
+    const CamAnalysis analysis = analyse(design);
+    double onTheRise = 0;
+    double onTheReturn = 0;
+    for (const CamPoint &point : analysis.points) {
+        double &peak = point.angle < std::numbers::pi ? onTheRise : onTheReturn;
+        peak = std::max(peak, std::abs(point.pressureAngle));
+    }
+    QVERIFY(std::abs(onTheRise - onTheReturn) < 1e-12);
+    QVERIFY2(std::abs(analysis.largestPressureAngleAt * 180 / std::numbers::pi - 41.2) < 0.05,
+             qPrintable(QString::number(analysis.largestPressureAngleAt * 180 / std::numbers::pi)));
+}
+
 
 QTEST_APPLESS_MAIN(CamProfile)
 #include "tst_camprofile.moc"

@@ -115,7 +115,7 @@ void DesignFiles::badFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     const QString rotations =
-        QStringLiteral("; it must be one of \"clockwise\", \"anticlockwise\".");
+        QStringLiteral("; it must be one of \"anticlockwise\", \"clockwise\".");
     const QByteArray forty(40, 'x');
 
     QTest::newRow("empty") << QByteArray() << "The file is empty.";
@@ -160,7 +160,7 @@ void DesignFiles::badFiles_data()
         << replaced("\"law\": \"cycloidal\"}", "\"law\": \"parabolic\"}")
         << "Segment 1: \"law\" is \"parabolic\"; it must be one of \"constant-velocity\", "
            "\"simple-harmonic\", \"cycloidal\", \"polynomial-345\", \"polynomial-4567\", "
-           "\"modified-trapezoid\", \"modified-sine\".";
+           "\"modified-trapezoid\", \"modified-sine\", \"double-harmonic\".";
     QTest::newRow("dwell with a height")
         << replaced("{\"kind\": \"dwell\", \"angle\": 90}",
                     "{\"kind\": \"dwell\", \"angle\": 90, \"height\": 3}")

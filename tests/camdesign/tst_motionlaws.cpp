@@ -1,5 +1,6 @@
 // The motion laws against their textbook peaks, their ends and their own derivatives, and a
 // whole turn of segments for continuity where a law meets its neighbours.
+#include "camdesign/choices.h"
 #include "camdesign/motion.h"
 #include "camdesign/motionlaw.h"
 
@@ -49,7 +50,9 @@ private slots:
     void aTurnOfSegments();
     void motionFaults_data();
     void motionFaults();
-    void keysRoundTrip();
+    void aReturnIsItsRiseBackwards_data();
+    void aReturnIsItsRiseBackwards();
+    void everyChoiceHasOneTokenAndName();
 };
 
 void MotionLaws::peaksMatchTheTextbook_data()
@@ -59,19 +62,28 @@ void MotionLaws::peaksMatchTheTextbook_data()
     QTest::addColumn<double>("acceleration");
     QTest::addColumn<double>("jerk");
     QTest::addColumn<double>("tolerance");
+    // How far each end meets a dwell without a jump, as the textbooks tabulate the laws.
+    QTest::addColumn<Smoothness>("atStart");
+    QTest::addColumn<Smoothness>("atEnd");
 
+    using S = Smoothness;
     QTest::newRow("constant velocity") << MotionLaw::ConstantVelocity << 1.0 << 0.0 << 0.0
-                                       << 1e-9;
+                                       << 1e-9 << S::Lift << S::Lift;
     QTest::newRow("simple harmonic") << MotionLaw::SimpleHarmonic << pi / 2 << pi * pi / 2
-                                     << unset << 1e-6;
-    QTest::newRow("cycloidal") << MotionLaw::Cycloidal << 2.0 << 2 * pi << 4 * pi * pi << 1e-6;
+                                     << pi * pi * pi / 2 << 1e-6 << S::Velocity << S::Velocity;
+    QTest::newRow("cycloidal") << MotionLaw::Cycloidal << 2.0 << 2 * pi << 4 * pi * pi << 1e-6
+                               << S::Acceleration << S::Acceleration;
     QTest::newRow("3-4-5 polynomial") << MotionLaw::Polynomial345 << 1.875 << 10 / std::sqrt(3.0)
-                                      << 60.0 << 1e-6;
+                                      << 60.0 << 1e-6 << S::Acceleration << S::Acceleration;
     QTest::newRow("4-5-6-7 polynomial") << MotionLaw::Polynomial4567 << 2.1875 << 7.513 << 52.5
-                                        << 1e-4;
+                                        << 1e-4 << S::Jerk << S::Jerk;
     QTest::newRow("modified trapezoid") << MotionLaw::ModifiedTrapezoid << 2.0 << 4.888 << unset
-                                        << 1e-4;
-    QTest::newRow("modified sine") << MotionLaw::ModifiedSine << 1.760 << 5.528 << unset << 3e-4;
+                                        << 1e-4 << S::Acceleration << S::Acceleration;
+    QTest::newRow("modified sine") << MotionLaw::ModifiedSine << 1.760 << 5.528 << unset << 3e-4
+                                   << S::Acceleration << S::Acceleration;
+    // Velocity 3√3π/8 at x = 2/3; acceleration π² at its end; jerk (π³/2)·2.73582.
+    QTest::newRow("double harmonic") << MotionLaw::DoubleHarmonic << 3 * std::sqrt(3.0) * pi / 8
+                                     << pi * pi << 42.414 << 1e-4 << S::Jerk << S::Velocity;
 }
 
 void MotionLaws::peaksMatchTheTextbook()
@@ -99,9 +111,7 @@ void MotionLaws::peaksMatchTheTextbook()
 
 void MotionLaws::derivativesAgreeWithTheDisplacement_data()
 {
-    QTest::addColumn<MotionLaw>("law");
-    for (MotionLaw law : allMotionLaws)
-        QTest::newRow(qPrintable(lawKey(law))) << law;
+    peaksMatchTheTextbook_data();
 }
 
 // Central differences in the test, never in the code: each derivative is the slope of the
@@ -127,23 +137,29 @@ void MotionLaws::derivativesAgreeWithTheDisplacement()
 
 void MotionLaws::joinsAreContinuousAsTheLawPromises_data()
 {
-    QTest::addColumn<MotionLaw>("law");
-    for (MotionLaw law : allMotionLaws)
-        QTest::newRow(qPrintable(lawKey(law))) << law;
+    peaksMatchTheTextbook_data();
 }
 
-// A rise between two dwells: at each end the derivatives the law promises are zero, so they
-// meet the dwell's; inside, the pieces of the modified laws meet each other.
+// A rise between two dwells: at each end the derivatives up to its smoothness are zero, so
+// they meet the dwell's, and the next one is not, so it jumps; inside, the pieces of the modified laws
+// meet each other. The laws' table says the same as the textbook.
 void MotionLaws::joinsAreContinuousAsTheLawPromises()
 {
     QFETCH(MotionLaw, law);
-    const int smooth = continuousDerivatives(law);
-    for (double x : {0.0, 1.0}) {
+    QFETCH(Smoothness, atStart);
+    QFETCH(Smoothness, atEnd);
+    QCOMPARE(choiceOf(law).atStart, atStart);
+    QCOMPARE(choiceOf(law).atEnd, atEnd);
+    for (const auto &[x, smoothness] : {std::pair{0.0, atStart}, std::pair{1.0, atEnd}}) {
         const LawValue end = evaluateLaw(law, x);
         const double derivatives[] = {end.df, end.d2f, end.d3f};
-        for (int k = 0; k < smooth; ++k)
-            QVERIFY2(std::abs(derivatives[k]) < 1e-9,
-                     qPrintable(QStringLiteral("derivative %1 at x = %2").arg(k + 1).arg(x)));
+        const int smooth = int(smoothness);
+        for (int k = 0; k <= std::min(smooth, 2); ++k)
+            QVERIFY2((std::abs(derivatives[k]) < 1e-9) == (k < smooth),
+                     qPrintable(QStringLiteral("derivative %1 at x = %2 is %3")
+                                    .arg(k + 1)
+                                    .arg(x)
+                                    .arg(derivatives[k])));
     }
     constexpr double h = 1e-9;
     for (double x : {0.125, 0.375, 0.5, 0.625, 0.875}) {
@@ -151,7 +167,7 @@ void MotionLaws::joinsAreContinuousAsTheLawPromises()
         const LawValue right = evaluateLaw(law, x + h);
         QVERIFY(std::abs(left.f - right.f) < 1e-7);
         QVERIFY(std::abs(left.df - right.df) < 1e-6);
-        if (smooth >= 2)
+        if (law != MotionLaw::ConstantVelocity)
             QVERIFY2(std::abs(left.d2f - right.d2f) < 1e-5,
                      qPrintable(QStringLiteral("acceleration jumps at %1").arg(x)));
     }
@@ -213,11 +229,64 @@ void MotionLaws::motionFaults()
     QCOMPARE(check.segment, segment);
 }
 
-void MotionLaws::keysRoundTrip()
+void MotionLaws::aReturnIsItsRiseBackwards_data()
 {
-    for (MotionLaw law : allMotionLaws)
-        QCOMPARE(lawFromKey(lawKey(law)), std::optional<MotionLaw>(law));
-    QCOMPARE(lawFromKey(QStringLiteral("parabolic")), std::nullopt);
+    QTest::addColumn<MotionLaw>("law");
+    QTest::addColumn<double>("atTheTop"); // mm/rad², worked by hand
+    // 10 mm over 120°: the double harmonic's rise ends at h·(−π²)/β² = −10π²/(2π/3)² = −22.5.
+    QTest::newRow("double harmonic, not symmetric") << MotionLaw::DoubleHarmonic << -22.5;
+    // The cycloidal rise ends with no acceleration at all.
+    QTest::newRow("cycloidal, symmetric") << MotionLaw::Cycloidal << 0.0;
+    // The simple harmonic rise ends at −h·π²/2/β² = −11.25.
+    QTest::newRow("simple harmonic, symmetric") << MotionLaw::SimpleHarmonic << -11.25;
+}
+
+// A rise flowing straight into a return by the same law: run backwards in time, the return
+// starts with the acceleration its rise ended with, whether or not the law is symmetric.
+void MotionLaws::aReturnIsItsRiseBackwards()
+{
+    QFETCH(MotionLaw, law);
+    QFETCH(double, atTheTop);
+    const Motion motion({{SegmentKind::Rise, 120, 10, law},
+                         {SegmentKind::Return, 120, 10, law},
+                         {SegmentKind::Dwell, 120, 0, law}});
+    const double degree = pi / 180;
+    const double top = 120 * degree;
+    const MotionValue before = motion.at(top - 1e-9);
+    const MotionValue after = motion.at(top);
+    QVERIFY(std::abs(before.lift - 10) < 1e-6 && std::abs(after.lift - 10) < 1e-12);
+    QVERIFY2(std::abs(before.acceleration - atTheTop) < 1e-5,
+             qPrintable(QString::number(before.acceleration)));
+    QVERIFY2(std::abs(after.acceleration - atTheTop) < 1e-9,
+             qPrintable(QString::number(after.acceleration)));
+    // The return is the rise mirrored in time: the same lift at the same distance from the top.
+    for (const double t : {10.0, 45.0, 80.0, 119.0})
+        QVERIFY(std::abs(motion.at(top - t * degree).lift - motion.at(top + t * degree).lift)
+                < 1e-9);
+    QCOMPARE(motion.at(240 * degree).lift, 0.0);
+}
+
+// Tokens and names are each one row's: a file or a choice box can never confuse two values.
+void MotionLaws::everyChoiceHasOneTokenAndName()
+{
+    const auto distinct = [](const auto &table) {
+        QStringList tokens;
+        QStringList names;
+        for (const auto &row : table) {
+            if (fromToken(table, tokenOf(row.value)) != row.value)
+                return false;
+            tokens << tokenOf(row.value);
+            names << nameOf(row.value);
+        }
+        return tokens.removeDuplicates() == 0 && names.removeDuplicates() == 0
+               && !fromToken(table, QStringLiteral("parabolic"));
+    };
+    QVERIFY(distinct(motionLaws));
+    QVERIFY(distinct(segmentKinds));
+    QVERIFY(distinct(followerTypes));
+    QVERIFY(distinct(holeShapes));
+    QVERIFY(distinct(rotations));
+    QCOMPARE(tokenOf(MotionLaw::DoubleHarmonic), QStringLiteral("double-harmonic"));
 }
 
 QTEST_APPLESS_MAIN(MotionLaws)

@@ -414,7 +414,7 @@ void WorkshopWindowTest::readerHearsTheCamAndNewWarnings()
     QAccessibleInterface *cam = QAccessible::queryAccessibleInterface(controls.cam);
     QCOMPARE(cam->text(QAccessible::Name), QStringLiteral("Cam"));
     const QString described = cam->text(QAccessible::Description);
-    QVERIFY2(described.contains(QStringLiteral("Largest pressure angle 28.4 degrees at 228.8 "
+    QVERIFY2(described.contains(QStringLiteral("Largest pressure angle 28.4 degrees at 41.2 "
                                                "degrees, within the 30 degree limit. No undercut.")),
              qPrintable(described));
 
