@@ -31,6 +31,10 @@ constexpr double degree = pi / 180;
 constexpr double aim = 0.8 * chordTolerance;
 // Each segment is evaluated this far inside its ends, so each end belongs to its own law.
 constexpr double inside = 1e-9;
+// mm between neighbouring corners of the outline at the least. A file's coordinates carry
+// four decimals, so corners this far apart never round to one point; and dropping a corner
+// this near its neighbour moves the outline by less than the tolerance leaves over the aim.
+constexpr double apart = 5e-4;
 // The largest loop, as a share of the outline's area, that is trimmed away as a stray.
 constexpr double strayLoop = 0.1;
 // Material the hole must leave between itself and the outline, mm.
@@ -254,12 +258,30 @@ std::optional<std::pair<std::size_t, std::size_t>> crossingOf(const std::vector<
 // itself (a kerf in a hollow sharper than half the kerf) or where a loop at a join reaches
 // past the segments beside it: each loop is trimmed as a join's is, from its middle.
 // A loop too large to be a stray is left for cutRefusal to refuse.
-void trimStrayLoops(std::vector<QPointF> &ring, std::vector<std::size_t> &origins)
+// Corners nearer than `apart` to the one before are dropped, and at the end to the first,
+// with what is known of them.
+void mergeNearCorners(std::vector<QPointF> &corners, std::vector<std::size_t> &origins)
 {
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < corners.size(); ++k)
+        if (kept == 0 || length(corners[k] - corners[kept - 1]) >= apart) {
+            corners[kept] = corners[k];
+            origins[kept] = origins[k];
+            ++kept;
+        }
+    while (kept > 1 && length(corners.front() - corners[kept - 1]) < apart)
+        --kept;
+    corners.resize(kept);
+    origins.resize(kept);
+}
+
+bool trimStrayLoops(std::vector<QPointF> &ring, std::vector<std::size_t> &origins)
+{
+    bool trimmed = false;
     for (int attempt = 0; attempt < 1000; ++attempt) {
         const auto crossing = crossingOf(ring);
         if (!crossing)
-            return;
+            return trimmed;
         const auto [i, j] = *crossing;
         const std::size_t n = ring.size();
         // The loop is the shorter way round between the two edges.
@@ -270,11 +292,13 @@ void trimStrayLoops(std::vector<QPointF> &ring, std::vector<std::size_t> &origin
         for (std::size_t k = 0; k < count; ++k)
             loop.push_back(ring[(first + k) % n]);
         if (std::abs(signedAreaOf(loop)) > strayLoop * std::abs(signedAreaOf(ring)))
-            return;
+            return trimmed;
         // Searched no farther than the loop's ends, so no crossing elsewhere is taken for it.
         if (!trimAround(ring, origins, (first + count / 2) % n, int(count / 2) + 2))
-            return;
+            return trimmed;
+        trimmed = true;
     }
+    return trimmed;
 }
 
 // The cut outline: the profile moved out by `grow` along its normal.
@@ -321,20 +345,20 @@ QPolygonF outlineOf(const CamDesign &design, double grow)
     }
 
     std::vector<QPointF> corners;
+    std::vector<std::size_t> origins; // where each corner was, for the start after trimming
     for (const auto &run : runs)
-        for (const QPointF &p : run)
-            if (corners.empty() || length(p - corners.back()) > 1e-7)
-                corners.push_back(p);
-    while (corners.size() > 1 && length(corners.front() - corners.back()) <= 1e-7)
-        corners.pop_back();
+        for (const QPointF &p : run) {
+            origins.push_back(corners.size());
+            corners.push_back(p);
+        }
+    mergeNearCorners(corners, origins);
     // What loops are left, where one reaches past a short segment or a curve doubles back on
     // itself, go too; the outline then starts again at its first corner.
-    std::vector<std::size_t> origins(corners.size());
-    for (std::size_t k = 0; k < corners.size(); ++k)
-        origins[k] = k;
-    trimStrayLoops(corners, origins);
+    if (trimStrayLoops(corners, origins))
+        mergeNearCorners(corners, origins);
     std::rotate(corners.begin(),
-                corners.begin() + (std::min_element(origins.begin(), origins.end()) - origins.begin()),
+                corners.begin()
+                    + (std::min_element(origins.begin(), origins.end()) - origins.begin()),
                 corners.end());
 
     QPolygonF polygon(corners.begin(), corners.end());
