@@ -254,10 +254,6 @@ std::optional<std::pair<std::size_t, std::size_t>> crossingOf(const std::vector<
     return std::nullopt;
 }
 
-// Cuts away, one at a time, the loops the outline still makes where a curve doubles back on
-// itself (a kerf in a hollow sharper than half the kerf) or where a loop at a join reaches
-// past the segments beside it: each loop is trimmed as a join's is, from its middle.
-// A loop too large to be a stray is left for cutRefusal to refuse.
 // Corners nearer than `apart` to the one before are dropped, and at the end to the first,
 // with what is known of them.
 void mergeNearCorners(std::vector<QPointF> &corners, std::vector<std::size_t> &origins)
@@ -275,6 +271,10 @@ void mergeNearCorners(std::vector<QPointF> &corners, std::vector<std::size_t> &o
     origins.resize(kept);
 }
 
+// Cuts away, one at a time, the loops the outline still makes where a curve doubles back on
+// itself (a kerf in a hollow sharper than half the kerf) or where a loop at a join reaches
+// past the segments beside it: each loop is trimmed as a join's is, from its middle.
+// A loop too large to be a stray is left for cutRefusal to refuse. Says whether it cut.
 bool trimStrayLoops(std::vector<QPointF> &ring, std::vector<std::size_t> &origins)
 {
     bool trimmed = false;
@@ -423,7 +423,7 @@ std::vector<double> suddenSlowings(const CamDesign &design)
                             - speedAt(design.segments[kept[next]], 0);
         // A drop of a millionth of a mm/rad moves the face's contact a millionth of a mm.
         if (drop > 1e-6)
-            where.push_back(next == 0 ? 0 : starts[next]);
+            where.push_back(starts[next]);
     }
     std::sort(where.begin(), where.end());
     return where;
