@@ -38,7 +38,9 @@ struct CamCut {
 
 // Why the design cannot be cut, in one sentence for the learner, or an empty string when it
 // can: a motion that does not make one closed turn, a follower that misses the cam, an
-// outline that would undercut or fold over itself, a hole that does not fit.
+// outline that would undercut or fold over itself (a flat face where a constant-velocity
+// segment makes the speed jump is a cusp), a hole that does not fit, an outline, with the
+// kerf or without, that would still cross itself.
 QString cutRefusal(const camdesign::CamDesign &design);
 // The same for a design already analysed, as the workshop's model holds it.
 QString cutRefusal(const camdesign::CamDesign &design, const camdesign::CamAnalysis &analysis);
@@ -46,7 +48,7 @@ QString cutRefusal(const camdesign::CamDesign &design, const camdesign::CamAnaly
 QStringList cutWarnings(const camdesign::CamDesign &design);
 
 // The outline grown by half the kerf and the hole shrunk by half the kerf. Only for a design
-// that cutRefusal() lets through. With `withKerf` false the design's own sizes, as a paper
+// that cutRefusal() lets through, whose outline never crosses itself. With `withKerf` false the design's own sizes, as a paper
 // template shows them.
 CamCut cutOf(const camdesign::CamDesign &design, bool withKerf = true);
 

@@ -135,6 +135,14 @@
         <source>Print at 100 %: this bar must measure 50 mm</source>
         <translation>Mit 100 % drucken: Dieser Balken muss 50 mm messen</translation>
     </message>
+    <message>
+        <source>The flat face would need the outline to fold over itself at %1, where a constant-velocity segment makes the follower&apos;s speed jump; no base circle removes that cusp, so give the segment a law that starts and stops gently.</source>
+        <translation>Der Flachstößel bräuchte bei %1 einen Umriss, der sich selbst überschlägt, denn dort springt die Geschwindigkeit des Stößels am Ende eines Abschnitts mit konstanter Geschwindigkeit; kein Grundkreis beseitigt diese Spitze, also gib dem Abschnitt ein Gesetz, das sanft anfährt und anhält.</translation>
+    </message>
+    <message>
+        <source>The outline would cross itself near %1°, so it cannot be cut; a gentler motion or a larger base circle there avoids it.</source>
+        <translation>Der Umriss würde sich bei etwa %1° selbst überschneiden und lässt sich so nicht schneiden; eine sanftere Bewegung oder ein größerer Grundkreis dort vermeidet das.</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>

@@ -135,6 +135,14 @@
         <source>Print at 100 %: this bar must measure 50 mm</source>
         <translation>Imprime al 100 %: esta barra debe medir 50 mm</translation>
     </message>
+    <message>
+        <source>The flat face would need the outline to fold over itself at %1, where a constant-velocity segment makes the follower&apos;s speed jump; no base circle removes that cusp, so give the segment a law that starts and stops gently.</source>
+        <translation>La cara plana necesitaría un contorno que se doble sobre sí mismo en %1, donde un tramo de velocidad constante hace saltar la velocidad del seguidor; ningún círculo base elimina esa cúspide, así que da al tramo una ley que arranque y frene con suavidad.</translation>
+    </message>
+    <message>
+        <source>The outline would cross itself near %1°, so it cannot be cut; a gentler motion or a larger base circle there avoids it.</source>
+        <translation>El contorno se cruzaría consigo mismo cerca de %1°, así que no se puede cortar; un movimiento más suave o un círculo base mayor ahí lo evita.</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>

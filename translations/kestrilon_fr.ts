@@ -135,6 +135,14 @@
         <source>Print at 100 %: this bar must measure 50 mm</source>
         <translation>Imprimer à 100 %&#x202f;: cette barre doit mesurer 50 mm</translation>
     </message>
+    <message>
+        <source>The flat face would need the outline to fold over itself at %1, where a constant-velocity segment makes the follower&apos;s speed jump; no base circle removes that cusp, so give the segment a law that starts and stops gently.</source>
+        <translation>La face plane demanderait un contour qui se replie sur lui-même à %1, où un segment à vitesse constante fait sauter la vitesse du poussoir&#x202f;; aucun cercle de base ne supprime ce point de rebroussement, donnez donc au segment une loi qui démarre et s’arrête en douceur.</translation>
+    </message>
+    <message>
+        <source>The outline would cross itself near %1°, so it cannot be cut; a gentler motion or a larger base circle there avoids it.</source>
+        <translation>Le contour se croiserait lui-même vers %1°, il ne peut donc pas être découpé&#x202f;; un mouvement plus doux ou un cercle de base plus grand à cet endroit l’évite.</translation>
+    </message>
 </context>
 <context>
     <name>DesignFile</name>

@@ -4,6 +4,7 @@
 # poppler's pdfinfo, pdftoppm, pdftotext and pdftocairo for PDF. Prints what it measured as
 # one JSON object, in mm, for the test to hold against the computed profile.
 # Usage: readback.py svg|dxf|pdf FILE WORKDIR
+#        readback.py crossings FILE...   (the first two edges of each outline that meet)
 import json
 import math
 import os
@@ -266,7 +267,87 @@ def read_pdf(path, work):
     return result
 
 
+# Crossings -----------------------------------------------------------------------------------
+
+def outline_points(path):
+    """The cut outline's corners as the file gives them, SVG or DXF."""
+    if path.endswith(".svg"):
+        import svgelements
+        drawing = svgelements.SVG.parse(path, ppi=25.4)
+        outline = next(element for element in drawing.elements()
+                       if isinstance(element, svgelements.Shape) and element.id == "outline")
+        lines, _, _, _ = segments_of(outline)
+        return [line[0] for line in lines]
+    import ezdxf
+    cut = [e for e in ezdxf.readfile(path).modelspace()
+           if e.dxf.layer == "CUT" and e.dxftype() == "POLYLINE"]
+    outline = max(cut, key=lambda e: len(e.vertices))
+    return [(v.dxf.location.x, v.dxf.location.y) for v in outline.vertices]
+
+
+def side(a, b, p):
+    return (b[0] - a[0]) * (p[1] - a[1]) - (b[1] - a[1]) * (p[0] - a[0])
+
+
+def between(a, b, p):
+    return (min(a[0], b[0]) <= p[0] <= max(a[0], b[0])
+            and min(a[1], b[1]) <= p[1] <= max(a[1], b[1]))
+
+
+def edges_meet(a, b, c, d):
+    """Whether the closed segments ab and cd have a point in common."""
+    d1, d2, d3, d4 = side(c, d, a), side(c, d, b), side(a, b, c), side(a, b, d)
+    if d1 * d2 < 0 and d3 * d4 < 0:
+        return True
+    return ((d1 == 0 and between(c, d, a)) or (d2 == 0 and between(c, d, b))
+            or (d3 == 0 and between(a, b, c)) or (d4 == 0 and between(a, b, d)))
+
+
+def first_crossing(points):
+    """Two edges of the closed polygon that meet, other than neighbours at their shared
+    corner, or None when it is simple. A corner given twice in a row, or neighbours that
+    double back over each other, count as meeting too."""
+    if len(points) > 1 and points[0] == points[-1]:
+        points = points[:-1]
+    n = len(points)
+    edges = [(points[i], points[(i + 1) % n]) for i in range(n)]
+    for i, (a, b) in enumerate(edges):
+        if a == b:
+            return [i, i]
+        c = edges[(i + 1) % n][1]
+        if side(a, b, c) == 0 and (b[0] - a[0]) * (c[0] - b[0]) + (b[1] - a[1]) * (c[1] - b[1]) < 0:
+            return [i, (i + 1) % n]
+    # Swept from left to right: only edges whose spans across overlap are compared.
+    order = sorted(range(n), key=lambda i: min(edges[i][0][0], edges[i][1][0]))
+    for k, i in enumerate(order):
+        a, b = edges[i]
+        right = max(a[0], b[0])
+        for j in order[k + 1:]:
+            c, d = edges[j]
+            if min(c[0], d[0]) > right:
+                break
+            if abs(i - j) in (1, n - 1):
+                continue
+            if max(c[1], d[1]) < min(a[1], b[1]) or min(c[1], d[1]) > max(a[1], b[1]):
+                continue
+            if edges_meet(a, b, c, d):
+                return sorted([i, j])
+    return None
+
+
+def read_crossings(paths):
+    result = []
+    for path in paths:
+        points = outline_points(path)
+        result.append({"path": path, "vertices": len(points),
+                       "crossing": first_crossing(points)})
+    return result
+
+
 def main():
+    if sys.argv[1] == "crossings":
+        print(json.dumps(read_crossings(sys.argv[2:])))
+        return
     kind, path, work = sys.argv[1:4]
     reader = {"svg": read_svg, "dxf": read_dxf, "pdf": read_pdf}[kind]
     print(json.dumps(reader(path, work)))

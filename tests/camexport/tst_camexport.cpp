@@ -19,6 +19,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <random>
 
 using namespace camdesign;
 
@@ -167,6 +169,118 @@ QStringList strings(const QJsonValue &value)
     return list;
 }
 
+
+// Two edges of a closed polygon that meet, other than neighbours at their shared corner, or
+// none when it is simple; neighbours that double back over each other count as meeting. The
+// edges are swept from left to right, so only those whose spans across overlap are compared.
+std::optional<std::pair<qsizetype, qsizetype>> crossingIn(const QPolygonF &polygon)
+{
+    const qsizetype n = polygon.size();
+    auto side = [](QPointF a, QPointF b, QPointF p) {
+        return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x());
+    };
+    auto between = [](QPointF a, QPointF b, QPointF p) {
+        return std::min(a.x(), b.x()) <= p.x() && p.x() <= std::max(a.x(), b.x())
+               && std::min(a.y(), b.y()) <= p.y() && p.y() <= std::max(a.y(), b.y());
+    };
+    auto corner = [&polygon, n](qsizetype i) { return polygon[(i % n + n) % n]; };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF a = corner(i), b = corner(i + 1), c = corner(i + 2);
+        if (side(a, b, c) == 0 && QPointF::dotProduct(b - a, c - b) < 0)
+            return std::pair{i, (i + 1) % n};
+    }
+    QList<qsizetype> order(n);
+    for (qsizetype i = 0; i < n; ++i)
+        order[i] = i;
+    auto leftOf = [&](qsizetype i) { return std::min(corner(i).x(), corner(i + 1).x()); };
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return leftOf(a) < leftOf(b);
+    });
+    for (qsizetype k = 0; k < n; ++k) {
+        const qsizetype i = order[k];
+        const QPointF a = corner(i), b = corner(i + 1);
+        for (qsizetype m = k + 1; m < n && leftOf(order[m]) <= std::max(a.x(), b.x()); ++m) {
+            const qsizetype j = order[m];
+            if (std::abs(i - j) == 1 || std::abs(i - j) == n - 1)
+                continue;
+            const QPointF c = corner(j), d = corner(j + 1);
+            const double d1 = side(c, d, a), d2 = side(c, d, b);
+            const double d3 = side(a, b, c), d4 = side(a, b, d);
+            if ((d1 * d2 < 0 && d3 * d4 < 0) || (d1 == 0 && between(c, d, a))
+                || (d2 == 0 && between(c, d, b)) || (d3 == 0 && between(a, b, c))
+                || (d4 == 0 && between(a, b, d)))
+                return std::pair{std::min(i, j), std::max(i, j)};
+        }
+    }
+    return std::nullopt;
+}
+
+// A design any learner could make, from a seeded generator whose numbers are the same on
+// every platform: every follower, every law (constant velocity more often than the others,
+// its corners being what folds), short and long segments, kerf from 0 to 2 mm, both
+// rotations, offsets.
+class DesignMaker
+{
+public:
+    explicit DesignMaker(unsigned seed) : m_random(seed) { }
+
+    CamDesign make(int index)
+    {
+        CamDesign design = newDesign();
+        design.name = QStringLiteral("Sweep %1").arg(index);
+        design.follower.type = std::array{FollowerType::KnifeEdge, FollowerType::Roller,
+                                          FollowerType::FlatFaced}[std::size_t(index % 3)];
+        design.rotation = (index / 3) % 2 ? Rotation::Clockwise : Rotation::Anticlockwise;
+        design.baseCircleRadius = between(5, 200);
+        design.follower.rollerRadius = chance(0.5) ? between(0.5, 3) : between(3, 30);
+        design.follower.offset = chance(0.5) ? between(-0.6, 0.6) * design.baseCircleRadius : 0;
+        design.kerf = chance(0.7) ? between(0, 2) : 0;
+        design.hole.diameter = 4;
+        design.segments.clear();
+        const int lobes = 1 + int(between(0, 3));
+        std::vector<double> weights;
+        // A flat face needs gentle motion to be free of cusps: no short segments, low lifts.
+        const bool flat = design.follower.type == FollowerType::FlatFaced;
+        for (int i = 0; i < 4 * lobes; ++i)
+            weights.push_back(chance(flat ? 0 : 0.2) ? between(0.005, 0.03) : between(0.1, 1));
+        double total = 0;
+        for (const double weight : weights)
+            total += weight;
+        double angles = 0;
+        for (int i = 0; i < 4 * lobes; ++i) {
+            Segment segment;
+            segment.angleDegrees = i + 1 == 4 * lobes ? 360 - angles : 360 * weights[i] / total;
+            angles += segment.angleDegrees;
+            segment.kind = i % 4 == 0 ? SegmentKind::Rise
+                           : i % 4 == 2 ? SegmentKind::Return
+                                        : SegmentKind::Dwell;
+            // A flat face refuses every constant-velocity corner, so it gets fewer.
+            segment.law = chance(flat ? 0.05 : 0.4) ? MotionLaw::ConstantVelocity
+                                                   : allMotionLaws[std::size_t(between(0, 7))];
+            design.segments.push_back(segment);
+        }
+        for (int lobe = 0; lobe < lobes; ++lobe) {
+            // Each within the design file's ranges: at least 0.1 mm, and 0.1° above.
+            const double height =
+                std::max(0.1, (flat ? between(0.005, 0.04) : between(0.05, 0.8))
+                                  * design.baseCircleRadius);
+            design.segments[std::size_t(4 * lobe)].height = height;
+            design.segments[std::size_t(4 * lobe + 2)].height = height;
+        }
+        return design;
+    }
+
+private:
+    // std::mt19937's numbers are the standard's; its distributions' are not.
+    double between(double from, double to)
+    {
+        return from + (to - from) * (double(m_random()) / 4294967296.0);
+    }
+    bool chance(double p) { return between(0, 1) < p; }
+
+    std::mt19937 m_random;
+};
+
 } // namespace
 
 class CamExport : public QObject
@@ -182,6 +296,9 @@ private slots:
     void outlineKeepsToTheProfile();
     void cornersAreClosedNotCrossed_data();
     void cornersAreClosedNotCrossed();
+    void flatFaceAtAConstantVelocityCornerIsACusp();
+    void kerfLoopAtACornerIsTrimmed();
+    void cutOutlinesNeverCrossThemselves();
     void refusals_data();
     void refusals();
     void steepPressureAngleOnlyWarns();
@@ -413,6 +530,165 @@ void CamExport::cornersAreClosedNotCrossed()
     // Closing the corners moves the outline only there: its area stays the profile's.
     const Measures expected = measuresOf(denseOutline(design, design.kerf / 2));
     QVERIFY(near(camexport::signedArea(outline), expected.area, 0.005));
+}
+
+void CamExport::flatFaceAtAConstantVelocityCornerIsACusp()
+{
+    // The new design's rise and return at constant velocity: the speed drops at once at 90°,
+    // where the rise stops, and at 180°, where the return starts.
+    CamDesign design = newDesign();
+    design.follower.type = FollowerType::FlatFaced;
+    for (Segment &segment : design.segments)
+        segment.law = MotionLaw::ConstantVelocity;
+    QCOMPARE(analyse(design).has(Problem::Cusp), false);
+    const QString refusal = camexport::cutRefusal(design);
+    QVERIFY2(refusal.contains(QLatin1String("cusp")) && refusal.contains(QStringLiteral("90°"))
+                 && refusal.contains(QStringLiteral("180°"))
+                 && refusal.contains(QLatin1String("constant-velocity")),
+             qPrintable(refusal));
+    QVERIFY(!refusal.contains(QLatin1Char('\n')) && refusal.endsWith(QLatin1Char('.')));
+    // Without the jumps the larger base circle the smooth laws need is enough.
+    design.baseCircleRadius = 50;
+    design.segments[0].law = MotionLaw::Cycloidal;
+    design.segments[2].law = MotionLaw::Cycloidal;
+    QCOMPARE(camexport::cutRefusal(design), QString());
+    // With them none is: the cut's reason stays the same.
+    design.segments[0].law = MotionLaw::ConstantVelocity;
+    design.segments[2].law = MotionLaw::ConstantVelocity;
+    QVERIFY(camexport::cutRefusal(design).contains(QLatin1String("cusp")));
+}
+
+void CamExport::kerfLoopAtACornerIsTrimmed()
+{
+    for (const Rotation rotation : {Rotation::Anticlockwise, Rotation::Clockwise})
+        for (const double offset : {0.0, 20.0}) {
+            CamDesign design = newDesign();
+            design.follower.type = FollowerType::KnifeEdge;
+            design.follower.offset = offset;
+            design.rotation = rotation;
+            design.baseCircleRadius = 196.3;
+            design.kerf = 2;
+            for (Segment &segment : design.segments)
+                segment.law = MotionLaw::ConstantVelocity;
+            QCOMPARE(camexport::cutRefusal(design), QString());
+            for (const bool withKerf : {true, false}) {
+                const QPolygonF outline = camexport::cutOf(design, withKerf).outline;
+                const auto crossing = crossingIn(outline);
+                QVERIFY2(!crossing, qPrintable(QStringLiteral("edges %1 and %2 meet")
+                                                   .arg(crossing ? crossing->first : 0)
+                                                   .arg(crossing ? crossing->second : 0)));
+                QVERIFY(camexport::signedArea(outline) > 0);
+                const Measures expected =
+                    measuresOf(denseOutline(design, withKerf ? design.kerf / 2 : 0));
+                QVERIFY(near(camexport::signedArea(outline), expected.area, 0.005));
+            }
+        }
+    // Steep lobes on the same base circle, clockwise: the loop a constant-velocity return
+    // leaves with the short rise after it, at 0°, reached past the short dwell between them.
+    CamDesign steep = newDesign();
+    steep.follower.type = FollowerType::KnifeEdge;
+    steep.rotation = Rotation::Clockwise;
+    steep.baseCircleRadius = 196.3;
+    steep.kerf = 2;
+    steep.segments = {{SegmentKind::Rise, 3.3, 118.9, MotionLaw::Polynomial4567},
+                      {SegmentKind::Dwell, 46.8, 0, MotionLaw::Polynomial4567},
+                      {SegmentKind::Return, 95.2, 118.9, MotionLaw::Polynomial4567},
+                      {SegmentKind::Dwell, 59.1, 0, MotionLaw::Cycloidal},
+                      {SegmentKind::Rise, 66.6, 118.9, MotionLaw::SimpleHarmonic},
+                      {SegmentKind::Dwell, 3, 0, MotionLaw::ModifiedTrapezoid},
+                      {SegmentKind::Return, 82, 118.9, MotionLaw::ConstantVelocity},
+                      {SegmentKind::Dwell, 4, 0, MotionLaw::ConstantVelocity}};
+    QCOMPARE(camexport::cutRefusal(steep), QString());
+    QVERIFY(!crossingIn(camexport::cutOf(steep).outline));
+    // A hollow sharper than half the kerf: a rise of 10 mm over 3° into a long dwell.
+    CamDesign hollow = newDesign();
+    hollow.follower.type = FollowerType::KnifeEdge;
+    hollow.baseCircleRadius = 20;
+    hollow.kerf = 2;
+    hollow.segments = {{SegmentKind::Rise, 3, 10, MotionLaw::Cycloidal},
+                       {SegmentKind::Dwell, 177, 0, MotionLaw::Cycloidal},
+                       {SegmentKind::Return, 90, 10, MotionLaw::ConstantVelocity},
+                       {SegmentKind::Dwell, 90, 0, MotionLaw::Cycloidal}};
+    QCOMPARE(camexport::cutRefusal(hollow), QString());
+    QVERIFY(!crossingIn(camexport::cutOf(hollow).outline));
+}
+
+// Seeded random designs, each exported to SVG and DXF and read back from the file by
+// readback.py: the outline as the file gives it must be simple, or the export refused with
+// its reason. The outline cutOf() gives, with the kerf and without, is held the same way.
+void CamExport::cutOutlinesNeverCrossThemselves()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    DesignMaker maker(20261211);
+    QStringList files;
+    int refused = 0;
+    std::array<int, 3> exported{};
+    QSet<QString> seen;
+    for (int index = 0; index < 120; ++index) {
+        const CamDesign design = maker.make(index);
+        const QString name = QStringLiteral("cam%1.").arg(index);
+        const QString refusal = camexport::cutRefusal(design);
+        if (!refusal.isEmpty()) {
+            QVERIFY2(!refusal.contains(QLatin1Char('\n')) && refusal.endsWith(QLatin1Char('.')),
+                     qPrintable(refusal));
+            // The trimming, not this last refusal, is what keeps these outlines simple.
+            QVERIFY2(!refusal.contains(QLatin1String("cross itself")),
+                     qPrintable(QStringLiteral("%1: %2").arg(index).arg(refusal)));
+            QCOMPARE(camexport::exportDesign(design, work.filePath(name + QLatin1String("svg"))),
+                     refusal);
+            ++refused;
+            continue;
+        }
+        for (const bool withKerf : {true, false}) {
+            const auto crossing = crossingIn(camexport::cutOf(design, withKerf).outline);
+            QVERIFY2(!crossing, qPrintable(QStringLiteral("design %1: edges %2 and %3 meet")
+                                               .arg(index)
+                                               .arg(crossing ? crossing->first : 0)
+                                               .arg(crossing ? crossing->second : 0)));
+        }
+        for (const char *kind : {"svg", "dxf"}) {
+            const QString path = work.filePath(name + QLatin1String(kind));
+            QCOMPARE(camexport::exportDesign(design, path), QString());
+            files << path;
+        }
+        seen << QStringLiteral("follower %1").arg(int(design.follower.type));
+        ++exported[int(design.follower.type)];
+        for (const Segment &segment : design.segments)
+            if (segment.kind != SegmentKind::Dwell)
+                seen << QStringLiteral("law %1").arg(int(segment.law));
+        if (design.kerf > 1 && design.follower.type == FollowerType::KnifeEdge
+            && std::any_of(design.segments.begin(), design.segments.end(), [](const Segment &s) {
+                   return s.kind != SegmentKind::Dwell && s.law == MotionLaw::ConstantVelocity;
+               }))
+            seen << QStringLiteral("knife-edge, kerf, constant velocity");
+    }
+    // Every follower and every law went out to a file, and the case the kerf's loops were
+    // found in.
+    QCOMPARE(seen.size(), 3 + int(allMotionLaws.size()) + 1);
+    QVERIFY2(files.size() >= 100, qPrintable(QString::number(files.size())));
+
+    QProcess reader;
+    reader.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{QStringLiteral(KESTRILON_READBACK), QStringLiteral("crossings")}
+                     + files);
+    QVERIFY(reader.waitForFinished(180000));
+    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
+    const QJsonArray read = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+    QCOMPARE(read.size(), files.size());
+    for (const QJsonValue &file : read) {
+        const QJsonObject outline = file.toObject();
+        QVERIFY(outline[QLatin1String("vertices")].toInt() >= 3);
+        QVERIFY2(outline[QLatin1String("crossing")].isNull(),
+                 qPrintable(QStringLiteral("%1: edges %2 meet")
+                                .arg(outline[QLatin1String("path")].toString(),
+                                     QString::fromUtf8(QJsonDocument(
+                                         outline[QLatin1String("crossing")].toArray())
+                                                           .toJson(QJsonDocument::Compact)))));
+    }
+    qInfo("%lld files read back simple (knife-edge %d, roller %d, flat face %d designs); %d "
+          "designs refused with their reason",
+          qsizetype(files.size()), exported[0], exported[1], exported[2], refused);
 }
 
 void CamExport::refusals_data()
