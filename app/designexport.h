@@ -2,6 +2,8 @@
 // names, with no window and no display.
 #pragma once
 
+#include "workshop/designpicture.h"
+
 #include <QSize>
 #include <QString>
 
@@ -14,14 +16,11 @@ struct Outcome {
     QString standardError; // one line, "kestrilon: ..." when something went wrong
 };
 
-// The endings an export can be asked for, in the order the help names them.
-QStringList suffixes();
-
 struct Options {
     // Construction lines go into the formats for cutting, on a layer of their own, only
     // when asked for.
     bool constructionLines = false;
-    QSize pictureSize{1600, 1000}; // pixels, for a PNG picture
+    QSize pictureSize = workshop::defaultPictureSize; // pixels, for a PNG picture
 };
 
 // Needs an application object for the formats that are drawn (PDF, PNG).

@@ -150,8 +150,12 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
     parser.addOption(exportTo);
     const QCommandLineOption pictureSize(
         QStringLiteral("size"),
-        QStringLiteral("With --export to .png: the picture's size in pixels, such as 1600x1000 "
-                       "(each side from 400 to 8000)."),
+        QStringLiteral("With --export to .png: the picture's size in pixels, such as %1x%2 "
+                       "(each side from %3 to %4).")
+            .arg(workshop::defaultPictureSize.width())
+            .arg(workshop::defaultPictureSize.height())
+            .arg(workshop::smallestPictureSide)
+            .arg(workshop::largestPictureSide),
         QStringLiteral("WxH"));
     parser.addOption(construction);
     parser.addOption(pictureSize);
@@ -198,9 +202,16 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
         bool wide = false, high = false;
         const int width = sides.size() == 2 ? sides.at(0).toInt(&wide) : 0;
         const int height = sides.size() == 2 ? sides.at(1).toInt(&high) : 0;
-        if (!wide || !high || width < 400 || height < 400 || width > 8000 || height > 8000)
+        const auto fits = [](int side) {
+            return side >= workshop::smallestPictureSide && side <= workshop::largestPictureSide;
+        };
+        if (!wide || !high || !fits(width) || !fits(height))
             return usageError(QStringLiteral("--size takes a width and a height in pixels from "
-                                             "400 to 8000, such as 1600x1000, not '%1'.")
+                                             "%1 to %2, such as %3x%4, not '%5'.")
+                                  .arg(workshop::smallestPictureSide)
+                                  .arg(workshop::largestPictureSide)
+                                  .arg(workshop::defaultPictureSize.width())
+                                  .arg(workshop::defaultPictureSize.height())
                                   .arg(parser.value(pictureSize)),
                               parser);
         answer.pictureSize = QSize(width, height);

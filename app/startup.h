@@ -2,6 +2,8 @@
 // its command line, and one plain line instead of a crash when no display can be reached.
 #pragma once
 
+#include "workshop/designpicture.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -42,7 +44,7 @@ struct CommandLineAnswer {
     QString designPath;
     QString exportPath;
     bool constructionLines = false; // an export for cutting carries them on their own layer
-    QSize pictureSize{1600, 1000};  // an exported picture's size in pixels
+    QSize pictureSize = workshop::defaultPictureSize; // an exported picture's size in pixels
 };
 
 // Reads the whole argument list, program name first. Qt's own start-up options (-platform,

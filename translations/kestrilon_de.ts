@@ -748,6 +748,13 @@
     </message>
 </context>
 <context>
+    <name>workshop::ExportText</name>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the name must end in .%2.</source>
+        <translation>Export nach „%1“ nicht möglich: Der Name muss eine dieser Endungen haben: .%2.</translation>
+    </message>
+</context>
+<context>
     <name>workshop::GraphView</name>
     <message>
         <source>Lift graph</source>

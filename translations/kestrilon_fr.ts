@@ -748,6 +748,13 @@
     </message>
 </context>
 <context>
+    <name>workshop::ExportText</name>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the name must end in .%2.</source>
+        <translation>Impossible d’exporter vers «&#x202f;%1&#x202f;»&#x202f;: le nom doit finir par l’une de ces extensions&#x202f;: .%2.</translation>
+    </message>
+</context>
+<context>
     <name>workshop::GraphView</name>
     <message>
         <source>Lift graph</source>

@@ -10,10 +10,10 @@
 #include "wording.h"
 
 #include "designpicture.h"
+#include "exportfile.h"
 
 #include "camdesign/choices.h"
 #include "camdesign/designfile.h"
-#include "camdesign/motiontable.h"
 #include "camdesign/wholefile.h"
 #include "camexport/cutoutline.h"
 #include "camexport/exportdesign.h"
@@ -912,7 +912,6 @@ QString WorkshopWindow::withEnding(const QString &chosen, const QString &suffix)
 
 bool WorkshopWindow::exportTo(const QString &path)
 {
-    const CamDesign &design = m_model.design();
     if (!m_model.path().isEmpty() && sameFile(path, m_model.path())) {
         m_dialogs.tell(tr("Cannot export the cam"),
                        tr("%1 is the design itself; exporting over it would lose the design. "
@@ -920,31 +919,23 @@ bool WorkshopWindow::exportTo(const QString &path)
                            .arg(QFileInfo(path).fileName()));
         return false;
     }
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    QString failed;
-    if (suffix == QLatin1String("csv")) {
-        failed = saveMotionTable(design, path);
-    } else if (suffix == QLatin1String("png")) {
-        const QSize size = m_dialogs.pictureSize();
-        if (size.isEmpty())
+    ExportRequest request;
+    request.constructionLines = m_constructionLines;
+    if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
+        request.pictureSize = m_dialogs.pictureSize();
+        if (request.pictureSize.isEmpty())
             return false;
-        failed = saveDesignPicture(design, path, size);
-    } else {
-        camexport::ExportOptions options;
-        options.constructionLines = m_constructionLines;
-        failed = camexport::exportDesign(design, path, options);
     }
-    if (!failed.isEmpty()) {
-        m_dialogs.tell(tr("Cannot export the cam"), failed);
+    const ExportOutcome outcome = exportDesignFile(m_model.design(), path, request);
+    if (!outcome.written()) {
+        m_dialogs.tell(tr("Cannot export the cam"), outcome.refusal);
         return false;
     }
     // A steep pressure angle still cuts: the learner hears of it, and has the file.
-    const QStringList warnings =
-        suffix == QLatin1String("png") ? QStringList() : camexport::cutWarnings(design);
-    if (!warnings.isEmpty())
+    if (!outcome.warnings.isEmpty())
         m_dialogs.tell(tr("Exported, with a warning"),
                        tr("%1 is written. %2").arg(QFileInfo(path).fileName(),
-                                                   warnings.join(QLatin1Char(' '))));
+                                                   outcome.warnings.join(QLatin1Char(' '))));
     return true;
 }
 

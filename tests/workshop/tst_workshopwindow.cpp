@@ -679,6 +679,9 @@ void WorkshopWindowTest::exportsForCutterPrinterAndWorksheet_data()
     QTest::newRow("DXF, steep") << "cam.dxf" << 20.0 << 8.0 << QByteArray("  0") << steep;
     QTest::newRow("PDF") << "cam.pdf" << 30.0 << 8.0 << QByteArray("%PDF-") << QString();
     QTest::newRow("PNG") << "cam.png" << 30.0 << 8.0 << QByteArray("\x89PNG") << QString();
+    // A worksheet's picture of a steep cam is worth the same word as its cut file.
+    QTest::newRow("PNG, steep") << "cam.png" << 20.0 << 8.0 << QByteArray("\x89PNG")
+                                << QStringLiteral("cam.png is written. The pressure angle reaches");
     QTest::newRow("CSV") << "cam.csv" << 30.0 << 8.0 << QByteArray("angle_deg,") << QString();
     QTest::newRow("undercut, not cut") << "cam.svg" << 4.0 << 30.0 << QByteArray()
                                        << QStringLiteral("The roller is larger than");
