@@ -7,10 +7,13 @@
 #include "camtables.h"
 #include "layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <iterator>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace animation {
 
@@ -86,5 +89,37 @@ consteval bool recordsAreWhole()
     return steps == shown.size();
 }
 static_assert(recordsAreWhole());
+
+static_assert(std::ranges::all_of(camRecords,
+                                  [](const CamRecord &record) {
+                                      return record.table.fitsOneTick();
+                                  }),
+              "a cam's tick would carry more than a tick's value holds");
+
+// Every windowless control holds a place of its own in the stacking order, none of those kept
+// for the scroll bar and the timers; each icon lies over its cover, and every step picture
+// between the strip and the hole. `others` are the places of the pictures that belong to no
+// cam, which the window lists.
+constexpr bool stackingIsWhole(std::span<const int> others,
+                               std::span<const layout::Placed> frames = layout::frames,
+                               std::span<const CamRecord> records = camRecords)
+{
+    std::vector<int> taken(others.begin(), others.end());
+    for (const layout::Placed &frame : frames) {
+        if (frame.z <= layout::stripZ || frame.z >= layout::holeZ)
+            return false;
+        taken.push_back(frame.z);
+    }
+    for (const CamRecord &record : records) {
+        if (record.icon.z >= record.cover.z)
+            return false;
+        for (const int z : {record.icon.z, record.cover.z, record.label.z, record.timeAxis.z,
+                            record.liftAxis.z, record.pen.z})
+            taken.push_back(z);
+    }
+    std::ranges::sort(taken);
+    return std::ranges::all_of(taken, [](int z) { return z >= layout::firstWindowlessZ; })
+        && std::ranges::adjacent_find(taken) == taken.end();
+}
 
 } // namespace animation

@@ -170,6 +170,4 @@ inline constexpr CamTable snail{
     .stopClearsOnlyItsOwn = true,
 };
 
-static_assert(pear.fitsOneTick() && doubleLobe.fitsOneTick() && snail.fitsOneTick());
-
 } // namespace animation

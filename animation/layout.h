@@ -32,8 +32,25 @@ struct PlacedLine {
     int z;
 };
 
+// The client area, and the backdrop painted from its top left corner, a little larger than
+// the client area as it has always been drawn.
 inline constexpr int clientWidth = 9540;
 inline constexpr int clientHeight = 6270;
+inline constexpr int backdropWidth = 9615;
+inline constexpr int backdropHeight = 6285;
+
+// The stacking order: 1 is the top. The scroll bar and the timers kept places 1 to 4, above
+// every windowless control; they are not windowless here, so those places stay theirs and a
+// new cam's timer needs none. The pictures that belong to no cam hold these; each cam's
+// controls and each step picture hold theirs in its record and in `frames`, and
+// camrecords.h refuses a tie or a step picture outside the strip and the hole.
+inline constexpr int firstWindowlessZ = 5;
+inline constexpr int graphTitleZ = 5;
+inline constexpr int birdZ = 15;
+inline constexpr int camsTitleZ = 19;
+inline constexpr int stripZ = 21;
+// Under everything: the step pictures show the rod rising through it.
+inline constexpr int holeZ = 99;
 
 // Where step pictures wait out of sight: a tick parks there the pictures of its cam that are
 // not current, and a start or a stop clears frames far to the right.
@@ -54,8 +71,8 @@ inline constexpr Place speedBar{2760, 6120, 4095, 135};
 
 // The step pictures, numbered as the cams' tables number them (0 is the pear's `startFrame`):
 // where each waits when the window opens, its size, which is its picture's size, and its place
-// in the stacking order, under the strip and above the hole. A cam's own places are in its
-// record (camrecords.h).
+// in the stacking order, under the strip and above the hole (between stripZ and holeZ). A
+// cam's own places are in its record (camrecords.h).
 inline constexpr auto frames = std::to_array<Placed>({
     {{10680, 3600, 1965, 4335}, 36},
     {{11040, 3360, 1995, 4125}, 42},

@@ -1,6 +1,7 @@
 #include "simulationwindow.h"
 
 #include "animation/camrecords.h"
+#include "app/camwords.h"
 #include "forms/accessibility.h"
 #include "forms/menubarkeys.h"
 #include "forms/scrollbarkeys.h"
@@ -16,6 +17,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -31,34 +33,23 @@ struct PictureRow {
     bool stretched;
 };
 
-const PictureRow fixedPictures[] = {
-    {"graphTitle", "graph-title.bmp", layout::graphTitle, 5, false},
-    {"bird", "bird.bmp", layout::bird, 15, false},
-    {"camsTitle", "cams-title.bmp", layout::camsTitle, 19, true},
-    {"strip", "strip.bmp", layout::strip, 21, false},
-    // Under everything: the step pictures show the rod rising through it.
-    {"hole", "hole.bmp", layout::hole, 99, false},
+constexpr PictureRow fixedPictures[] = {
+    {"graphTitle", "graph-title.bmp", layout::graphTitle, layout::graphTitleZ, false},
+    {"bird", "bird.bmp", layout::bird, layout::birdZ, false},
+    {"camsTitle", "cams-title.bmp", layout::camsTitle, layout::camsTitleZ, true},
+    {"strip", "strip.bmp", layout::strip, layout::stripZ, false},
+    {"hole", "hole.bmp", layout::hole, layout::holeZ, false},
 };
 
-// What the window says of each cam, in the order of the records.
-struct CamWords {
-    const char *start;
-    const char *stop;
-    const char *name; // in "Lift graph of the %1 cam"
-};
-
-const CamWords camWords[] = {
-    {QT_TRANSLATE_NOOP("SimulationWindow", "Start the pear cam"),
-     QT_TRANSLATE_NOOP("SimulationWindow", "Stop the pear cam"),
-     QT_TRANSLATE_NOOP("SimulationWindow", "pear")},
-    {QT_TRANSLATE_NOOP("SimulationWindow", "Start the double lobe cam"),
-     QT_TRANSLATE_NOOP("SimulationWindow", "Stop the double lobe cam"),
-     QT_TRANSLATE_NOOP("SimulationWindow", "double lobe")},
-    {QT_TRANSLATE_NOOP("SimulationWindow", "Start the snail cam"),
-     QT_TRANSLATE_NOOP("SimulationWindow", "Stop the snail cam"),
-     QT_TRANSLATE_NOOP("SimulationWindow", "snail")},
-};
-static_assert(std::size(camWords) == std::size(animation::allCams), "words for every cam");
+consteval bool stackingOrderIsWhole()
+{
+    std::array<int, std::size(fixedPictures)> places{};
+    std::ranges::transform(fixedPictures, places.begin(), &PictureRow::z);
+    return animation::stackingIsWhole(places);
+}
+static_assert(stackingOrderIsWhole(), "the stacking order has a tie, a place kept for the scroll "
+                                      "bar, a cover over its icon or a step picture outside the "
+                                      "strip and the hole");
 
 QString named(const char *key, const char *part)
 {

@@ -3,6 +3,7 @@
 // time-stamped, then ticks per second against the asked rate and the 99th
 // percentile of the gap between ticks. Prints one line a run:
 //   <cam> <interval ms> <ticks a second> <asked a second> <p99 gap ms> <ticks>
+#include "animation/camrecords.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "forms/timer.h"
@@ -22,17 +23,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct Cam {
-    const char *name;
-    animation::Cam cam;
-};
-
-const Cam cams[] = {
-    {"pear", animation::Cam::Pear},
-    {"double-lobe", animation::Cam::DoubleLobe},
-    {"snail", animation::Cam::Snail},
-};
 
 struct Run {
     int interval;
@@ -63,15 +53,16 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    for (const Cam &cam : cams) {
+    for (const animation::CamRecord &record : animation::camRecords) {
+        const animation::Cam cam = record.cam;
         for (const Run &run : runs) {
             std::vector<Clock::time_point> stamps;
             stamps.reserve(std::size_t(run.seconds * 1000 / run.interval + 100));
-            const SimulationWindow::CamControls controls = form.controlsOf(cam.cam);
+            const SimulationWindow::CamControls controls = form.controlsOf(cam);
             forms::Timer *timer = controls.timer;
             timer->setTickHandler([&] {
                 stamps.push_back(Clock::now());
-                form.tickCam(cam.cam);
+                form.tickCam(cam);
             });
             form.speed()->setValue(run.interval);
             controls.icon->click();
@@ -82,8 +73,8 @@ int main(int argc, char *argv[])
             controls.cover->click();
 
             if (stamps.size() < 3) {
-                std::fprintf(stderr, "kestrilon-bench-beat: %s ticked %zu times\n", cam.name,
-                             stamps.size());
+                std::fprintf(stderr, "kestrilon-bench-beat: %s ticked %zu times\n",
+                             record.file, stamps.size());
                 return 2;
             }
             std::vector<double> gaps;
@@ -93,7 +84,7 @@ int main(int argc, char *argv[])
             }
             const std::chrono::duration<double> span = stamps.back() - stamps.front();
             const double rate = double(gaps.size()) / span.count();
-            std::printf("%s %d %.3f %.3f %.2f %zu\n", cam.name, run.interval, rate,
+            std::printf("%s %d %.3f %.3f %.2f %zu\n", record.file, run.interval, rate,
                         1000.0 / run.interval, percentile(gaps, 0.99), stamps.size());
             std::fflush(stdout);
         }

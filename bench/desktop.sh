@@ -71,9 +71,13 @@ echo "idle CPU, 10 s" >&2
 idle=$(cpuShare "$program" 10)
 echo "CPU idle, % of one core over 10 s|$idle %|0|$(atMost "$idle" 0)"
 
+# The window's height less the client area's is the menu bar's.
+source "$(dirname "$0")/../scripts/layout.sh"
+clientHeight=$(layoutPixels clientHeight)
+height=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, s, "x"); print s[2] }')
+menu=$(( height - clientHeight ))
 # The pear's icon lies at client pixels (8..94, 56..156), below the menu bar;
 # Home puts the scroll bar, which holds the focus, at its fastest, 10 ms.
-menu=$(( $(xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, s, "x"); print s[2] }') - 418 ))
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" 50 $(( 100 + menu )) click 1
 xdotool key --window "$window" Home

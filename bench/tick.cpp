@@ -1,6 +1,7 @@
 // The cost of one tick of each cam with the repaint it causes, on Qt's
 // offscreen platform with the simulation window shown, and how much of the
 // client area each tick makes Qt paint again.
+#include "animation/camrecords.h"
 #include "app/simulationwindow.h"
 #include "forms/picture.h"
 #include "forms/surface.h"
@@ -61,24 +62,13 @@ std::vector<QRect> controlRects(const forms::Surface &surface)
     return rects;
 }
 
-struct Cam {
-    const char *name;
-    animation::Cam cam;
-};
-
-const Cam cams[] = {
-    {"pear", animation::Cam::Pear},
-    {"double_lobe", animation::Cam::DoubleLobe},
-    {"snail", animation::Cam::Snail},
-};
-
 // Untimed ticks after the timed ones, each repaint held against what the tick
 // changed: the old and new rectangles of the pictures it moved and the box of
 // every segment it drew. Whatever else was painted is excess; an erase of the
 // graph (clear) is counted apart, since it repaints the whole client area.
 constexpr int checkedTicks = 3000;
 
-void tick(benchmark::State &state, const Cam &cam)
+void tick(benchmark::State &state, animation::Cam cam)
 {
     SimulationWindow form;
     form.show();
@@ -86,9 +76,9 @@ void tick(benchmark::State &state, const Cam &cam)
         state.SkipWithError("the window was never exposed");
         return;
     }
-    form.controlsOf(cam.cam).icon->click();
+    form.controlsOf(cam).icon->click();
     // The ticks come from this loop alone, not from the timer as well.
-    forms::Timer *timer = form.controlsOf(cam.cam).timer;
+    forms::Timer *timer = form.controlsOf(cam).timer;
     timer->setEnabled(false);
     QCoreApplication::processEvents();
 
@@ -146,6 +136,7 @@ void tick(benchmark::State &state, const Cam &cam)
     state.counters["excess_px_no_erase"] = Counter(double(excessWithoutErase));
     state.counters["whole"] = Counter(double(wholeRepaints));
     state.counters["erases"] = Counter(erases);
+    state.counters["window_px"] = Counter(double(wholeWindow));
 }
 
 } // namespace
@@ -156,9 +147,10 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    for (const Cam &cam : cams) {
+    for (const animation::CamRecord &record : animation::camRecords) {
         // Qt's painting fans work out to helper threads, so count the CPU of all of them.
-        benchmark::RegisterBenchmark((std::string("tick/") + cam.name).c_str(), tick, cam)
+        benchmark::RegisterBenchmark((std::string("tick/") + record.file).c_str(), tick,
+                                     record.cam)
             ->Unit(benchmark::kMicrosecond)
             ->MeasureProcessCPUTime()
             ->UseRealTime()

@@ -151,6 +151,10 @@ inline constexpr int baseTop = 366;
 inline constexpr int baseLine = 390;
 } // namespace housing
 
+// The backdrop, under the whole client area.
+inline constexpr QSize backdropSize{forms::toPixels(animation::layout::backdropWidth),
+                                    forms::toPixels(animation::layout::backdropHeight)};
+
 // Pictures that sit on the housing, at their controls' positions.
 inline constexpr QPoint holePosition{forms::toPixels(animation::layout::hole.left),
                                      forms::toPixels(animation::layout::hole.top)};

@@ -230,7 +230,7 @@ QRgb skyColour(int x, int y, int height)
 
 QImage backdrop(int scale)
 {
-    QImage image(QSize(641, 419) * scale, QImage::Format_RGB32);
+    QImage image(backdropSize * scale, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, housingColour(x / scale, y / scale, check(x, y),

@@ -34,13 +34,13 @@ awk -F, '
         split($1, name, "/")
         us = $(column["real_time"]); cpu = $(column["cpu_time"])
         whole = $(column["whole"]); erases = $(column["erases"])
-        other = $(column["excess_px_no_erase"])
+        other = $(column["excess_px_no_erase"]); window = $(column["window_px"])
         printf "tick, %s: wall time (all-thread CPU)|%.0f us (%.0f us)|< 50 us|%s\n",
                name[2], us, cpu, us < 50 ? "yes" : "no"
         verdict = (whole == 0 && other == 0) ? "yes" : \
                   sprintf("no: %d whole, %d erases; %d px else", whole, erases, other)
-        printf "tick, %s: px repainted a tick, mean / most|%.0f / %d|moved pictures + segment; never 265848|%s\n",
-               name[2], $(column["px/tick"]), $(column["max_px"]), verdict
+        printf "tick, %s: px repainted a tick, mean / most|%.0f / %d|moved pictures + segment; never %d|%s\n",
+               name[2], $(column["px/tick"]), $(column["max_px"]), window, verdict
     }' "$TMPDIR/tick.csv" >>"$rows"
 
 echo "== workshop: analysis, repaint after an edit, memory (Google Benchmark, offscreen) =="

@@ -36,8 +36,12 @@ sleep 0.5
 import -window "$window" "$out/start.png"
 echo "$out/start.png"
 
-# Client-area points of the three icons, below the menu bar.
-menu=$(( $(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, s, "x"); print s[2]}') - 418 ))
+# Client-area points of the three icons, below the menu bar: the window's height less the
+# client area's is the menu bar's.
+source scripts/layout.sh
+clientHeight=$(layoutPixels clientHeight)
+height=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, s, "x"); print s[2]}')
+menu=$(( height - clientHeight ))
 click() { xdotool mousemove --window "$window" "$1" $(( $2 + menu )) click 1; }
 cams=(pear:40:100 double-lobe:40:220 snail:40:340)
 [[ -z $code ]] || cams=()

@@ -69,7 +69,8 @@ public:
             auto *picture = dynamic_cast<forms::Picture *>(control.get());
             if (picture
                 && (control->name().startsWith("frame(") || control->name() == "startFrame")
-                && picture->left() < 9540 && picture->top() < 6270 && picture->isVisible())
+                && picture->left() < animation::layout::clientWidth
+                && picture->top() < animation::layout::clientHeight && picture->isVisible())
                 inView.append(control->name());
         }
         return inView.join(',');
@@ -117,7 +118,8 @@ public:
         result.erased = changes.erasesGraph;
         QStringList inView;
         for (std::size_t k = 0; k < m_places.size(); ++k) {
-            if (m_places[k].x() < 9540 && m_places[k].y() < 6270)
+            if (m_places[k].x() < animation::layout::clientWidth
+                && m_places[k].y() < animation::layout::clientHeight)
                 inView.append(k == 0 ? QStringLiteral("startFrame")
                                      : QStringLiteral("frame(%1)").arg(k));
         }
@@ -272,8 +274,8 @@ void TestAnimation::startAndStop()
     QVERIFY(!form.controlsOf(Cam::Pear).timer->isEnabled());
     QVERIFY(form.controlsOf(Cam::Pear).icon->isVisible());
     for (int k = 1; k < animation::layout::frameCount; ++k)
-        QVERIFY(form.frame(k)->left() >= 9540);
-    QVERIFY(form.frame(animation::startPicture)->left() >= 9540);
+        QVERIFY(form.frame(k)->left() >= animation::layout::clientWidth);
+    QVERIFY(form.frame(animation::startPicture)->left() >= animation::layout::clientWidth);
 
     // Restarting begins again at the first step.
     form.controlsOf(Cam::Pear).icon->click();
@@ -290,7 +292,7 @@ void TestAnimation::startAndStop()
     QCOMPARE(form.frame(8)->left(), 3800);
     form.controlsOf(Cam::DoubleLobe).cover->click();
     QVERIFY(!doubleLobe.timer->isEnabled() && doubleLobe.icon->isVisible());
-    QVERIFY(form.frame(8)->left() >= 9540);
+    QVERIFY(form.frame(8)->left() >= animation::layout::clientWidth);
 
     form.controlsOf(Cam::Snail).icon->click();
     const SimulationWindow::CamControls snail = form.controlsOf(Cam::Snail);
@@ -301,7 +303,7 @@ void TestAnimation::startAndStop()
     QCOMPARE(form.frame(19)->left(), 3860);
     form.controlsOf(Cam::Snail).cover->click();
     QVERIFY(!snail.timer->isEnabled() && snail.icon->isVisible());
-    QVERIFY(form.frame(19)->left() >= 9540);
+    QVERIFY(form.frame(19)->left() >= animation::layout::clientWidth);
 }
 
 void TestAnimation::refusedStartLeavesTheRunningCamAlone_data()

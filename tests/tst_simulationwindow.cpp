@@ -73,7 +73,8 @@ void TestSimulationWindow::stackingOrderIsComplete()
              5 + animation::layout::frameCount + 6 * int(std::size(animation::allCams)));
     QSet<int> taken;
     for (const auto &control : controls) {
-        QVERIFY2(control->zOrder() >= 5, qPrintable(control->name()));
+        QVERIFY2(control->zOrder() >= animation::layout::firstWindowlessZ,
+                 qPrintable(control->name()));
         QVERIFY2(!taken.contains(control->zOrder()), qPrintable(control->name()));
         taken.insert(control->zOrder());
     }
@@ -166,7 +167,7 @@ void TestSimulationWindow::controlsInsideTheClientArea()
     const QRect client(0, 0, animation::layout::clientWidth, animation::layout::clientHeight);
     for (const auto &control : m_form->surface()->controls()) {
         const QString name = control->name();
-        QVERIFY2(control->zOrder() >= 5, qPrintable(name));
+        QVERIFY2(control->zOrder() >= animation::layout::firstWindowlessZ, qPrintable(name));
         if (name.startsWith("frame(") || name == "startFrame" || name == "bird")
             continue;
         if (const auto *picture = dynamic_cast<const forms::Picture *>(control.get())) {
@@ -221,7 +222,9 @@ void TestSimulationWindow::timersAndScrollBar()
 void TestSimulationWindow::windowAndMenuBar()
 {
     QVERIFY(m_form->windowTitle().startsWith("Cam Simulation"));
-    QCOMPARE(m_form->surface()->size(), QSize(636, 418));
+    QCOMPARE(m_form->surface()->size(),
+             QSize(forms::toPixels(animation::layout::clientWidth),
+                   forms::toPixels(animation::layout::clientHeight)));
     QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
     const Qt::WindowFlags flags = m_form->windowFlags();
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));

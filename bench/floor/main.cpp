@@ -1,7 +1,10 @@
 // The toolkit's floor: the least a Qt Widgets window like Kestrilon's can
-// cost, a menu bar over a 636 x 418 client area painted one flat colour, with
+// cost, a menu bar over a client area of Kestrilon's size painted one flat colour, with
 // a scroll bar along its bottom. With --animate it also swaps two pictures the
 // size of a cam's frames on its stage every 10 ms, as the fastest cam does.
+#include "animation/layout.h"
+#include "forms/twips.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -17,7 +20,8 @@ class FlatClient final : public QWidget
 public:
     explicit FlatClient(bool animate)
     {
-        setFixedSize(636, 418);
+        setFixedSize(forms::toPixels(animation::layout::clientWidth),
+                     forms::toPixels(animation::layout::clientHeight));
         setAttribute(Qt::WA_OpaquePaintEvent);
         auto *bar = new QScrollBar(Qt::Horizontal, this);
         bar->setRange(10, 1000);

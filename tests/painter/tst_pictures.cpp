@@ -164,16 +164,17 @@ void TestPictures::bitmapFiles_data()
         const char *name;
         int width, height;
     } fixed[] = {
-        {"backdrop.bmp", 641, 419},       {"cams-title.bmp", 96, 36},
-        {"graph-title.bmp", 168, 36},     {"label-pear.bmp", 62, 20},
-        {"label-double-lobe.bmp", 58, 38}, {"label-snail.bmp", 48, 22},
-        {"icon-pear.bmp", 82, 96},        {"icon-double-lobe.bmp", 82, 114},
-        {"icon-snail.bmp", 84, 104},      {"cover-pear.bmp", 82, 94},
-        {"cover-double-lobe.bmp", 80, 110}, {"cover-snail.bmp", 84, 102},
-        {"bird.bmp", 120, 76},            {"quiz-backdrop.bmp", 640, 397},
+        {"cams-title.bmp", 96, 36},       {"graph-title.bmp", 168, 36},
+        {"label-pear.bmp", 62, 20},       {"label-double-lobe.bmp", 58, 38},
+        {"label-snail.bmp", 48, 22},      {"icon-pear.bmp", 82, 96},
+        {"icon-double-lobe.bmp", 82, 114}, {"icon-snail.bmp", 84, 104},
+        {"cover-pear.bmp", 82, 94},       {"cover-double-lobe.bmp", 80, 110},
+        {"cover-snail.bmp", 84, 102},     {"bird.bmp", 120, 76},
+        {"quiz-backdrop.bmp", 640, 397},
     };
-    // The pictures that fill their controls measure what the layout gives them.
-    QList<std::pair<QString, QSize>> placed{{QStringLiteral("strip.bmp"), stripSize},
+    // The backdrop and the pictures that fill their controls measure what the layout gives them.
+    QList<std::pair<QString, QSize>> placed{{QStringLiteral("backdrop.bmp"), backdropSize},
+                                            {QStringLiteral("strip.bmp"), stripSize},
                                             {QStringLiteral("hole.bmp"), holeSize}};
     for (int picture = 0; picture < animation::layout::frameCount; ++picture)
         placed.append({frameFile(picture), frameSize(picture)});

@@ -12,9 +12,9 @@ import time
 import tty
 import xml.etree.ElementTree as ElementTree
 
-program, language, translations, work = sys.argv[1:5]
+program, language, translations, cam_words, work = sys.argv[1:6]
 # "simulation" plays the simulation and the test; "workshop" hears a warning in the workshop.
-mode = sys.argv[5] if len(sys.argv) > 5 else "simulation"
+mode = sys.argv[6] if len(sys.argv) > 6 else "simulation"
 log_path = os.path.join(work, "orca.log")
 failures = []
 started = []
@@ -24,11 +24,16 @@ started = []
 log_lines = []
 log_lock = threading.Lock()
 
+# Each cam's start and stop as the window offers them, one cam a line in Tab order, written
+# by the build from the window's own words (app/camwords.h).
+with open(cam_words, encoding="utf-8") as file:
+    CAMS = [line.rstrip("\n").split("\t") for line in file if line.strip()]
+
 # What the learner should hear, in the program's own English; other languages take the
 # words from the translation files, so the test follows their wording.
 ENGLISH = {
-        "cams": ["Start the pear cam", "Start the double lobe cam", "Start the snail cam"],
-        "stop": "Stop the pear cam",
+        "cams": [start for start, _ in CAMS],
+        "stop": CAMS[0][1],
         "instruction": "Please click on the start button to begin the test",
         "questions": ["Click on the snail cam.", "Click on the double lobe cam.",
                       "Click on the Pear shaped cam.",
@@ -213,7 +218,7 @@ def main():
     for cam in words["cams"]:
         heard = key("Tab", want=cam)
         check(any(cam in line for line in heard), f"{cam!r} is spoken on focus: {heard}")
-    heard = key("shift+Tab", "shift+Tab", want=words["cams"][0])
+    heard = key(*["shift+Tab"] * (len(words["cams"]) - 1), want=words["cams"][0])
     heard = key("space", want=words["stop"])
     check(any(words["stop"] in line for line in heard), f"a start is spoken: {heard}")
     heard = key("Tab", want=words["cams"][1])
@@ -222,7 +227,8 @@ def main():
     heard = key("shift+Tab", want=words["stop"])
     heard = key("space", want=words["cams"][0])
     check(any(words["cams"][0] in line for line in heard), f"a stop is spoken: {heard}")
-    key("Tab", "Tab", "Tab", settle=1.5)
+    # From the first cam's spot past every other cam's to the scroll bar.
+    key(*["Tab"] * len(words["cams"]), settle=1.5)
     for press, said in zip(("Right", "End"), words["speed"]):
         heard = key(press, want=said)
         check(any(said in line for line in heard), f"the speed is spoken with its unit: {heard}")

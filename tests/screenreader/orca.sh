@@ -4,11 +4,12 @@
 # its debug log, and speech-dispatcher sending espeak-ng into libao's null driver, since
 # on a machine without sound its default output never finishes an utterance.
 # Usage: orca.sh <kestrilon executable> <language: en, de, fr or es> <translations folder>
-#        [simulation|workshop]
+#        <the cams' words, as the build writes them> [simulation|workshop]
 set -euo pipefail
 program=$(realpath "$1")
 language=$2
 translations=$(realpath "$3")
+camWords=$(realpath "$4")
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 # KESTRILON_ORCA_LOG=FILE keeps Orca's debug log of the run there.
@@ -33,5 +34,5 @@ echo "default_driver=null" >"$HOME/.libao"
 unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
 xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- \
-    /usr/bin/python3 "$here/orca.py" "$program" "$language" "$translations" "$work" \
-    "${4:-simulation}"
+    /usr/bin/python3 "$here/orca.py" "$program" "$language" "$translations" "$camWords" \
+    "$work" "${5:-simulation}"
