@@ -6,6 +6,7 @@
 
 #include "cutoutline.h"
 #include "engraving.h"
+#include "palette.h"
 
 #include "camdesign/camprofile.h"
 #include "camdesign/choices.h"
@@ -30,15 +31,19 @@ constexpr double degree = std::numbers::pi / 180;
 // Bands of the printable area, mm: the values above the cam, the check bar below it.
 constexpr double headerHeight = 44;
 constexpr double footerHeight = 16;
+// The header's rows of text, mm from the top of the printable area.
+struct Row {
+    double top;
+    double height;
+    QRectF across(double width) const { return {0, top, width, height}; }
+};
+constexpr Row nameRow{0, 8};
+constexpr Row motionRow{9, 9};
+constexpr Row valuesRow{18.5, 5};
+constexpr Row followerRow{23, 9};
+constexpr Row warningRow{32, 9};
 // Room wished for above the cam, for the follower standing on it.
 constexpr double followerRoom = 30;
-
-const QColor cutColour(0, 0, 0);
-const QColor markColour(31, 79, 191);
-const QColor followerColour(110, 110, 110);
-const QColor constructionColour(0, 140, 60);
-const QColor warningColour(170, 0, 0);
-
 
 // In the learner's language, to a tenth, without a trailing ".0".
 QString number(double value)
@@ -220,13 +225,13 @@ void drawFollower(Sheet &sheet, const CamDesign &design, const QTransform &cam, 
     }
     }
     const QPointF foot = cam.map(stemFoot);
-    sheet.pen(followerColour, 0.3, Qt::DashLine);
+    sheet.pen(palette::printedFollower, 0.3, Qt::DashLine);
     sheet.painter().drawPath(cam.map(path));
     if (foot.y() > top)
         sheet.painter().drawLine(foot, QPointF(foot.x(), top));
     if (foot.y() > top + 4)
         sheet.text(QRectF(foot.x() + 2, top, 60, 5), Qt::AlignLeft | Qt::AlignTop,
-                   CamExportText::tr("Follower at the start"), 8, followerColour);
+                   CamExportText::tr("Follower at the start"), 8, palette::printedFollower);
 }
 
 QPolygonF mapped(const QTransform &transform, const QPolygonF &polygon)
@@ -293,34 +298,34 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     const double width = area.width();
 
     const QString name = design.name.isEmpty() ? CamExportText::tr("Untitled cam") : design.name;
-    sheet.text(QRectF(0, 0, width, 8), Qt::AlignLeft | Qt::AlignTop, name, 14, Qt::black, true,
+    sheet.text(nameRow.across(width), Qt::AlignLeft | Qt::AlignTop, name, 14, Qt::black, true,
                9);
-    sheet.text(QRectF(0, 9, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+    sheet.text(motionRow.across(width), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                motionText(design), 9, Qt::black, false, 6);
     const bool steep = analysis.has(Problem::PressureAngleTooSteep);
-    sheet.text(QRectF(0, 18.5, width, 5), Qt::AlignLeft | Qt::AlignTop,
+    sheet.text(valuesRow.across(width), Qt::AlignLeft | Qt::AlignTop,
                CamExportText::tr("Lift %1 mm, base circle radius %2 mm, largest pressure "
                                  "angle %3° (limit %4°).")
                    .arg(number(analysis.largestLift), number(design.baseCircleRadius),
                         number(std::abs(analysis.largestPressureAngle) / degree),
                         number(design.pressureAngleLimitDegrees)),
-               9, steep ? warningColour : QColor(Qt::black), false, 7);
+               9, steep ? palette::faultText : QColor(Qt::black), false, 7);
     const QString turns = design.rotation == Rotation::Clockwise ? CamExportText::tr(
         "turns clockwise")
                                                                  : CamExportText::tr(
                                                                      "turns anticlockwise");
-    sheet.text(QRectF(0, 23, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+    sheet.text(followerRow.across(width), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                CamExportText::tr(
                    "A %1; the cam %2 and has a %3. It is drawn as it stands at the start, with "
                    "the 0° mark under the follower.")
                    .arg(followerText(design), turns, holeText(design.hole)),
                9, Qt::black, false, 7);
     if (steep)
-        sheet.text(QRectF(0, 32, width, 9), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   cutWarnings(design).join(QLatin1Char(' ')), 9, warningColour, false, 7);
+        sheet.text(warningRow.across(width), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   cutWarnings(design).join(QLatin1Char(' ')), 9, palette::faultText, false, 7);
 
     if (options.constructionLines) {
-        sheet.pen(constructionColour, 0.15, Qt::DashLine);
+        sheet.pen(palette::printedConstruction, 0.15, Qt::DashLine);
         const double r = design.baseCircleRadius;
         painter.drawEllipse(centre, r, r);
         painter.drawPolygon(mapped(cam, pitchCurveOf(design)));
@@ -328,11 +333,11 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
 
     drawFollower(sheet, design, cam, area.top());
 
-    sheet.pen(cutColour, 0.3);
+    sheet.pen(palette::cut, 0.3);
     painter.drawPolygon(mapped(cam, cut.outline));
     painter.drawPolygon(mapped(cam, cut.hole.polygon()));
 
-    sheet.pen(markColour, 0.25);
+    sheet.pen(palette::engraving, 0.25);
     painter.drawLine(cam.map(marks.crossHorizontal));
     painter.drawLine(cam.map(marks.crossVertical));
     painter.drawLine(cam.map(marks.zeroMark));
@@ -340,7 +345,7 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     painter.drawPolyline(mapped(cam, marks.arrowHead));
     const QPointF zeroLabel = cam.map(marks.zeroMark.p1());
     sheet.text(QRectF(zeroLabel.x() - 10, zeroLabel.y(), 20, 4), Qt::AlignHCenter | Qt::AlignTop,
-               CamExportText::tr("0°"), 7, markColour);
+               CamExportText::tr("0°"), 7, palette::engraving);
 
     // The check bar: solid, so a ruler's ends meet clean edges.
     const double barTop = area.bottom() + footerHeight - 9;
@@ -349,7 +354,9 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     painter.drawRect(QRectF(0, barTop, checkBarLength, 4));
     sheet.text(QRectF(checkBarLength + 4, barTop - 1, width - checkBarLength - 4, 6),
                Qt::AlignLeft | Qt::AlignVCenter,
-               CamExportText::tr("Print at 100 %: this bar must measure 50 mm"), 9);
+               CamExportText::tr("Print at 100 %: this bar must measure %1 mm")
+                   .arg(number(checkBarLength)),
+               9);
     return {};
 }
 

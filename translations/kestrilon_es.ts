@@ -132,8 +132,8 @@
         <translation>0°</translation>
     </message>
     <message>
-        <source>Print at 100 %: this bar must measure 50 mm</source>
-        <translation>Imprime al 100 %: esta barra debe medir 50 mm</translation>
+        <source>Print at 100 %: this bar must measure %1 mm</source>
+        <translation>Imprime al 100 %: esta barra debe medir %1 mm</translation>
     </message>
     <message>
         <source>The flat face would need the outline to fold over itself at %1, where a constant-velocity segment makes the follower&apos;s speed jump; no base circle removes that cusp, so give the segment a law that starts and stops gently.</source>

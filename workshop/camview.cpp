@@ -7,6 +7,7 @@
 #include "workshopmodel.h"
 
 #include "camexport/cutoutline.h"
+#include "camexport/palette.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -24,16 +25,6 @@ using namespace camdesign;
 
 constexpr double degree = std::numbers::pi / 180;
 constexpr int margin = 14;
-
-const QColor camFill(203, 214, 231);
-const QColor camEdge(32, 52, 84);
-const QColor construction(128, 128, 128);
-const QColor pitchColour(70, 100, 190);
-const QColor shaftFill(150, 150, 150);
-const QColor followerFill(222, 222, 222);
-const QColor followerEdge(60, 60, 60);
-const QColor faultColour(200, 20, 20);
-const QColor normalColour(20, 120, 60);
 
 // Mitred joins: on curves of many short chords they look as round ones do, without the arc
 // that the painter would flatten at every join.
@@ -299,13 +290,13 @@ void CamView::paintCam(QPainter &painter, const QTransform &cam) const
     const double k = m_pixelsPerMm;
     const QPointF centre = m_followerToWidget.map(QPointF(0, 0));
 
-    painter.setPen(pen(camEdge, 1.6));
-    painter.setBrush(camFill);
+    painter.setPen(pen(palette::camEdge, 1.6));
+    painter.setBrush(palette::camFill);
     painter.drawPolygon(cam.map(m_outline));
 
     // The construction lines, lighter than the outline and drawn over its fill.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(pen(construction, 1, Qt::SolidLine));
+    painter.setPen(pen(palette::construction, 1, Qt::SolidLine));
     drawDashedCircle(painter, centre, design.baseCircleRadius * k, 4, 3);
     if (design.follower.type == FollowerType::Roller) {
         const double prime = m_model->geometry().primeRadius() * k;
@@ -314,7 +305,7 @@ void CamView::paintCam(QPainter &painter, const QTransform &cam) const
     if (design.follower.type != FollowerType::KnifeEdge) {
         // Solid and pale rather than dashed: dashing a curve of 720 points costs more than
         // the rest of the picture.
-        painter.setPen(pen(QColor(pitchColour.red(), pitchColour.green(), pitchColour.blue(), 150),
+        painter.setPen(pen(QColor(palette::pitchCurve.red(), palette::pitchCurve.green(), palette::pitchCurve.blue(), 150),
                            1));
         painter.drawPolygon(cam.map(m_pitchCurve));
     }
@@ -322,14 +313,14 @@ void CamView::paintCam(QPainter &painter, const QTransform &cam) const
     if (!m_faults.empty()) {
         painter.save();
         painter.setClipPath(cam.map(m_faultClip), Qt::IntersectClip);
-        painter.setPen(pen(faultColour, 3.5));
+        painter.setPen(pen(palette::fault, 3.5));
         for (const QPolygonF &stretch : m_faults)
             painter.drawPolyline(cam.map(stretch));
         painter.restore();
     }
 
-    painter.setPen(pen(followerEdge, 1.2));
-    painter.setBrush(shaftFill);
+    painter.setPen(pen(palette::followerEdge, 1.2));
+    painter.setBrush(palette::shaftFill);
     painter.drawPath(cam.map(shaftPath(design.hole)));
 }
 
@@ -348,8 +339,8 @@ void CamView::paintFollower(QPainter &painter) const
     // The guide: two blocks either side of the stem, fixed to the frame.
     const double guideWidth = 0.12 * reach;
     const double guideTop = m_guideBottom + 0.22 * reach;
-    painter.setPen(pen(followerEdge, 1));
-    painter.setBrush(QBrush(QColor(120, 120, 120), Qt::BDiagPattern));
+    painter.setPen(pen(palette::followerEdge, 1));
+    painter.setBrush(QBrush(palette::shaftHatch, Qt::BDiagPattern));
     for (const double side : {-1.0, 1.0}) {
         const double inner = e + side * (stemHalf + 0.01 * reach);
         const double outer = inner + side * guideWidth;
@@ -357,8 +348,8 @@ void CamView::paintFollower(QPainter &painter) const
                                             QPointF(std::max(inner, outer), m_guideBottom))));
     }
 
-    painter.setPen(pen(followerEdge, 1.4));
-    painter.setBrush(followerFill);
+    painter.setPen(pen(palette::followerEdge, 1.4));
+    painter.setBrush(palette::followerFill);
     switch (follower.type) {
     case FollowerType::KnifeEdge: {
         const double tip = m_model->geometry().axisDistance() + s;
@@ -377,7 +368,7 @@ void CamView::paintFollower(QPainter &painter) const
                                             QPointF(e + half, centre))));
         const double r = follower.rollerRadius * m_pixelsPerMm;
         painter.drawEllipse(map.map(QPointF(e, centre)), r, r);
-        painter.setBrush(followerEdge);
+        painter.setBrush(palette::followerEdge);
         painter.drawEllipse(map.map(QPointF(e, centre)), 2.0, 2.0);
         break;
     }
@@ -403,13 +394,13 @@ void CamView::paintFollower(QPainter &painter) const
             QTransform().rotate(sigma * m_model->angle()).map(point.normal);
         const bool steep = std::abs(point.pressureAngle)
                            > design.pressureAngleLimitDegrees * degree + 1e-12;
-        painter.setPen(pen(steep ? faultColour : normalColour, 1.4));
+        painter.setPen(pen(steep ? palette::fault : palette::commonNormal, 1.4));
         painter.drawLine(contact, map.map(point.contact + 0.35 * reach * normal));
-        painter.setPen(pen(construction, 1, Qt::DotLine));
+        painter.setPen(pen(palette::construction, 1, Qt::DotLine));
         painter.drawLine(contact, map.map(point.contact + QPointF(0, 0.35 * reach)));
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(faultColour);
+    painter.setBrush(palette::fault);
     painter.drawEllipse(contact, 2.5, 2.5);
 }
 
@@ -423,7 +414,7 @@ void CamView::paintMarks(QPainter &painter, const QTransform &cam) const
     const double inner = std::max(hole * 1.3, 0.45 * base);
     const QPointF from = cam.map(QPointF(0, inner));
     const QPointF to = cam.map(QPointF(0, std::max(0.85 * base, inner + 1)));
-    painter.setPen(pen(camEdge, 2));
+    painter.setPen(pen(palette::camEdge, 2));
     painter.drawLine(from, to);
     painter.setPen(palette().color(QPalette::Text));
     const QPointF label = cam.map(QPointF(0, std::max(0.85 * base, inner + 1) + 0.12 * base));
@@ -435,7 +426,7 @@ void CamView::paintMarks(QPainter &painter, const QTransform &cam) const
     const double radius = std::max(hole * 1.6, 0.35 * base) * m_pixelsPerMm;
     const int sigma = rotationSign(design.rotation);
     const double start = 225, span = 90;
-    painter.setPen(pen(camEdge, 1.8));
+    painter.setPen(pen(palette::camEdge, 1.8));
     painter.setBrush(Qt::NoBrush);
     const QRectF circle(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
     painter.drawArc(circle, int(start * 16), int(span * 16));
@@ -444,7 +435,7 @@ void CamView::paintMarks(QPainter &painter, const QTransform &cam) const
     const QPointF along = sigma * QPointF(-std::sin(end), -std::cos(end));
     const QPointF across(-along.y(), along.x());
     const double size = 7;
-    painter.setBrush(camEdge);
+    painter.setBrush(palette::camEdge);
     painter.setPen(Qt::NoPen);
     painter.drawPolygon(QPolygonF{tip + along * size, tip - along * size * 0.4 + across * size * 0.6,
                                   tip - along * size * 0.4 - across * size * 0.6});

@@ -6,6 +6,8 @@
 #include "wording.h"
 #include "workshopmodel.h"
 
+#include "camexport/palette.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStaticText>
@@ -22,13 +24,6 @@ using namespace camdesign;
 
 constexpr double degree = std::numbers::pi / 180;
 constexpr double nothing = std::numeric_limits<double>::quiet_NaN();
-
-const QColor curveColour(25, 70, 160);
-const QColor faultBand(250, 215, 215);
-const QColor chosenBand(222, 232, 250);
-const QColor faultColour(200, 20, 20);
-const QColor gridColour(225, 225, 225);
-const QColor boundaryColour(110, 110, 110);
 
 } // namespace
 
@@ -391,7 +386,7 @@ void GraphView::paintBackground(QPainter &painter) const
         const double to = std::min(360.0, from + design.segments[std::size_t(chosen)].angleDegrees);
         painter.fillRect(QRectF(QPointF(xOf(std::min(from, 360.0)), plot.top()),
                                 QPointF(xOf(to), plot.bottom())),
-                         chosenBand);
+                         palette::chosenBand);
     }
     for (const Finding &finding : analysis.findings) {
         for (const AngleRange &range : finding.where) {
@@ -402,7 +397,7 @@ void GraphView::paintBackground(QPainter &painter) const
                 if (to > from)
                     painter.fillRect(QRectF(QPointF(xOf(from), plot.top()),
                                             QPointF(xOf(to), plot.bottom())),
-                                     faultBand);
+                                     palette::faultBand);
             }
         }
     }
@@ -410,7 +405,7 @@ void GraphView::paintBackground(QPainter &painter) const
     const QFontMetricsF metrics(font());
     for (const double tick : m_ticks) {
         const double y = yOf(tick);
-        painter.setPen(QPen(tick == 0 ? QColor(150, 150, 150) : gridColour, 1));
+        painter.setPen(QPen(tick == 0 ? palette::frame : palette::grid, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(text);
         drawLabel(painter, QRectF(0, y - metrics.height() / 2, plot.left() - 6, metrics.height()),
@@ -418,25 +413,25 @@ void GraphView::paintBackground(QPainter &painter) const
     }
     for (int degrees = 0; degrees <= 360; degrees += 90) {
         const double x = xOf(degrees);
-        painter.setPen(QPen(gridColour, 1));
+        painter.setPen(QPen(palette::grid, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(text);
         drawLabel(painter, QRectF(x - 30, plot.bottom() + 2, 60, metrics.height() + 2),
                   Qt::AlignHCenter | Qt::AlignTop, tr("%1°").arg(Wording::number(degrees, 0)));
     }
-    painter.setPen(QPen(boundaryColour, 1, Qt::DashLine));
+    painter.setPen(QPen(palette::boundary, 1, Qt::DashLine));
     for (const double start : starts) {
         if (start > 0 && start < 360)
             painter.drawLine(QPointF(xOf(start), plot.top()), QPointF(xOf(start), plot.bottom()));
     }
-    painter.setPen(QPen(QColor(150, 150, 150), 1));
+    painter.setPen(QPen(palette::frame, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
 
     const bool flat = design.follower.type == FollowerType::FlatFaced;
     if (m_quantity == Quantity::PressureAngle && !flat) {
         const double limit = design.pressureAngleLimitDegrees;
-        painter.setPen(QPen(faultColour, 1.2, Qt::DashLine));
+        painter.setPen(QPen(palette::fault, 1.2, Qt::DashLine));
         for (const double y : {yOf(limit), yOf(-limit)})
             painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.drawText(QRectF(plot.left() + 4, yOf(limit) - metrics.height() - 1,
@@ -466,7 +461,7 @@ void GraphView::paintBackground(QPainter &painter) const
     const double flatWithin = 0.5 * (m_high - m_low) / std::max(1.0, plot.height() * ratio);
     const std::vector<QPolygonF> lines = columnEnvelope(m_values, columns, flatWithin);
     painter.setClipRect(plot.adjusted(-1, -2, 1, 2));
-    painter.setPen(QPen(curveColour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    painter.setPen(QPen(palette::curve, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     for (const QPolygonF &line : lines)
         painter.drawPolyline(map.map(line));
     if (m_quantity == Quantity::PressureAngle && !flat) {
@@ -478,7 +473,7 @@ void GraphView::paintBackground(QPainter &painter) const
                                  QPointF(plot.right(), plot.bottom() + 2))
                               .toAlignedRect());
         painter.setClipRegion(beyond);
-        painter.setPen(QPen(faultColour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+        painter.setPen(QPen(palette::fault, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
         for (const QPolygonF &line : lines)
             painter.drawPolyline(map.map(line));
     }
