@@ -28,8 +28,9 @@ struct Follower {
     FollowerType type = FollowerType::Roller;
     double rollerRadius = 8; // mm; only for a roller
     // mm: the follower's line of motion lies this far to the right of the cam's centre, as
-    // drawn with the follower above the cam. Not used for a flat face, whose face is square
-    // to its motion wherever the stem stands.
+    // drawn with the follower above the cam. For a flat face it moves the stem, and the face
+    // with it; the outline and the contact are the same wherever the stem stands, since the
+    // face is square to its motion.
     double offset = 0;
 
     bool operator==(const Follower &) const = default;

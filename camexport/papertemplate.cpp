@@ -195,7 +195,9 @@ void drawFollower(Sheet &sheet, const CamDesign &design, const QTransform &cam, 
 {
     const CamGeometry geometry(design);
     const Follower &follower = design.follower;
-    const double e = follower.type == FollowerType::FlatFaced ? 0 : follower.offset;
+    // The stem stands at the offset for every follower; a flat face's outline is the same
+    // wherever its stem stands, and its face reaches from the stem as far as the cam needs.
+    const double e = follower.offset;
     QPainterPath path;
     QPointF stemFoot;
     switch (follower.type) {
@@ -218,9 +220,9 @@ void drawFollower(Sheet &sheet, const CamDesign &design, const QTransform &cam, 
     case FollowerType::FlatFaced: {
         const CamAnalysis analysis = analyse(design, 720);
         const double y = design.baseCircleRadius;
-        path.moveTo(-analysis.faceLeft - 5, y);
-        path.lineTo(analysis.faceRight + 5, y);
-        stemFoot = {0, y};
+        path.moveTo(e - analysis.faceLeft - 5, y);
+        path.lineTo(e + analysis.faceRight + 5, y);
+        stemFoot = {e, y};
         break;
     }
     }

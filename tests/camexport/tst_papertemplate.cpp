@@ -4,6 +4,8 @@
 #include "camexport/papertemplate.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -42,6 +44,8 @@ class PaperTemplate : public QObject
 private slots:
     void textKeepsToItsRowsAndPage_data();
     void textKeepsToItsRowsAndPage();
+    void aFlatFaceStemStandsAtItsOffset_data();
+    void aFlatFaceStemStandsAtItsOffset();
 };
 
 void PaperTemplate::textKeepsToItsRowsAndPage_data()
@@ -101,6 +105,55 @@ void PaperTemplate::textKeepsToItsRowsAndPage()
     }
     const QString lastOfTheMotion = header.last().text;
     QCOMPARE(lastOfTheMotion.endsWith(QChar(0x2026)), shortened);
+}
+
+void PaperTemplate::aFlatFaceStemStandsAtItsOffset_data()
+{
+    QTest::addColumn<double>("offset");
+    QTest::newRow("15 mm to the right") << 15.0;
+    QTest::newRow("8 mm to the left") << -8.0;
+}
+
+// A flat face's outline does not depend on its offset, so the cam stays where it is on the
+// sheet while the stem, drawn above it, moves by the offset.
+void PaperTemplate::aFlatFaceStemStandsAtItsOffset()
+{
+    QFETCH(double, offset);
+    constexpr double pixelsPerMm = 10;
+    const auto stemColumn = [](double e) {
+        CamDesign design = newDesign();
+        design.follower.type = FollowerType::FlatFaced;
+        design.follower.offset = e;
+        design.baseCircleRadius = 50; // free of cusps
+        const QPageLayout layout = camexport::templatePageLayout(QLocale(QLocale::German));
+        const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+        QImage page(QSize(int(printable.width() * pixelsPerMm),
+                          int(printable.height() * pixelsPerMm)),
+                    QImage::Format_RGB32);
+        page.setDotsPerMeterX(int(pixelsPerMm * 1000));
+        page.setDotsPerMeterY(int(pixelsPerMm * 1000));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        camexport::paintTemplate(painter, design, layout);
+        painter.end();
+        // The stem's dashes are the only grey ink in a row just under the header.
+        const int row = int(46 * pixelsPerMm);
+        double sum = 0;
+        int count = 0;
+        for (int y = row; y < row + int(8 * pixelsPerMm); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QRgb pixel = page.pixel(x, y);
+                if (qAbs(qRed(pixel) - qBlue(pixel)) < 12 && qGray(pixel) < 200) {
+                    sum += x;
+                    ++count;
+                }
+            }
+        return count > 0 ? sum / count / pixelsPerMm : -1000.0;
+    };
+    const double centred = stemColumn(0);
+    QVERIFY(centred > 0);
+    QVERIFY2(std::abs(stemColumn(offset) - centred - offset) < 0.3,
+             qPrintable(QStringLiteral("the stem moved %1 mm").arg(stemColumn(offset) - centred)));
 }
 
 QTEST_MAIN(PaperTemplate)
