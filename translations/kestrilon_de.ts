@@ -748,6 +748,177 @@
     </message>
 </context>
 <context>
+    <name>workshop::EditorColumn</name>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Abschnitt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the segment</source>
+        <translation>Abschnitt entfernen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move the segment up</source>
+        <translation>Abschnitt nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move the segment down</source>
+        <translation>Abschnitt nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Fill the rest of the turn with a dwell</source>
+        <translation>Rest der Umdrehung mit einer Rast füllen</translation>
+    </message>
+    <message>
+        <source>Segment kind</source>
+        <translation>Art des Abschnitts</translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation> °</translation>
+    </message>
+    <message>
+        <source>Segment angle</source>
+        <translation>Winkel des Abschnitts</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Segment height</source>
+        <translation>Höhe des Abschnitts</translation>
+    </message>
+    <message>
+        <source>Motion law</source>
+        <translation>Bewegungsgesetz</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation>Gesetz</translation>
+    </message>
+    <message>
+        <source>Follower</source>
+        <translation>Stößel</translation>
+    </message>
+    <message>
+        <source>Follower type</source>
+        <translation>Stößelart</translation>
+    </message>
+    <message>
+        <source>Roller radius</source>
+        <translation>Rollenradius</translation>
+    </message>
+    <message>
+        <source>Follower offset</source>
+        <translation>Exzentrizität des Stößels</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Exzentrizität</translation>
+    </message>
+    <message>
+        <source>Cam</source>
+        <translation>Kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>Base circle radius</source>
+        <translation>Grundkreisradius</translation>
+    </message>
+    <message>
+        <source>Direction of rotation</source>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <source>Shaft hole shape</source>
+        <translation>Form der Wellenbohrung</translation>
+    </message>
+    <message>
+        <source>Shaft hole diameter</source>
+        <translation>Durchmesser der Wellenbohrung</translation>
+    </message>
+    <message>
+        <source>Depth of the flat</source>
+        <translation>Tiefe der Abflachung</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <source>Shaft hole</source>
+        <translation>Wellenbohrung</translation>
+    </message>
+    <message>
+        <source>Hole diameter</source>
+        <translation>Bohrungsdurchmesser</translation>
+    </message>
+    <message>
+        <source>Speed and limit</source>
+        <translation>Drehzahl und Grenze</translation>
+    </message>
+    <message>
+        <source> rpm</source>
+        <translation> 1/min</translation>
+    </message>
+    <message>
+        <source>Cam speed</source>
+        <translation>Drehzahl der Kurvenscheibe</translation>
+    </message>
+    <message>
+        <source>Pressure angle limit</source>
+        <translation>Grenze des Druckwinkels</translation>
+    </message>
+    <message>
+        <source>No segment</source>
+        <translation>Kein Abschnitt</translation>
+    </message>
+    <message>
+        <source>Segment %1 of %2</source>
+        <translation>Abschnitt %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>workshop::ExportText</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .%2.</source>
@@ -982,6 +1153,85 @@
     </message>
 </context>
 <context>
+    <name>workshop::WorkshopModel</name>
+    <message>
+        <source>Change the segment&apos;s angle</source>
+        <translation>Winkel des Abschnitts ändern</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s height</source>
+        <translation>Höhe des Abschnitts ändern</translation>
+    </message>
+    <message>
+        <source>Change the roller&apos;s radius</source>
+        <translation>Rollenradius ändern</translation>
+    </message>
+    <message>
+        <source>Change the follower&apos;s offset</source>
+        <translation>Exzentrizität ändern</translation>
+    </message>
+    <message>
+        <source>Change the base circle</source>
+        <translation>Grundkreis ändern</translation>
+    </message>
+    <message>
+        <source>Change the shaft hole</source>
+        <translation>Wellenbohrung ändern</translation>
+    </message>
+    <message>
+        <source>Change the depth of the flat</source>
+        <translation>Tiefe der Abflachung ändern</translation>
+    </message>
+    <message>
+        <source>Change the cam speed</source>
+        <translation>Drehzahl ändern</translation>
+    </message>
+    <message>
+        <source>Change the pressure angle limit</source>
+        <translation>Grenze des Druckwinkels ändern</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s kind</source>
+        <translation>Art des Abschnitts ändern</translation>
+    </message>
+    <message>
+        <source>Change the motion law</source>
+        <translation>Bewegungsgesetz ändern</translation>
+    </message>
+    <message>
+        <source>Change the follower</source>
+        <translation>Stößel ändern</translation>
+    </message>
+    <message>
+        <source>Change the direction of rotation</source>
+        <translation>Drehrichtung ändern</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Abschnitt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove a segment</source>
+        <translation>Abschnitt entfernen</translation>
+    </message>
+    <message>
+        <source>Move a segment up</source>
+        <translation>Abschnitt nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Move a segment down</source>
+        <translation>Abschnitt nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Fill the turn with a dwell</source>
+        <translation>Umdrehung mit einer Rast füllen</translation>
+    </message>
+    <message>
+        <source>Use the smallest base circle</source>
+        <translation>Kleinsten Grundkreis verwenden</translation>
+    </message>
+</context>
+<context>
     <name>workshop::WorkshopWindow</name>
     <message>
         <source>Cam designs (*.%1)</source>
@@ -1092,164 +1342,8 @@
         <translation>Zurück auf &amp;0°</translation>
     </message>
     <message>
-        <source>Motion</source>
-        <translation>Bewegung</translation>
-    </message>
-    <message>
-        <source>Segments</source>
-        <translation>Abschnitte</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add a segment</source>
-        <translation>Abschnitt hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Remove the segment</source>
-        <translation>Abschnitt entfernen</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Move the segment up</source>
-        <translation>Abschnitt nach oben schieben</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>Move the segment down</source>
-        <translation>Abschnitt nach unten schieben</translation>
-    </message>
-    <message>
-        <source>Fill the rest of the turn with a dwell</source>
-        <translation>Rest der Umdrehung mit einer Rast füllen</translation>
-    </message>
-    <message>
-        <source>Segment kind</source>
-        <translation>Art des Abschnitts</translation>
-    </message>
-    <message>
-        <source> °</source>
-        <translation> °</translation>
-    </message>
-    <message>
-        <source>Segment angle</source>
-        <translation>Winkel des Abschnitts</translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>Segment height</source>
-        <translation>Höhe des Abschnitts</translation>
-    </message>
-    <message>
-        <source>Motion law</source>
-        <translation>Bewegungsgesetz</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Winkel</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>Law</source>
-        <translation>Gesetz</translation>
-    </message>
-    <message>
-        <source>Follower</source>
-        <translation>Stößel</translation>
-    </message>
-    <message>
-        <source>Follower type</source>
-        <translation>Stößelart</translation>
-    </message>
-    <message>
-        <source>Roller radius</source>
-        <translation>Rollenradius</translation>
-    </message>
-    <message>
-        <source>Follower offset</source>
-        <translation>Exzentrizität des Stößels</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <source>Offset</source>
-        <translation>Exzentrizität</translation>
-    </message>
-    <message>
-        <source>Cam</source>
-        <translation>Kurvenscheibe</translation>
-    </message>
-    <message>
-        <source>Base circle radius</source>
-        <translation>Grundkreisradius</translation>
-    </message>
-    <message>
-        <source>Direction of rotation</source>
-        <translation>Drehrichtung</translation>
-    </message>
-    <message>
-        <source>Shaft hole shape</source>
-        <translation>Form der Wellenbohrung</translation>
-    </message>
-    <message>
-        <source>Shaft hole diameter</source>
-        <translation>Durchmesser der Wellenbohrung</translation>
-    </message>
-    <message>
-        <source>Depth of the flat</source>
-        <translation>Tiefe der Abflachung</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Drehrichtung</translation>
-    </message>
-    <message>
-        <source>Shaft hole</source>
-        <translation>Wellenbohrung</translation>
-    </message>
-    <message>
-        <source>Hole diameter</source>
-        <translation>Bohrungsdurchmesser</translation>
-    </message>
-    <message>
-        <source>Speed and limit</source>
-        <translation>Drehzahl und Grenze</translation>
-    </message>
-    <message>
         <source> rpm</source>
         <translation> 1/min</translation>
-    </message>
-    <message>
-        <source>Cam speed</source>
-        <translation>Drehzahl der Kurvenscheibe</translation>
-    </message>
-    <message>
-        <source>Pressure angle limit</source>
-        <translation>Grenze des Druckwinkels</translation>
     </message>
     <message>
         <source>Play</source>
@@ -1272,84 +1366,8 @@
         <translation>Warnungen</translation>
     </message>
     <message>
-        <source>Change the segment&apos;s kind</source>
-        <translation>Art des Abschnitts ändern</translation>
-    </message>
-    <message>
-        <source>Change the segment&apos;s angle</source>
-        <translation>Winkel des Abschnitts ändern</translation>
-    </message>
-    <message>
-        <source>Change the segment&apos;s height</source>
-        <translation>Höhe des Abschnitts ändern</translation>
-    </message>
-    <message>
-        <source>Change the motion law</source>
-        <translation>Bewegungsgesetz ändern</translation>
-    </message>
-    <message>
-        <source>Change the follower</source>
-        <translation>Stößel ändern</translation>
-    </message>
-    <message>
-        <source>Change the roller&apos;s radius</source>
-        <translation>Rollenradius ändern</translation>
-    </message>
-    <message>
-        <source>Change the follower&apos;s offset</source>
-        <translation>Exzentrizität ändern</translation>
-    </message>
-    <message>
-        <source>Change the base circle</source>
-        <translation>Grundkreis ändern</translation>
-    </message>
-    <message>
-        <source>Change the shaft hole</source>
-        <translation>Wellenbohrung ändern</translation>
-    </message>
-    <message>
-        <source>Change the depth of the flat</source>
-        <translation>Tiefe der Abflachung ändern</translation>
-    </message>
-    <message>
-        <source>Change the cam speed</source>
-        <translation>Drehzahl ändern</translation>
-    </message>
-    <message>
-        <source>Change the pressure angle limit</source>
-        <translation>Grenze des Druckwinkels ändern</translation>
-    </message>
-    <message>
-        <source>Change the direction of rotation</source>
-        <translation>Drehrichtung ändern</translation>
-    </message>
-    <message>
-        <source>Remove a segment</source>
-        <translation>Abschnitt entfernen</translation>
-    </message>
-    <message>
-        <source>Move a segment up</source>
-        <translation>Abschnitt nach oben schieben</translation>
-    </message>
-    <message>
-        <source>Move a segment down</source>
-        <translation>Abschnitt nach unten schieben</translation>
-    </message>
-    <message>
-        <source>Fill the turn with a dwell</source>
-        <translation>Umdrehung mit einer Rast füllen</translation>
-    </message>
-    <message>
         <source>Use the smallest base circle</source>
         <translation>Kleinsten Grundkreis verwenden</translation>
-    </message>
-    <message>
-        <source>No segment</source>
-        <translation>Kein Abschnitt</translation>
-    </message>
-    <message>
-        <source>Segment %1 of %2</source>
-        <translation>Abschnitt %1 von %2</translation>
     </message>
     <message>
         <source>No numbers: this cam cannot be made.</source>

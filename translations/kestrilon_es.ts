@@ -748,6 +748,177 @@
     </message>
 </context>
 <context>
+    <name>workshop::EditorColumn</name>
+    <message>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Tramos</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Añadir un tramo</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the segment</source>
+        <translation>Quitar el tramo</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move the segment up</source>
+        <translation>Subir el tramo</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move the segment down</source>
+        <translation>Bajar el tramo</translation>
+    </message>
+    <message>
+        <source>Fill the rest of the turn with a dwell</source>
+        <translation>Completar la vuelta con un reposo</translation>
+    </message>
+    <message>
+        <source>Segment kind</source>
+        <translation>Tipo de tramo</translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation> °</translation>
+    </message>
+    <message>
+        <source>Segment angle</source>
+        <translation>Ángulo del tramo</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Segment height</source>
+        <translation>Altura del tramo</translation>
+    </message>
+    <message>
+        <source>Motion law</source>
+        <translation>Ley de movimiento</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation>Ley</translation>
+    </message>
+    <message>
+        <source>Follower</source>
+        <translation>Seguidor</translation>
+    </message>
+    <message>
+        <source>Follower type</source>
+        <translation>Tipo de seguidor</translation>
+    </message>
+    <message>
+        <source>Roller radius</source>
+        <translation>Radio del rodillo</translation>
+    </message>
+    <message>
+        <source>Follower offset</source>
+        <translation>Excentricidad del seguidor</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Excentricidad</translation>
+    </message>
+    <message>
+        <source>Cam</source>
+        <translation>Leva</translation>
+    </message>
+    <message>
+        <source>Base circle radius</source>
+        <translation>Radio del círculo base</translation>
+    </message>
+    <message>
+        <source>Direction of rotation</source>
+        <translation>Sentido de giro</translation>
+    </message>
+    <message>
+        <source>Shaft hole shape</source>
+        <translation>Forma del agujero del eje</translation>
+    </message>
+    <message>
+        <source>Shaft hole diameter</source>
+        <translation>Diámetro del agujero del eje</translation>
+    </message>
+    <message>
+        <source>Depth of the flat</source>
+        <translation>Profundidad del plano</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Shaft hole</source>
+        <translation>Agujero del eje</translation>
+    </message>
+    <message>
+        <source>Hole diameter</source>
+        <translation>Diámetro del agujero</translation>
+    </message>
+    <message>
+        <source>Speed and limit</source>
+        <translation>Velocidad y límite</translation>
+    </message>
+    <message>
+        <source> rpm</source>
+        <translation> rpm</translation>
+    </message>
+    <message>
+        <source>Cam speed</source>
+        <translation>Velocidad de la leva</translation>
+    </message>
+    <message>
+        <source>Pressure angle limit</source>
+        <translation>Límite del ángulo de presión</translation>
+    </message>
+    <message>
+        <source>No segment</source>
+        <translation>Ningún tramo</translation>
+    </message>
+    <message>
+        <source>Segment %1 of %2</source>
+        <translation>Tramo %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>workshop::ExportText</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .%2.</source>
@@ -982,6 +1153,85 @@
     </message>
 </context>
 <context>
+    <name>workshop::WorkshopModel</name>
+    <message>
+        <source>Change the segment&apos;s angle</source>
+        <translation>Cambiar el ángulo del tramo</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s height</source>
+        <translation>Cambiar la altura del tramo</translation>
+    </message>
+    <message>
+        <source>Change the roller&apos;s radius</source>
+        <translation>Cambiar el radio del rodillo</translation>
+    </message>
+    <message>
+        <source>Change the follower&apos;s offset</source>
+        <translation>Cambiar la excentricidad del seguidor</translation>
+    </message>
+    <message>
+        <source>Change the base circle</source>
+        <translation>Cambiar el círculo base</translation>
+    </message>
+    <message>
+        <source>Change the shaft hole</source>
+        <translation>Cambiar el agujero del eje</translation>
+    </message>
+    <message>
+        <source>Change the depth of the flat</source>
+        <translation>Cambiar la profundidad del plano</translation>
+    </message>
+    <message>
+        <source>Change the cam speed</source>
+        <translation>Cambiar la velocidad de la leva</translation>
+    </message>
+    <message>
+        <source>Change the pressure angle limit</source>
+        <translation>Cambiar el límite del ángulo de presión</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s kind</source>
+        <translation>Cambiar el tipo del tramo</translation>
+    </message>
+    <message>
+        <source>Change the motion law</source>
+        <translation>Cambiar la ley de movimiento</translation>
+    </message>
+    <message>
+        <source>Change the follower</source>
+        <translation>Cambiar el seguidor</translation>
+    </message>
+    <message>
+        <source>Change the direction of rotation</source>
+        <translation>Cambiar el sentido de giro</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Añadir un tramo</translation>
+    </message>
+    <message>
+        <source>Remove a segment</source>
+        <translation>Quitar un tramo</translation>
+    </message>
+    <message>
+        <source>Move a segment up</source>
+        <translation>Subir un tramo</translation>
+    </message>
+    <message>
+        <source>Move a segment down</source>
+        <translation>Bajar un tramo</translation>
+    </message>
+    <message>
+        <source>Fill the turn with a dwell</source>
+        <translation>Completar la vuelta con un reposo</translation>
+    </message>
+    <message>
+        <source>Use the smallest base circle</source>
+        <translation>Usar el círculo base más pequeño</translation>
+    </message>
+</context>
+<context>
     <name>workshop::WorkshopWindow</name>
     <message>
         <source>Cam designs (*.%1)</source>
@@ -1092,164 +1342,8 @@
         <translation>Volver a &amp;0°</translation>
     </message>
     <message>
-        <source>Motion</source>
-        <translation>Movimiento</translation>
-    </message>
-    <message>
-        <source>Segments</source>
-        <translation>Tramos</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Add a segment</source>
-        <translation>Añadir un tramo</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Quitar</translation>
-    </message>
-    <message>
-        <source>Remove the segment</source>
-        <translation>Quitar el tramo</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Move the segment up</source>
-        <translation>Subir el tramo</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Move the segment down</source>
-        <translation>Bajar el tramo</translation>
-    </message>
-    <message>
-        <source>Fill the rest of the turn with a dwell</source>
-        <translation>Completar la vuelta con un reposo</translation>
-    </message>
-    <message>
-        <source>Segment kind</source>
-        <translation>Tipo de tramo</translation>
-    </message>
-    <message>
-        <source> °</source>
-        <translation> °</translation>
-    </message>
-    <message>
-        <source>Segment angle</source>
-        <translation>Ángulo del tramo</translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>Segment height</source>
-        <translation>Altura del tramo</translation>
-    </message>
-    <message>
-        <source>Motion law</source>
-        <translation>Ley de movimiento</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Tipo</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Ángulo</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Altura</translation>
-    </message>
-    <message>
-        <source>Law</source>
-        <translation>Ley</translation>
-    </message>
-    <message>
-        <source>Follower</source>
-        <translation>Seguidor</translation>
-    </message>
-    <message>
-        <source>Follower type</source>
-        <translation>Tipo de seguidor</translation>
-    </message>
-    <message>
-        <source>Roller radius</source>
-        <translation>Radio del rodillo</translation>
-    </message>
-    <message>
-        <source>Follower offset</source>
-        <translation>Excentricidad del seguidor</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-    <message>
-        <source>Offset</source>
-        <translation>Excentricidad</translation>
-    </message>
-    <message>
-        <source>Cam</source>
-        <translation>Leva</translation>
-    </message>
-    <message>
-        <source>Base circle radius</source>
-        <translation>Radio del círculo base</translation>
-    </message>
-    <message>
-        <source>Direction of rotation</source>
-        <translation>Sentido de giro</translation>
-    </message>
-    <message>
-        <source>Shaft hole shape</source>
-        <translation>Forma del agujero del eje</translation>
-    </message>
-    <message>
-        <source>Shaft hole diameter</source>
-        <translation>Diámetro del agujero del eje</translation>
-    </message>
-    <message>
-        <source>Depth of the flat</source>
-        <translation>Profundidad del plano</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Giro</translation>
-    </message>
-    <message>
-        <source>Shaft hole</source>
-        <translation>Agujero del eje</translation>
-    </message>
-    <message>
-        <source>Hole diameter</source>
-        <translation>Diámetro del agujero</translation>
-    </message>
-    <message>
-        <source>Speed and limit</source>
-        <translation>Velocidad y límite</translation>
-    </message>
-    <message>
         <source> rpm</source>
         <translation> rpm</translation>
-    </message>
-    <message>
-        <source>Cam speed</source>
-        <translation>Velocidad de la leva</translation>
-    </message>
-    <message>
-        <source>Pressure angle limit</source>
-        <translation>Límite del ángulo de presión</translation>
     </message>
     <message>
         <source>Play</source>
@@ -1272,84 +1366,8 @@
         <translation>Avisos</translation>
     </message>
     <message>
-        <source>Change the segment&apos;s kind</source>
-        <translation>Cambiar el tipo del tramo</translation>
-    </message>
-    <message>
-        <source>Change the segment&apos;s angle</source>
-        <translation>Cambiar el ángulo del tramo</translation>
-    </message>
-    <message>
-        <source>Change the segment&apos;s height</source>
-        <translation>Cambiar la altura del tramo</translation>
-    </message>
-    <message>
-        <source>Change the motion law</source>
-        <translation>Cambiar la ley de movimiento</translation>
-    </message>
-    <message>
-        <source>Change the follower</source>
-        <translation>Cambiar el seguidor</translation>
-    </message>
-    <message>
-        <source>Change the roller&apos;s radius</source>
-        <translation>Cambiar el radio del rodillo</translation>
-    </message>
-    <message>
-        <source>Change the follower&apos;s offset</source>
-        <translation>Cambiar la excentricidad del seguidor</translation>
-    </message>
-    <message>
-        <source>Change the base circle</source>
-        <translation>Cambiar el círculo base</translation>
-    </message>
-    <message>
-        <source>Change the shaft hole</source>
-        <translation>Cambiar el agujero del eje</translation>
-    </message>
-    <message>
-        <source>Change the depth of the flat</source>
-        <translation>Cambiar la profundidad del plano</translation>
-    </message>
-    <message>
-        <source>Change the cam speed</source>
-        <translation>Cambiar la velocidad de la leva</translation>
-    </message>
-    <message>
-        <source>Change the pressure angle limit</source>
-        <translation>Cambiar el límite del ángulo de presión</translation>
-    </message>
-    <message>
-        <source>Change the direction of rotation</source>
-        <translation>Cambiar el sentido de giro</translation>
-    </message>
-    <message>
-        <source>Remove a segment</source>
-        <translation>Quitar un tramo</translation>
-    </message>
-    <message>
-        <source>Move a segment up</source>
-        <translation>Subir un tramo</translation>
-    </message>
-    <message>
-        <source>Move a segment down</source>
-        <translation>Bajar un tramo</translation>
-    </message>
-    <message>
-        <source>Fill the turn with a dwell</source>
-        <translation>Completar la vuelta con un reposo</translation>
-    </message>
-    <message>
         <source>Use the smallest base circle</source>
         <translation>Usar el círculo base más pequeño</translation>
-    </message>
-    <message>
-        <source>No segment</source>
-        <translation>Ningún tramo</translation>
-    </message>
-    <message>
-        <source>Segment %1 of %2</source>
-        <translation>Tramo %1 de %2</translation>
     </message>
     <message>
         <source>No numbers: this cam cannot be made.</source>

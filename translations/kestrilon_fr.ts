@@ -748,6 +748,177 @@
     </message>
 </context>
 <context>
+    <name>workshop::EditorColumn</name>
+    <message>
+        <source>Motion</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Ajouter un segment</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the segment</source>
+        <translation>Supprimer le segment</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move the segment up</source>
+        <translation>Monter le segment</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move the segment down</source>
+        <translation>Descendre le segment</translation>
+    </message>
+    <message>
+        <source>Fill the rest of the turn with a dwell</source>
+        <translation>Compléter le tour par un repos</translation>
+    </message>
+    <message>
+        <source>Segment kind</source>
+        <translation>Type de segment</translation>
+    </message>
+    <message>
+        <source> °</source>
+        <translation> °</translation>
+    </message>
+    <message>
+        <source>Segment angle</source>
+        <translation>Angle du segment</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Segment height</source>
+        <translation>Hauteur du segment</translation>
+    </message>
+    <message>
+        <source>Motion law</source>
+        <translation>Loi de mouvement</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Law</source>
+        <translation>Loi</translation>
+    </message>
+    <message>
+        <source>Follower</source>
+        <translation>Poussoir</translation>
+    </message>
+    <message>
+        <source>Follower type</source>
+        <translation>Type de poussoir</translation>
+    </message>
+    <message>
+        <source>Roller radius</source>
+        <translation>Rayon du galet</translation>
+    </message>
+    <message>
+        <source>Follower offset</source>
+        <translation>Désaxage du poussoir</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Désaxage</translation>
+    </message>
+    <message>
+        <source>Cam</source>
+        <translation>Came</translation>
+    </message>
+    <message>
+        <source>Base circle radius</source>
+        <translation>Rayon du cercle de base</translation>
+    </message>
+    <message>
+        <source>Direction of rotation</source>
+        <translation>Sens de rotation</translation>
+    </message>
+    <message>
+        <source>Shaft hole shape</source>
+        <translation>Forme de l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Shaft hole diameter</source>
+        <translation>Diamètre de l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Depth of the flat</source>
+        <translation>Profondeur du méplat</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Shaft hole</source>
+        <translation>Alésage</translation>
+    </message>
+    <message>
+        <source>Hole diameter</source>
+        <translation>Diamètre de l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Speed and limit</source>
+        <translation>Vitesse et limite</translation>
+    </message>
+    <message>
+        <source> rpm</source>
+        <translation> tr/min</translation>
+    </message>
+    <message>
+        <source>Cam speed</source>
+        <translation>Vitesse de la came</translation>
+    </message>
+    <message>
+        <source>Pressure angle limit</source>
+        <translation>Limite de l&apos;angle de pression</translation>
+    </message>
+    <message>
+        <source>No segment</source>
+        <translation>Aucun segment</translation>
+    </message>
+    <message>
+        <source>Segment %1 of %2</source>
+        <translation>Segment %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>workshop::ExportText</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .%2.</source>
@@ -982,6 +1153,85 @@
     </message>
 </context>
 <context>
+    <name>workshop::WorkshopModel</name>
+    <message>
+        <source>Change the segment&apos;s angle</source>
+        <translation>Changer l&apos;angle du segment</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s height</source>
+        <translation>Changer la hauteur du segment</translation>
+    </message>
+    <message>
+        <source>Change the roller&apos;s radius</source>
+        <translation>Changer le rayon du galet</translation>
+    </message>
+    <message>
+        <source>Change the follower&apos;s offset</source>
+        <translation>Changer le désaxage du poussoir</translation>
+    </message>
+    <message>
+        <source>Change the base circle</source>
+        <translation>Changer le cercle de base</translation>
+    </message>
+    <message>
+        <source>Change the shaft hole</source>
+        <translation>Changer l&apos;alésage</translation>
+    </message>
+    <message>
+        <source>Change the depth of the flat</source>
+        <translation>Changer la profondeur du méplat</translation>
+    </message>
+    <message>
+        <source>Change the cam speed</source>
+        <translation>Changer la vitesse de la came</translation>
+    </message>
+    <message>
+        <source>Change the pressure angle limit</source>
+        <translation>Changer la limite de l&apos;angle de pression</translation>
+    </message>
+    <message>
+        <source>Change the segment&apos;s kind</source>
+        <translation>Changer le type du segment</translation>
+    </message>
+    <message>
+        <source>Change the motion law</source>
+        <translation>Changer la loi de mouvement</translation>
+    </message>
+    <message>
+        <source>Change the follower</source>
+        <translation>Changer le poussoir</translation>
+    </message>
+    <message>
+        <source>Change the direction of rotation</source>
+        <translation>Changer le sens de rotation</translation>
+    </message>
+    <message>
+        <source>Add a segment</source>
+        <translation>Ajouter un segment</translation>
+    </message>
+    <message>
+        <source>Remove a segment</source>
+        <translation>Supprimer un segment</translation>
+    </message>
+    <message>
+        <source>Move a segment up</source>
+        <translation>Monter un segment</translation>
+    </message>
+    <message>
+        <source>Move a segment down</source>
+        <translation>Descendre un segment</translation>
+    </message>
+    <message>
+        <source>Fill the turn with a dwell</source>
+        <translation>Compléter le tour par un repos</translation>
+    </message>
+    <message>
+        <source>Use the smallest base circle</source>
+        <translation>Utiliser le plus petit cercle de base</translation>
+    </message>
+</context>
+<context>
     <name>workshop::WorkshopWindow</name>
     <message>
         <source>Cam designs (*.%1)</source>
@@ -1092,164 +1342,8 @@
         <translation>Retour à &amp;0°</translation>
     </message>
     <message>
-        <source>Motion</source>
-        <translation>Mouvement</translation>
-    </message>
-    <message>
-        <source>Segments</source>
-        <translation>Segments</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Add a segment</source>
-        <translation>Ajouter un segment</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Remove the segment</source>
-        <translation>Supprimer le segment</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <source>Move the segment up</source>
-        <translation>Monter le segment</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <source>Move the segment down</source>
-        <translation>Descendre le segment</translation>
-    </message>
-    <message>
-        <source>Fill the rest of the turn with a dwell</source>
-        <translation>Compléter le tour par un repos</translation>
-    </message>
-    <message>
-        <source>Segment kind</source>
-        <translation>Type de segment</translation>
-    </message>
-    <message>
-        <source> °</source>
-        <translation> °</translation>
-    </message>
-    <message>
-        <source>Segment angle</source>
-        <translation>Angle du segment</translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>Segment height</source>
-        <translation>Hauteur du segment</translation>
-    </message>
-    <message>
-        <source>Motion law</source>
-        <translation>Loi de mouvement</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Hauteur</translation>
-    </message>
-    <message>
-        <source>Law</source>
-        <translation>Loi</translation>
-    </message>
-    <message>
-        <source>Follower</source>
-        <translation>Poussoir</translation>
-    </message>
-    <message>
-        <source>Follower type</source>
-        <translation>Type de poussoir</translation>
-    </message>
-    <message>
-        <source>Roller radius</source>
-        <translation>Rayon du galet</translation>
-    </message>
-    <message>
-        <source>Follower offset</source>
-        <translation>Désaxage du poussoir</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Offset</source>
-        <translation>Désaxage</translation>
-    </message>
-    <message>
-        <source>Cam</source>
-        <translation>Came</translation>
-    </message>
-    <message>
-        <source>Base circle radius</source>
-        <translation>Rayon du cercle de base</translation>
-    </message>
-    <message>
-        <source>Direction of rotation</source>
-        <translation>Sens de rotation</translation>
-    </message>
-    <message>
-        <source>Shaft hole shape</source>
-        <translation>Forme de l&apos;alésage</translation>
-    </message>
-    <message>
-        <source>Shaft hole diameter</source>
-        <translation>Diamètre de l&apos;alésage</translation>
-    </message>
-    <message>
-        <source>Depth of the flat</source>
-        <translation>Profondeur du méplat</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Rotation</translation>
-    </message>
-    <message>
-        <source>Shaft hole</source>
-        <translation>Alésage</translation>
-    </message>
-    <message>
-        <source>Hole diameter</source>
-        <translation>Diamètre de l&apos;alésage</translation>
-    </message>
-    <message>
-        <source>Speed and limit</source>
-        <translation>Vitesse et limite</translation>
-    </message>
-    <message>
         <source> rpm</source>
         <translation> tr/min</translation>
-    </message>
-    <message>
-        <source>Cam speed</source>
-        <translation>Vitesse de la came</translation>
-    </message>
-    <message>
-        <source>Pressure angle limit</source>
-        <translation>Limite de l&apos;angle de pression</translation>
     </message>
     <message>
         <source>Play</source>
@@ -1272,84 +1366,8 @@
         <translation>Avertissements</translation>
     </message>
     <message>
-        <source>Change the segment&apos;s kind</source>
-        <translation>Changer le type du segment</translation>
-    </message>
-    <message>
-        <source>Change the segment&apos;s angle</source>
-        <translation>Changer l&apos;angle du segment</translation>
-    </message>
-    <message>
-        <source>Change the segment&apos;s height</source>
-        <translation>Changer la hauteur du segment</translation>
-    </message>
-    <message>
-        <source>Change the motion law</source>
-        <translation>Changer la loi de mouvement</translation>
-    </message>
-    <message>
-        <source>Change the follower</source>
-        <translation>Changer le poussoir</translation>
-    </message>
-    <message>
-        <source>Change the roller&apos;s radius</source>
-        <translation>Changer le rayon du galet</translation>
-    </message>
-    <message>
-        <source>Change the follower&apos;s offset</source>
-        <translation>Changer le désaxage du poussoir</translation>
-    </message>
-    <message>
-        <source>Change the base circle</source>
-        <translation>Changer le cercle de base</translation>
-    </message>
-    <message>
-        <source>Change the shaft hole</source>
-        <translation>Changer l&apos;alésage</translation>
-    </message>
-    <message>
-        <source>Change the depth of the flat</source>
-        <translation>Changer la profondeur du méplat</translation>
-    </message>
-    <message>
-        <source>Change the cam speed</source>
-        <translation>Changer la vitesse de la came</translation>
-    </message>
-    <message>
-        <source>Change the pressure angle limit</source>
-        <translation>Changer la limite de l&apos;angle de pression</translation>
-    </message>
-    <message>
-        <source>Change the direction of rotation</source>
-        <translation>Changer le sens de rotation</translation>
-    </message>
-    <message>
-        <source>Remove a segment</source>
-        <translation>Supprimer un segment</translation>
-    </message>
-    <message>
-        <source>Move a segment up</source>
-        <translation>Monter un segment</translation>
-    </message>
-    <message>
-        <source>Move a segment down</source>
-        <translation>Descendre un segment</translation>
-    </message>
-    <message>
-        <source>Fill the turn with a dwell</source>
-        <translation>Compléter le tour par un repos</translation>
-    </message>
-    <message>
         <source>Use the smallest base circle</source>
         <translation>Utiliser le plus petit cercle de base</translation>
-    </message>
-    <message>
-        <source>No segment</source>
-        <translation>Aucun segment</translation>
-    </message>
-    <message>
-        <source>Segment %1 of %2</source>
-        <translation>Segment %1 sur %2</translation>
     </message>
     <message>
         <source>No numbers: this cam cannot be made.</source>

@@ -10,7 +10,9 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace workshop {
 
@@ -23,6 +25,28 @@ public:
     static constexpr int samples = 3600;
     // How many changes can be undone.
     static constexpr int undoLimit = 1000;
+
+    // A segment added where the rest of the turn is no angle a segment can have: a dwell of
+    // this many degrees, with the height a rise would start from.
+    static constexpr double newSegmentAngle = 30;
+    static constexpr double newSegmentHeight = 10;
+    static constexpr camdesign::MotionLaw newSegmentLaw = camdesign::MotionLaw::Cycloidal;
+
+    // The values a learner sets with a number. Nudges of one value of one segment in a row
+    // are one undo step.
+    enum class Field {
+        SegmentAngle = 1,
+        SegmentHeight,
+        RollerRadius,
+        Offset,
+        BaseCircle,
+        HoleDiameter,
+        FlatDepth,
+        Speed,
+        PressureLimit,
+    };
+    // The merge key of a nudge of `field`, of the segment `segment` where it is a segment's.
+    static int mergeKey(Field field, int segment);
 
     explicit WorkshopModel(QObject *parent = nullptr);
     ~WorkshopModel() override;
@@ -41,6 +65,31 @@ public:
     // undo history: nothing is modified.
     void reset(const camdesign::CamDesign &design, const QString &path = QString());
     QUndoStack *undoStack() { return &m_undo; }
+
+    // The learner's edits, one undo step each. Those of a segment change the chosen one and
+    // do nothing when there is none.
+    void setNumber(Field field, double value);
+    void setSegmentKind(camdesign::SegmentKind kind);
+    void setMotionLaw(camdesign::MotionLaw law);
+    void setFollowerType(camdesign::FollowerType type);
+    void setRotation(camdesign::Rotation rotation);
+    void setHoleShape(camdesign::HoleShape shape);
+    // A dwell after the chosen segment, over the rest of the turn where that can be a
+    // segment's angle; the new segment is chosen.
+    void addSegment();
+    void removeSegment();
+    // Swaps the chosen segment with the one above (-1) or below (+1); it stays chosen.
+    void moveSegment(int by);
+    // Closes the turn with a dwell, or by growing the last segment where a dwell of its own
+    // would be too thin, would follow a dwell, or is one segment too many.
+    void fillWithDwell();
+    // The smallest base circle that works, as workingBase() gives it; nothing when no base
+    // circle makes this cam.
+    void useSmallestBase();
+    // The smallest base circle that works, rounded up to the hundredth of a millimetre the
+    // editors show, and for a flat face strictly above the one that just makes a cusp.
+    double workingBase() const;
+
     void undo();
     void redo();
 
@@ -68,6 +117,11 @@ signals:
 private:
     friend class DesignEdit;
     void apply(const camdesign::CamDesign &design);
+    void change(const std::function<void(camdesign::CamDesign &)> &how, const QString &what,
+                int mergeKey = -1);
+    // `field` merges nudges; a segment's choices, which are not nudged, pass none.
+    void changeSegment(const std::function<void(camdesign::Segment &)> &how,
+                       const QString &what, std::optional<Field> field = std::nullopt);
 
     camdesign::CamDesign m_design;
     camdesign::CamAnalysis m_analysis;

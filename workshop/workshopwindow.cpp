@@ -1,11 +1,10 @@
-// The workshop window. Editors change the design only through change(), one undo step each;
-// the model's signals redraw everything from the model, with the editors' own signals held
-// back while they are set, so showing a value never makes an edit.
+// The workshop window. Its editors hand each edit to the model, one undo step each; the
+// model's signals redraw everything from the model.
 #include "workshopwindow.h"
 
 #include "announcer.h"
-#include "choicebox.h"
 #include "camview.h"
+#include "editorcolumn.h"
 #include "graphview.h"
 #include "wording.h"
 
@@ -26,7 +25,6 @@
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QPainter>
@@ -40,7 +38,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStandardPaths>
@@ -56,62 +53,6 @@ namespace {
 using namespace camdesign;
 
 constexpr double degree = std::numbers::pi / 180;
-
-// What a nudge changes, so that nudges of one value in a row merge into one undo step.
-enum Field {
-    SegmentAngle = 1,
-    SegmentHeight,
-    RollerRadius,
-    Offset,
-    BaseCircle,
-    HoleDiameter,
-    FlatDepth,
-    Speed,
-    PressureLimit,
-};
-
-QDoubleSpinBox *numberBox(const Range &range, int decimals, double step, const QString &suffix,
-                          const QString &name)
-{
-    auto *box = new QDoubleSpinBox;
-    box->setRange(range.lowest, range.highest);
-    box->setDecimals(decimals);
-    box->setSingleStep(step);
-    box->setSuffix(suffix);
-    box->setAccessibleName(name);
-    box->setAccelerated(true);
-    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    return box;
-}
-
-// A choice box offering every row of a choice's table, by its learner's name.
-template <typename Table>
-QComboBox *choiceBox(const Table &table, const QString &accessible)
-{
-    auto *box = new ChoiceBox;
-    for (const auto &row : table)
-        box->addItem(nameOf(row.value), int(row.value));
-    box->setAccessibleName(accessible);
-    return box;
-}
-
-// A value set from the model only where it differs, so a box being typed into keeps the
-// learner's half-typed text and cursor.
-void showValue(QDoubleSpinBox *box, double value)
-{
-    const double shown = std::round(value * std::pow(10.0, box->decimals()))
-                         / std::pow(10.0, box->decimals());
-    if (box->value() == shown)
-        return;
-    const QSignalBlocker quiet(box);
-    box->setValue(value);
-}
-
-void showValue(QComboBox *box, int value)
-{
-    const QSignalBlocker quiet(box);
-    box->setCurrentIndex(box->findData(value));
-}
 
 // The window's own keys (undo and redo, Export's Ctrl+E, which a line edit would take as
 // "end of line") reach its menus wherever the focus is, not the text in a number box.
@@ -197,14 +138,15 @@ WorkshopWindow::WorkshopWindow(QWidget *parent)
 
     auto *central = new QWidget;
     auto *columns = new QHBoxLayout(central);
-    columns->addWidget(buildEditors());
+    m_editors = new EditorColumn(&m_model);
+    columns->addWidget(m_editors);
     columns->addWidget(buildMiddle(), 5);
     columns->addWidget(buildGraphs(), 4);
     m_announcer = new Announcer(central);
     setCentralWidget(central);
     buildMenus();
     setTabOrder();
-    connectEditors();
+    connectControls();
 
     auto *windowKeys = new WindowKeys(this);
     for (QDoubleSpinBox *box : findChildren<QDoubleSpinBox *>())
@@ -214,7 +156,6 @@ WorkshopWindow::WorkshopWindow(QWidget *parent)
     connect(&m_playTimer, &QTimer::timeout, this, &WorkshopWindow::advance);
 
     connect(&m_model, &WorkshopModel::designChanged, this, &WorkshopWindow::showDesign);
-    connect(&m_model, &WorkshopModel::chosenSegmentChanged, this, &WorkshopWindow::showSegments);
     connect(&m_model, &WorkshopModel::angleChanged, this, &WorkshopWindow::showTurning);
     connect(&m_model, &WorkshopModel::fileChanged, this, &WorkshopWindow::showTitle);
     // Nudges merge only while one box keeps the focus.
@@ -299,95 +240,6 @@ void WorkshopWindow::buildMenus()
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
 }
 
-QWidget *WorkshopWindow::buildEditors()
-{
-    auto *column = new QWidget;
-    auto *layout = new QVBoxLayout(column);
-
-    auto *motion = new QGroupBox(tr("Motion"));
-    auto *motionLayout = new QVBoxLayout(motion);
-    m_segments = new QListWidget;
-    m_segments->setAccessibleName(tr("Segments"));
-    m_segments->setMinimumHeight(120);
-    m_segments->setWordWrap(true);
-    m_segments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    motionLayout->addWidget(m_segments);
-    auto *buttons = new QGridLayout;
-    m_addSegment = new QPushButton(tr("Add"));
-    m_addSegment->setAccessibleName(tr("Add a segment"));
-    m_removeSegment = new QPushButton(tr("Remove"));
-    m_removeSegment->setAccessibleName(tr("Remove the segment"));
-    m_moveUp = new QPushButton(tr("Move up"));
-    m_moveUp->setAccessibleName(tr("Move the segment up"));
-    m_moveDown = new QPushButton(tr("Move down"));
-    m_moveDown->setAccessibleName(tr("Move the segment down"));
-    buttons->addWidget(m_addSegment, 0, 0);
-    buttons->addWidget(m_removeSegment, 0, 1);
-    buttons->addWidget(m_moveUp, 1, 0);
-    buttons->addWidget(m_moveDown, 1, 1);
-    motionLayout->addLayout(buttons);
-    m_fillWithDwell = new QPushButton(tr("Fill the rest of the turn with a dwell"));
-    motionLayout->addWidget(m_fillWithDwell);
-
-    m_segmentBox = new QGroupBox;
-    auto *segmentForm = new QFormLayout(m_segmentBox);
-    m_kind = choiceBox(segmentKinds, tr("Segment kind"));
-    m_angle = numberBox(ranges::segmentAngle, 2, 5, tr(" °"), tr("Segment angle"));
-    m_height = numberBox(ranges::height, 2, 1, tr(" mm"), tr("Segment height"));
-    m_law = choiceBox(motionLaws, tr("Motion law"));
-    segmentForm->addRow(tr("Kind"), m_kind);
-    segmentForm->addRow(tr("Angle"), m_angle);
-    segmentForm->addRow(tr("Height"), m_height);
-    segmentForm->addRow(tr("Law"), m_law);
-    motionLayout->addWidget(m_segmentBox);
-    layout->addWidget(motion);
-
-    auto *follower = new QGroupBox(tr("Follower"));
-    auto *followerForm = new QFormLayout(follower);
-    m_followerType = choiceBox(followerTypes, tr("Follower type"));
-    m_rollerRadius = numberBox(ranges::rollerRadius, 2, 1, tr(" mm"), tr("Roller radius"));
-    m_offset = numberBox(ranges::offset, 2, 1, tr(" mm"), tr("Follower offset"));
-    followerForm->addRow(tr("Type"), m_followerType);
-    followerForm->addRow(tr("Roller radius"), m_rollerRadius);
-    followerForm->addRow(tr("Offset"), m_offset);
-    layout->addWidget(follower);
-
-    auto *cam = new QGroupBox(tr("Cam"));
-    auto *camForm = new QFormLayout(cam);
-    m_baseCircle = numberBox(ranges::baseCircleRadius, 2, 1, tr(" mm"),
-                             tr("Base circle radius"));
-    m_rotation = choiceBox(rotations, tr("Direction of rotation"));
-    m_holeShape = choiceBox(holeShapes, tr("Shaft hole shape"));
-    m_holeDiameter = numberBox(ranges::shaftHoleDiameter, 2, 0.5, tr(" mm"),
-                               tr("Shaft hole diameter"));
-    m_flatDepth = numberBox(ranges::flatDepth, 2, 0.1, tr(" mm"), tr("Depth of the flat"));
-    camForm->addRow(tr("Base circle radius"), m_baseCircle);
-    camForm->addRow(tr("Rotation"), m_rotation);
-    camForm->addRow(tr("Shaft hole"), m_holeShape);
-    camForm->addRow(tr("Hole diameter"), m_holeDiameter);
-    camForm->addRow(tr("Depth of the flat"), m_flatDepth);
-    layout->addWidget(cam);
-
-    auto *running = new QGroupBox(tr("Speed and limit"));
-    auto *runningForm = new QFormLayout(running);
-    m_speed = numberBox(ranges::speedRpm, 1, 10, tr(" rpm"), tr("Cam speed"));
-    m_pressureLimit = numberBox(ranges::pressureAngleLimit, 1, 1, tr(" °"),
-                                tr("Pressure angle limit"));
-    runningForm->addRow(tr("Cam speed"), m_speed);
-    runningForm->addRow(tr("Pressure angle limit"), m_pressureLimit);
-    layout->addWidget(running);
-    layout->addStretch();
-
-    auto *scroll = new QScrollArea;
-    scroll->setWidget(column);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setMinimumWidth(std::max(column->sizeHint().width(), 330) + 24);
-    return scroll;
-}
-
 QWidget *WorkshopWindow::buildMiddle()
 {
     auto *middle = new QWidget;
@@ -407,7 +259,7 @@ QWidget *WorkshopWindow::buildMiddle()
     m_turnAngleText->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(
                                          QStringLiteral("359.9°"))
                                      + 8);
-    m_turningSpeed = numberBox({1, 60}, 0, 1, tr(" rpm"), tr("Turning speed"));
+    m_turningSpeed = EditorColumn::numberBox({1, 60}, 0, 1, tr(" rpm"), tr("Turning speed"));
     m_turningSpeed->setValue(m_turningRpm);
     auto *speedLabel = new QLabel(tr("Turning speed"));
     speedLabel->setBuddy(m_turningSpeed);
@@ -452,85 +304,20 @@ QWidget *WorkshopWindow::buildGraphs()
 
 void WorkshopWindow::setTabOrder()
 {
+    const EditorColumn::Editors e = m_editors->editors();
     const std::vector<QWidget *> order = {
-        m_segments, m_addSegment, m_removeSegment, m_moveUp, m_moveDown, m_fillWithDwell,
-        m_kind, m_angle, m_height, m_law, m_followerType, m_rollerRadius, m_offset,
-        m_baseCircle, m_rotation, m_holeShape, m_holeDiameter, m_flatDepth, m_speed,
-        m_pressureLimit, m_cam, m_play, m_turnAngle, m_turningSpeed, m_useSmallestBase,
+        e.segments, e.addSegment, e.removeSegment, e.moveUp, e.moveDown, e.fillWithDwell,
+        e.kind, e.angle, e.height, e.law, e.followerType, e.rollerRadius, e.offset,
+        e.baseCircle, e.rotation, e.holeShape, e.holeDiameter, e.flatDepth, e.speed,
+        e.pressureLimit, m_cam, m_play, m_turnAngle, m_turningSpeed, m_useSmallestBase,
     };
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void WorkshopWindow::connectEditors()
+void WorkshopWindow::connectControls()
 {
-    connect(m_segments, &QListWidget::currentRowChanged, &m_model, &WorkshopModel::chooseSegment);
-    connect(m_addSegment, &QPushButton::clicked, this, &WorkshopWindow::addSegment);
-    connect(m_removeSegment, &QPushButton::clicked, this, &WorkshopWindow::removeSegment);
-    connect(m_moveUp, &QPushButton::clicked, this, [this] { moveSegment(-1); });
-    connect(m_moveDown, &QPushButton::clicked, this, [this] { moveSegment(1); });
-    connect(m_fillWithDwell, &QPushButton::clicked, this, &WorkshopWindow::fillWithDwell);
-
-    connect(m_kind, &QComboBox::activated, this, [this](int index) {
-        const auto kind = SegmentKind(m_kind->itemData(index).toInt());
-        changeSegment(
-            [kind](Segment &segment) {
-                segment.kind = kind;
-                if (kind != SegmentKind::Dwell && !ranges::height.contains(segment.height))
-                    segment.height = 10;
-            },
-            tr("Change the segment's kind"), -1);
-    });
-    connect(m_angle, &QDoubleSpinBox::valueChanged, this, [this](double value) {
-        changeSegment([value](Segment &segment) { segment.angleDegrees = value; },
-                      tr("Change the segment's angle"), SegmentAngle);
-    });
-    connect(m_height, &QDoubleSpinBox::valueChanged, this, [this](double value) {
-        changeSegment([value](Segment &segment) { segment.height = value; },
-                      tr("Change the segment's height"), SegmentHeight);
-    });
-    connect(m_law, &QComboBox::activated, this, [this](int index) {
-        const auto law = MotionLaw(m_law->itemData(index).toInt());
-        changeSegment([law](Segment &segment) { segment.law = law; },
-                      tr("Change the motion law"), -1);
-    });
-    connect(m_followerType, &QComboBox::activated, this, [this](int index) {
-        const auto type = FollowerType(m_followerType->itemData(index).toInt());
-        change([type](CamDesign &design) { design.follower.type = type; },
-               tr("Change the follower"));
-    });
-    const auto number = [this](QDoubleSpinBox *box, Field field, const QString &what,
-                               void (*set)(CamDesign &, double)) {
-        connect(box, &QDoubleSpinBox::valueChanged, this, [this, field, what, set](double value) {
-            change([set, value](CamDesign &design) { set(design, value); }, what, field);
-        });
-    };
-    number(m_rollerRadius, RollerRadius, tr("Change the roller's radius"),
-           [](CamDesign &design, double value) { design.follower.rollerRadius = value; });
-    number(m_offset, Offset, tr("Change the follower's offset"),
-           [](CamDesign &design, double value) { design.follower.offset = value; });
-    number(m_baseCircle, BaseCircle, tr("Change the base circle"),
-           [](CamDesign &design, double value) { design.baseCircleRadius = value; });
-    number(m_holeDiameter, HoleDiameter, tr("Change the shaft hole"),
-           [](CamDesign &design, double value) { design.hole.diameter = value; });
-    number(m_flatDepth, FlatDepth, tr("Change the depth of the flat"),
-           [](CamDesign &design, double value) { design.hole.flatDepth = value; });
-    number(m_speed, Speed, tr("Change the cam speed"),
-           [](CamDesign &design, double value) { design.speedRpm = value; });
-    number(m_pressureLimit, PressureLimit, tr("Change the pressure angle limit"),
-           [](CamDesign &design, double value) { design.pressureAngleLimitDegrees = value; });
-    connect(m_rotation, &QComboBox::activated, this, [this](int index) {
-        const auto rotation = Rotation(m_rotation->itemData(index).toInt());
-        change([rotation](CamDesign &design) { design.rotation = rotation; },
-               tr("Change the direction of rotation"));
-    });
-    connect(m_holeShape, &QComboBox::activated, this, [this](int index) {
-        const auto shape = HoleShape(m_holeShape->itemData(index).toInt());
-        change([shape](CamDesign &design) { design.hole.shape = shape; },
-               tr("Change the shaft hole"));
-    });
-    connect(m_useSmallestBase, &QPushButton::clicked, this, &WorkshopWindow::useSmallestBase);
-
+    connect(m_useSmallestBase, &QPushButton::clicked, &m_model, &WorkshopModel::useSmallestBase);
     connect(m_cam, &CamView::turnRequested, &m_model, &WorkshopModel::turnBy);
     connect(m_cam, &CamView::playToggleRequested, this, [this] { setPlaying(!isPlaying()); });
     connect(m_play, &QPushButton::clicked, this, [this] { setPlaying(!isPlaying()); });
@@ -539,176 +326,11 @@ void WorkshopWindow::connectEditors()
             [this](double rpm) { m_turningRpm = rpm; });
 }
 
-void WorkshopWindow::change(const std::function<void(CamDesign &)> &how, const QString &what,
-                            int mergeKey)
-{
-    CamDesign design = m_model.design();
-    how(design);
-    m_model.edit(design, what, mergeKey);
-}
-
-void WorkshopWindow::changeSegment(const std::function<void(Segment &)> &how,
-                                   const QString &what, int field)
-{
-    const int chosen = m_model.chosenSegment();
-    if (chosen < 0)
-        return;
-    change([&how, chosen](CamDesign &design) { how(design.segments[std::size_t(chosen)]); },
-           what, field < 0 ? -1 : field * 1000 + chosen);
-}
-
-void WorkshopWindow::addSegment()
-{
-    const CamDesign &design = m_model.design();
-    if (int(design.segments.size()) >= ranges::mostSegments)
-        return;
-    const double left = 360 - m_model.analysis().motionCheck.angleSum;
-    const double angle = ranges::segmentAngle.contains(left) ? left : 30;
-    const int at = m_model.chosenSegment() + 1;
-    change(
-        [at, angle](CamDesign &changed) {
-            changed.segments.insert(changed.segments.begin() + at,
-                                    Segment{SegmentKind::Dwell, angle, 10, MotionLaw::Cycloidal});
-        },
-        tr("Add a segment"));
-    m_model.chooseSegment(at);
-}
-
-void WorkshopWindow::removeSegment()
-{
-    const int chosen = m_model.chosenSegment();
-    if (chosen < 0)
-        return;
-    change([chosen](CamDesign &design) { design.segments.erase(design.segments.begin() + chosen); },
-           tr("Remove a segment"));
-}
-
-void WorkshopWindow::moveSegment(int by)
-{
-    const int chosen = m_model.chosenSegment();
-    const int to = chosen + by;
-    if (chosen < 0 || to < 0 || to >= int(m_model.design().segments.size()))
-        return;
-    change(
-        [chosen, to](CamDesign &design) {
-            std::swap(design.segments[std::size_t(chosen)], design.segments[std::size_t(to)]);
-        },
-        by < 0 ? tr("Move a segment up") : tr("Move a segment down"));
-    m_model.chooseSegment(to);
-}
-
-void WorkshopWindow::fillWithDwell()
-{
-    const double left = 360 - m_model.analysis().motionCheck.angleSum;
-    if (left <= angleTolerance)
-        return;
-    const CamDesign &design = m_model.design();
-    // A sliver too thin to be a segment of its own, or a dwell already at the end, grows
-    // the last segment instead.
-    const bool grow = !design.segments.empty()
-                      && (design.segments.back().kind == SegmentKind::Dwell
-                          || left < ranges::segmentAngle.lowest
-                          || int(design.segments.size()) >= ranges::mostSegments);
-    change(
-        [left, grow](CamDesign &changed) {
-            if (grow)
-                changed.segments.back().angleDegrees += left;
-            else
-                changed.segments.push_back({SegmentKind::Dwell, left, 0, MotionLaw::Cycloidal});
-        },
-        tr("Fill the turn with a dwell"));
-    m_model.chooseSegment(int(m_model.design().segments.size()) - 1);
-}
-
-namespace {
-
-// The base circle the button offers: the smallest that works, rounded up to what the box
-// shows, and for a flat face strictly above the one that just makes a cusp.
-double workingBase(const CamDesign &design, const CamAnalysis &analysis)
-{
-    const double smallest = analysis.smallestBaseRadius;
-    double base = std::ceil(smallest * 100 - 1e-7) / 100;
-    if (design.follower.type == FollowerType::FlatFaced && base <= smallest)
-        base += 0.01;
-    return std::clamp(base, ranges::baseCircleRadius.lowest, ranges::baseCircleRadius.highest);
-}
-
-} // namespace
-
-void WorkshopWindow::useSmallestBase()
-{
-    if (!m_model.analysis().feasible)
-        return;
-    const double base = workingBase(m_model.design(), m_model.analysis());
-    change([base](CamDesign &design) { design.baseCircleRadius = base; },
-           tr("Use the smallest base circle"));
-}
-
 void WorkshopWindow::showDesign()
 {
-    const CamDesign &design = m_model.design();
-    showSegments();
-    showValue(m_followerType, int(design.follower.type));
-    showValue(m_rollerRadius, design.follower.rollerRadius);
-    m_rollerRadius->setEnabled(design.follower.type == FollowerType::Roller);
-    showValue(m_offset, design.follower.offset);
-    showValue(m_baseCircle, design.baseCircleRadius);
-    showValue(m_rotation, int(design.rotation));
-    showValue(m_holeShape, int(design.hole.shape));
-    showValue(m_holeDiameter, design.hole.diameter);
-    showValue(m_flatDepth, design.hole.flatDepth);
-    m_flatDepth->setEnabled(design.hole.shape == HoleShape::DFlat);
-    showValue(m_speed, design.speedRpm);
-    showValue(m_pressureLimit, design.pressureAngleLimitDegrees);
     showNumbers();
     showWarnings();
     showTitle();
-}
-
-void WorkshopWindow::showSegments()
-{
-    const CamDesign &design = m_model.design();
-    const int count = int(design.segments.size());
-    const int chosen = m_model.chosenSegment();
-    {
-        const QSignalBlocker quiet(m_segments);
-        while (m_segments->count() > count)
-            delete m_segments->takeItem(m_segments->count() - 1);
-        while (m_segments->count() < count)
-            m_segments->addItem(QString());
-        for (int i = 0; i < count; ++i)
-            m_segments->item(i)->setText(Wording::segmentLine(design, i));
-        m_segments->setCurrentRow(chosen);
-    }
-    const double sum = m_model.analysis().motionCheck.angleSum;
-    m_addSegment->setEnabled(count < ranges::mostSegments);
-    m_removeSegment->setEnabled(chosen >= 0);
-    m_moveUp->setEnabled(chosen > 0);
-    m_moveDown->setEnabled(chosen >= 0 && chosen < count - 1);
-    m_fillWithDwell->setEnabled(count > 0 && 360 - sum > angleTolerance);
-
-    m_segmentBox->setEnabled(chosen >= 0);
-    if (chosen < 0) {
-        m_segmentBox->setTitle(tr("No segment"));
-        return;
-    }
-    m_segmentBox->setTitle(tr("Segment %1 of %2").arg(chosen + 1).arg(count));
-    const Segment &segment = design.segments[std::size_t(chosen)];
-    showValue(m_kind, int(segment.kind));
-    showValue(m_angle, segment.angleDegrees);
-    if (segment.kind == SegmentKind::Dwell) {
-        // A dwell has no height: the box is empty rather than showing a height unused.
-        const QSignalBlocker quiet(m_height);
-        m_height->clear();
-    } else if (m_height->cleanText().isEmpty()) {
-        const QSignalBlocker quiet(m_height);
-        m_height->setValue(segment.height);
-    } else {
-        showValue(m_height, segment.height);
-    }
-    showValue(m_law, int(segment.law));
-    m_height->setEnabled(segment.kind != SegmentKind::Dwell);
-    m_law->setEnabled(segment.kind != SegmentKind::Dwell);
 }
 
 void WorkshopWindow::showNumbers()
@@ -745,7 +367,7 @@ void WorkshopWindow::showNumbers()
                           Wording::number(analysis.smallestBaseRadius, 2));
     }
     m_numbers->setText(lines.join(QLatin1Char('\n')));
-    const double base = workingBase(design, analysis);
+    const double base = m_model.workingBase();
     m_useSmallestBase->setText(tr("Use a base circle of %1 mm").arg(Wording::number(base, 2)));
     m_useSmallestBase->setEnabled(base != design.baseCircleRadius);
 }
@@ -1012,10 +634,11 @@ void WorkshopWindow::closeEvent(QCloseEvent *event)
 
 WorkshopWindow::Controls WorkshopWindow::controls() const
 {
-    return {m_segments,    m_addSegment,   m_removeSegment,   m_moveUp,     m_moveDown,
-            m_fillWithDwell, m_kind,       m_law,             m_angle,      m_height,
-            m_followerType, m_rotation,    m_holeShape,       m_rollerRadius, m_offset,
-            m_baseCircle,  m_holeDiameter, m_flatDepth,       m_speed,      m_pressureLimit,
+    const EditorColumn::Editors e = m_editors->editors();
+    return {e.segments,    e.addSegment,   e.removeSegment,   e.moveUp,     e.moveDown,
+            e.fillWithDwell, e.kind,       e.law,             e.angle,      e.height,
+            e.followerType, e.rotation,    e.holeShape,       e.rollerRadius, e.offset,
+            e.baseCircle,  e.holeDiameter, e.flatDepth,       e.speed,      e.pressureLimit,
             m_cam,         m_play,         m_turnAngle,       m_turningSpeed, m_useSmallestBase,
             m_numbers,     m_warnings,     m_graphs,          m_announcer,  m_undo,
             m_redo};

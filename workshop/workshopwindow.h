@@ -19,7 +19,6 @@ class QAction;
 class QPrinter;
 class QComboBox;
 class QDoubleSpinBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -29,6 +28,7 @@ namespace workshop {
 
 class Announcer;
 class CamView;
+class EditorColumn;
 class GraphView;
 
 class WorkshopWindow : public QMainWindow
@@ -109,25 +109,12 @@ private:
     // a file; an empty string when nothing was chosen or the learner keeps the file.
     QString withEnding(const QString &chosen, const QString &suffix);
     void buildMenus();
-    QWidget *buildEditors();
     QWidget *buildMiddle();
     QWidget *buildGraphs();
     void setTabOrder();
-    void connectEditors();
-
-    // Changes the design through one undo step; `field` and the segment merge nudges.
-    void change(const std::function<void(camdesign::CamDesign &)> &how, const QString &what,
-                int mergeKey = -1);
-    void changeSegment(const std::function<void(camdesign::Segment &)> &how,
-                       const QString &what, int field);
-    void addSegment();
-    void removeSegment();
-    void moveSegment(int by);
-    void fillWithDwell();
-    void useSmallestBase();
+    void connectControls();
 
     void showDesign();
-    void showSegments();
     void showNumbers();
     void showWarnings();
     void showTitle();
@@ -144,27 +131,7 @@ private:
     double m_turningRpm = 10;
     std::set<camdesign::Problem> m_spokenProblems;
 
-    QListWidget *m_segments = nullptr;
-    QPushButton *m_addSegment = nullptr;
-    QPushButton *m_removeSegment = nullptr;
-    QPushButton *m_moveUp = nullptr;
-    QPushButton *m_moveDown = nullptr;
-    QPushButton *m_fillWithDwell = nullptr;
-    QGroupBox *m_segmentBox = nullptr;
-    QComboBox *m_kind = nullptr;
-    QDoubleSpinBox *m_angle = nullptr;
-    QDoubleSpinBox *m_height = nullptr;
-    QComboBox *m_law = nullptr;
-    QComboBox *m_followerType = nullptr;
-    QDoubleSpinBox *m_rollerRadius = nullptr;
-    QDoubleSpinBox *m_offset = nullptr;
-    QDoubleSpinBox *m_baseCircle = nullptr;
-    QComboBox *m_rotation = nullptr;
-    QComboBox *m_holeShape = nullptr;
-    QDoubleSpinBox *m_holeDiameter = nullptr;
-    QDoubleSpinBox *m_flatDepth = nullptr;
-    QDoubleSpinBox *m_speed = nullptr;
-    QDoubleSpinBox *m_pressureLimit = nullptr;
+    EditorColumn *m_editors = nullptr;
     CamView *m_cam = nullptr;
     QPushButton *m_play = nullptr;
     QSlider *m_turnAngle = nullptr;

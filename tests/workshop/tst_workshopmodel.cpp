@@ -1,5 +1,5 @@
 // The workshop's model without its window: the starting designs against the simulation's
-// lift graphs, undo and merging, and the graphs' geometry.
+// lift graphs, the learner's edits with undo and merging, and the graphs' geometry.
 #include "workshop/graphview.h"
 #include "workshop/startingdesigns.h"
 #include "workshop/workshopmodel.h"
@@ -11,13 +11,60 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 using namespace workshop;
 using camdesign::CamDesign;
+using camdesign::MotionLaw;
+using camdesign::Segment;
+using camdesign::SegmentKind;
+using Field = WorkshopModel::Field;
+using Edit = std::function<void(WorkshopModel &)>;
 
 Q_DECLARE_METATYPE(workshop::StartingDesign)
 Q_DECLARE_METATYPE(animation::Cam)
+Q_DECLARE_METATYPE(camdesign::CamDesign)
+Q_DECLARE_METATYPE(camdesign::SegmentKind)
+Q_DECLARE_METATYPE(camdesign::FollowerType)
+Q_DECLARE_METATYPE(WorkshopModel::Field)
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+// The new design a quarter turn short: rise, dwell, return.
+CamDesign shortOfATurn()
+{
+    CamDesign design = camdesign::newDesign();
+    design.segments.pop_back();
+    return design;
+}
+
+CamDesign withSegments(std::vector<Segment> segments)
+{
+    CamDesign design = camdesign::newDesign();
+    design.segments = std::move(segments);
+    return design;
+}
+
+// A value each field accepts, away from the new design's own.
+double someValue(Field field)
+{
+    switch (field) {
+    case Field::SegmentAngle: return 70;
+    case Field::SegmentHeight: return 12;
+    case Field::RollerRadius: return 6;
+    case Field::Offset: return 2;
+    case Field::BaseCircle: return 35;
+    case Field::HoleDiameter: return 9;
+    case Field::FlatDepth: return 1.5;
+    case Field::Speed: return 45;
+    case Field::PressureLimit: return 25;
+    }
+    return 0;
+}
+
+} // namespace
 
 class WorkshopModelTest : public QObject
 {
@@ -28,6 +75,16 @@ private slots:
     void startingDesignsFollowTheSimulationGraphs();
     void undoAndRedoRestoreExactly();
     void nudgesMergeWhileOneValueIsEdited();
+    void everyEditIsOneUndoStep_data();
+    void everyEditIsOneUndoStep();
+    void nudgesOfOneValueAreOneStep_data();
+    void nudgesOfOneValueAreOneStep();
+    void addedSegmentIsADwellAfterTheChosen_data();
+    void addedSegmentIsADwellAfterTheChosen();
+    void fillingTheRestClosesTheTurn_data();
+    void fillingTheRestClosesTheTurn();
+    void smallestBaseCircleIsRoundedUp_data();
+    void smallestBaseCircleIsRoundedUp();
     void graphsStopWhereTheSegmentsDo();
     void envelopeKeepsEveryPeak_data();
     void envelopeKeepsEveryPeak();
@@ -134,6 +191,303 @@ void WorkshopModelTest::nudgesMergeWhileOneValueIsEdited()
     model.edit(design, QStringLiteral("base"), 7);
     QVERIFY(model.design() == start);
     QVERIFY(!model.isModified());
+}
+
+void WorkshopModelTest::everyEditIsOneUndoStep_data()
+{
+    QTest::addColumn<CamDesign>("start");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("text"); // what Undo in the Edit menu names
+
+    const CamDesign fresh = camdesign::newDesign();
+    const auto number = [](Field field, double value) {
+        return Edit([field, value](WorkshopModel &model) { model.setNumber(field, value); });
+    };
+    QTest::newRow("segment angle") << fresh << 2 << number(Field::SegmentAngle, 75)
+                                   << "Change the segment's angle";
+    QTest::newRow("segment height") << fresh << 0 << number(Field::SegmentHeight, 4.5)
+                                    << "Change the segment's height";
+    QTest::newRow("roller radius") << fresh << 0 << number(Field::RollerRadius, 6)
+                                   << "Change the roller's radius";
+    QTest::newRow("offset") << fresh << 0 << number(Field::Offset, -3)
+                            << "Change the follower's offset";
+    QTest::newRow("base circle") << fresh << 0 << number(Field::BaseCircle, 41.25)
+                                 << "Change the base circle";
+    QTest::newRow("hole diameter") << fresh << 0 << number(Field::HoleDiameter, 12)
+                                   << "Change the shaft hole";
+    QTest::newRow("depth of the flat") << fresh << 0 << number(Field::FlatDepth, 1.7)
+                                       << "Change the depth of the flat";
+    QTest::newRow("cam speed") << fresh << 0 << number(Field::Speed, 120)
+                               << "Change the cam speed";
+    QTest::newRow("pressure angle limit") << fresh << 0 << number(Field::PressureLimit, 25)
+                                          << "Change the pressure angle limit";
+    QTest::newRow("a dwell made a rise")
+        << fresh << 1 << Edit([](WorkshopModel &m) { m.setSegmentKind(SegmentKind::Rise); })
+        << "Change the segment's kind";
+    QTest::newRow("motion law")
+        << fresh << 2 << Edit([](WorkshopModel &m) { m.setMotionLaw(MotionLaw::ModifiedSine); })
+        << "Change the motion law";
+    QTest::newRow("follower")
+        << fresh << 0
+        << Edit([](WorkshopModel &m) { m.setFollowerType(camdesign::FollowerType::FlatFaced); })
+        << "Change the follower";
+    QTest::newRow("rotation")
+        << fresh << 0
+        << Edit([](WorkshopModel &m) { m.setRotation(camdesign::Rotation::Clockwise); })
+        << "Change the direction of rotation";
+    QTest::newRow("hole shape")
+        << fresh << 0
+        << Edit([](WorkshopModel &m) { m.setHoleShape(camdesign::HoleShape::DFlat); })
+        << "Change the shaft hole";
+    QTest::newRow("add") << fresh << 1 << Edit([](WorkshopModel &m) { m.addSegment(); })
+                         << "Add a segment";
+    QTest::newRow("remove") << fresh << 2 << Edit([](WorkshopModel &m) { m.removeSegment(); })
+                            << "Remove a segment";
+    QTest::newRow("remove the last one")
+        << withSegments({{SegmentKind::Dwell, 360, 0, MotionLaw::Cycloidal}}) << 0
+        << Edit([](WorkshopModel &m) { m.removeSegment(); }) << "Remove a segment";
+    QTest::newRow("move up") << fresh << 2 << Edit([](WorkshopModel &m) { m.moveSegment(-1); })
+                             << "Move a segment up";
+    QTest::newRow("move down") << fresh << 0 << Edit([](WorkshopModel &m) { m.moveSegment(1); })
+                               << "Move a segment down";
+    QTest::newRow("fill the rest") << shortOfATurn() << 0
+                                   << Edit([](WorkshopModel &m) { m.fillWithDwell(); })
+                                   << "Fill the turn with a dwell";
+    CamDesign small = fresh;
+    small.baseCircleRadius = 12;
+    QTest::newRow("smallest base circle")
+        << small << 0 << Edit([](WorkshopModel &m) { m.useSmallestBase(); })
+        << "Use the smallest base circle";
+}
+
+// Each edit is one step that Undo names as the Edit menu has always named it; undone, the
+// design and what it makes are as before, to the bit, and redone as after.
+void WorkshopModelTest::everyEditIsOneUndoStep()
+{
+    QFETCH(CamDesign, start);
+    QFETCH(int, chosen);
+    QFETCH(Edit, edit);
+    QFETCH(QString, text);
+    WorkshopModel model;
+    model.reset(start);
+    model.chooseSegment(chosen);
+    edit(model);
+    const CamDesign after = model.design();
+    QVERIFY(!(after == start));
+    QCOMPARE(model.undoStack()->count(), 1);
+    QCOMPARE(model.undoStack()->undoText(), text);
+    QVERIFY(model.isModified());
+
+    model.undo();
+    QVERIFY(model.design() == start);
+    const camdesign::CamAnalysis before = camdesign::analyse(start, WorkshopModel::samples);
+    QCOMPARE(model.analysis().motionCheck.angleSum, before.motionCheck.angleSum);
+    QCOMPARE(model.analysis().smallestBaseRadius, before.smallestBaseRadius);
+    QVERIFY(!model.isModified());
+    model.redo();
+    QVERIFY(model.design() == after);
+    QCOMPARE(model.analysis().smallestBaseRadius,
+             camdesign::analyse(after, WorkshopModel::samples).smallestBaseRadius);
+}
+
+void WorkshopModelTest::nudgesOfOneValueAreOneStep_data()
+{
+    QTest::addColumn<Field>("first");
+    QTest::addColumn<int>("firstSegment");
+    QTest::addColumn<Field>("second");
+    QTest::addColumn<int>("secondSegment");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("one segment's angle")
+        << Field::SegmentAngle << 2 << Field::SegmentAngle << 2 << 1;
+    QTest::newRow("one segment's angle, then its height")
+        << Field::SegmentAngle << 0 << Field::SegmentHeight << 0 << 2;
+    QTest::newRow("the angles of two segments")
+        << Field::SegmentAngle << 0 << Field::SegmentAngle << 1 << 2;
+    QTest::newRow("the heights of two segments")
+        << Field::SegmentHeight << 0 << Field::SegmentHeight << 2 << 2;
+    QTest::newRow("the base circle") << Field::BaseCircle << 0 << Field::BaseCircle << 3 << 1;
+    QTest::newRow("the base circle, then the offset")
+        << Field::BaseCircle << 0 << Field::Offset << 0 << 2;
+    QTest::newRow("a segment's angle, then the roller")
+        << Field::SegmentAngle << 1 << Field::RollerRadius << 1 << 2;
+    QTest::newRow("the speed, then the limit")
+        << Field::Speed << 0 << Field::PressureLimit << 0 << 2;
+}
+
+// Three nudges of one value and two of another are one step, or two where the values differ;
+// undone, every one of them is gone.
+void WorkshopModelTest::nudgesOfOneValueAreOneStep()
+{
+    QFETCH(Field, first);
+    QFETCH(int, firstSegment);
+    QFETCH(Field, second);
+    QFETCH(int, secondSegment);
+    QFETCH(int, steps);
+    WorkshopModel model;
+    const CamDesign start = model.design();
+    model.chooseSegment(firstSegment);
+    for (const double by : {0.0, 1.0, 2.0})
+        model.setNumber(first, someValue(first) + by);
+    model.chooseSegment(secondSegment);
+    for (const double by : {0.5, 1.5})
+        model.setNumber(second, someValue(second) + by);
+    QCOMPARE(model.undoStack()->count(), steps);
+    for (int i = 0; i < steps; ++i)
+        model.undo();
+    QVERIFY(model.design() == start);
+    QVERIFY(!model.isModified());
+}
+
+void WorkshopModelTest::addedSegmentIsADwellAfterTheChosen_data()
+{
+    QTest::addColumn<CamDesign>("start");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<double>("angle"); // of the dwell added, or 0 for none
+    QTest::newRow("to a whole turn") << camdesign::newDesign() << 1 << 30.0;
+    QTest::newRow("to a turn a quarter short") << shortOfATurn() << 2 << 90.0;
+    QTest::newRow("to a turn a quarter short, first") << shortOfATurn() << 0 << 90.0;
+    QTest::newRow("to no segments") << withSegments({}) << -1 << 360.0;
+    QTest::newRow("to more than a turn")
+        << withSegments({{SegmentKind::Rise, 200, 5, MotionLaw::Cycloidal},
+                         {SegmentKind::Return, 200, 5, MotionLaw::Cycloidal}})
+        << 1 << 30.0;
+    QTest::newRow("past the most segments")
+        << withSegments(std::vector<Segment>(std::size_t(camdesign::ranges::mostSegments),
+                                             {SegmentKind::Dwell, 3.6, 0, MotionLaw::Cycloidal}))
+        << 5 << 0.0;
+}
+
+// A dwell over the rest of the turn, or 30° where the rest is no segment's angle, with a
+// height of 10 mm ready for when it becomes a rise; it is the one chosen.
+void WorkshopModelTest::addedSegmentIsADwellAfterTheChosen()
+{
+    QFETCH(CamDesign, start);
+    QFETCH(int, chosen);
+    QFETCH(double, angle);
+    WorkshopModel model;
+    model.reset(start);
+    model.chooseSegment(chosen);
+    model.addSegment();
+    if (angle == 0) {
+        QVERIFY(model.design() == start);
+        QCOMPARE(model.undoStack()->count(), 0);
+        return;
+    }
+    const std::vector<Segment> &segments = model.design().segments;
+    QCOMPARE(segments.size(), start.segments.size() + 1);
+    const int at = chosen + 1;
+    QVERIFY(segments[std::size_t(at)]
+            == (Segment{SegmentKind::Dwell, angle, 10, MotionLaw::Cycloidal}));
+    QCOMPARE(model.chosenSegment(), at);
+
+    // Made a rise, it has that height to rise by.
+    model.setSegmentKind(SegmentKind::Rise);
+    QCOMPARE(model.design().segments[std::size_t(at)].height, 10.0);
+}
+
+void WorkshopModelTest::fillingTheRestClosesTheTurn_data()
+{
+    QTest::addColumn<CamDesign>("start");
+    QTest::addColumn<int>("count");        // segments after
+    QTest::addColumn<SegmentKind>("kind"); // of the last segment after
+    QTest::addColumn<double>("angle");     // of the last segment after
+    QTest::addColumn<int>("steps");
+    const auto segment = [](SegmentKind kind, double angle) {
+        return Segment{kind, angle, kind == SegmentKind::Dwell ? 0 : 5.0, MotionLaw::Cycloidal};
+    };
+    QTest::newRow("after a return") << shortOfATurn() << 4 << SegmentKind::Dwell << 90.0 << 1;
+    QTest::newRow("after a dwell, which grows")
+        << withSegments({segment(SegmentKind::Rise, 120), segment(SegmentKind::Dwell, 90),
+                         segment(SegmentKind::Return, 90), segment(SegmentKind::Dwell, 30)})
+        << 4 << SegmentKind::Dwell << 60.0 << 1;
+    QTest::newRow("a sliver thinner than a segment")
+        << withSegments({segment(SegmentKind::Rise, 180), segment(SegmentKind::Return, 179.95)})
+        << 2 << SegmentKind::Return << 180.0 << 1;
+    std::vector<Segment> most;
+    for (int i = 0; i < camdesign::ranges::mostSegments; ++i)
+        most.push_back(segment(i % 2 ? SegmentKind::Return : SegmentKind::Rise, 3.5));
+    QTest::newRow("at the most segments")
+        << withSegments(most) << camdesign::ranges::mostSegments << SegmentKind::Return
+        << 13.5 << 1;
+    QTest::newRow("a whole turn already")
+        << camdesign::newDesign() << 4 << SegmentKind::Dwell << 90.0 << 0;
+}
+
+void WorkshopModelTest::fillingTheRestClosesTheTurn()
+{
+    QFETCH(CamDesign, start);
+    QFETCH(int, count);
+    QFETCH(SegmentKind, kind);
+    QFETCH(double, angle);
+    QFETCH(int, steps);
+    WorkshopModel model;
+    model.reset(start);
+    model.fillWithDwell();
+    const std::vector<Segment> &segments = model.design().segments;
+    QCOMPARE(int(segments.size()), count);
+    QCOMPARE(segments.back().kind, kind);
+    QVERIFY2(std::abs(segments.back().angleDegrees - angle) < 1e-9,
+             qPrintable(QString::number(segments.back().angleDegrees)));
+    QVERIFY(std::abs(model.analysis().motionCheck.angleSum - 360) < 1e-9);
+    QCOMPARE(model.undoStack()->count(), steps);
+    QCOMPARE(model.chosenSegment(), steps ? count - 1 : 0);
+}
+
+void WorkshopModelTest::smallestBaseCircleIsRoundedUp_data()
+{
+    QTest::addColumn<camdesign::FollowerType>("follower");
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<double>("pressureLimit");
+    QTest::newRow("roller") << camdesign::FollowerType::Roller << 0.0 << 30.0;
+    QTest::newRow("roller, a steeper limit") << camdesign::FollowerType::Roller << 0.0 << 40.0;
+    QTest::newRow("offset knife-edge") << camdesign::FollowerType::KnifeEdge << 3.0 << 30.0;
+    QTest::newRow("flat face") << camdesign::FollowerType::FlatFaced << 0.0 << 30.0;
+}
+
+// The base circle set is the analysis' smallest rounded up to a hundredth of a millimetre,
+// strictly above it for a flat face, whose smallest only just makes a cusp; one hundredth
+// less would not work.
+void WorkshopModelTest::smallestBaseCircleIsRoundedUp()
+{
+    QFETCH(camdesign::FollowerType, follower);
+    QFETCH(double, offset);
+    QFETCH(double, pressureLimit);
+    WorkshopModel model;
+    CamDesign start = model.design();
+    start.follower.type = follower;
+    start.follower.offset = offset;
+    start.pressureAngleLimitDegrees = pressureLimit;
+    start.baseCircleRadius = 4;
+    model.reset(start);
+    QVERIFY(model.analysis().feasible);
+    QVERIFY(!model.analysis().findings.empty());
+    const double smallest = model.analysis().smallestBaseRadius;
+    model.useSmallestBase();
+    const double base = model.design().baseCircleRadius;
+    QCOMPARE(base, model.workingBase());
+    QCOMPARE(std::round(base * 100) / 100, base);
+    if (follower == camdesign::FollowerType::FlatFaced)
+        QVERIFY(base > smallest);
+    else
+        QVERIFY(base >= smallest - 1e-7);
+    QVERIFY2(base - 0.01 < smallest + 1e-7, qPrintable(QStringLiteral("%1 for %2")
+                                                           .arg(base)
+                                                           .arg(smallest)));
+    QVERIFY(model.analysis().findings.empty());
+    CamDesign smaller = model.design();
+    smaller.baseCircleRadius -= 0.01;
+    QVERIFY(!camdesign::analyse(smaller, WorkshopModel::samples).findings.empty());
+    QCOMPARE(model.undoStack()->count(), 1);
+
+    // A cam no base circle makes is left as it is.
+    start.follower.type = camdesign::FollowerType::Roller;
+    start.follower.offset = 45;
+    model.reset(start);
+    QVERIFY(!model.analysis().feasible);
+    model.useSmallestBase();
+    QVERIFY(model.design() == start);
+    QCOMPARE(model.undoStack()->count(), 0);
 }
 
 void WorkshopModelTest::graphsStopWhereTheSegmentsDo()
