@@ -16,6 +16,7 @@
 #include "camdesign/wholefile.h"
 #include "camexport/cutoutline.h"
 #include "camexport/exportdesign.h"
+#include "camexport/palette.h"
 #include "camexport/papertemplate.h"
 
 #include <QAction>
@@ -390,7 +391,7 @@ void WorkshopWindow::showWarnings()
     QPalette colours = m_warnings->palette();
     if (sentences.isEmpty()) {
         m_warnings->setText(tr("No warnings: this cam works within its limits."));
-        colours.setColor(QPalette::WindowText, QColor(20, 110, 50));
+        colours.setColor(QPalette::WindowText, palette::goodText);
     } else {
         m_warnings->setText(Wording::counted(QT_TRANSLATE_N_NOOP("workshop::Wording",
                                                                  "%n warning:"),
@@ -399,7 +400,7 @@ void WorkshopWindow::showWarnings()
                                              int(sentences.size()))
                             + QLatin1Char('\n') + QStringLiteral("• ")
                             + sentences.join(QStringLiteral("\n• ")));
-        colours.setColor(QPalette::WindowText, QColor(170, 0, 0));
+        colours.setColor(QPalette::WindowText, palette::faultText);
     }
     m_warnings->setPalette(colours);
     if (!fresh.isEmpty())
