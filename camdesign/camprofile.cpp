@@ -3,6 +3,7 @@
 // at R(−σθ)·P in the cam's. Differentiating that gives the pitch curve's tangent, carried
 // back to the follower's frame, as T = (σ(d + s), s′ − σe): everything below comes from it.
 #include "camprofile.h"
+#include "units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,6 @@
 namespace camdesign {
 namespace {
 
-constexpr double degree = std::numbers::pi / 180;
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 QPointF rotated(QPointF p, double angle)

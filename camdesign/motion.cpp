@@ -1,6 +1,7 @@
 // Segments laid end to end around the turn; each rise or return scales its law by its height
 // and stretches it over its angle, so the n-th derivative divides by the angle to the n-th.
 #include "motion.h"
+#include "units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +10,6 @@
 namespace camdesign {
 namespace {
 
-constexpr double degree = std::numbers::pi / 180;
 
 double signedHeight(const Segment &segment)
 {

@@ -1,6 +1,7 @@
 // Numbers are written with a decimal point in every language, fixed to a micrometre's
 // precision, so a spreadsheet anywhere reads the same table.
 #include "motiontable.h"
+#include "units.h"
 
 #include "camprofile.h"
 #include "designfile.h"
@@ -45,7 +46,6 @@ MotionTable motionTable(const CamDesign &design)
                     .arg(geometry.primeRadius())};
 
     QByteArray csv = QByteArray(motionTableHeader) + '\n';
-    constexpr double degree = std::numbers::pi / 180;
     for (int row = 0; row < 720; ++row) {
         const double angle = row * 0.5;
         const CamPoint point = geometry.at(angle * degree);

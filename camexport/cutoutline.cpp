@@ -3,6 +3,8 @@
 // closed as the follower would close them: an arc where a roller rolls round a corner of its
 // path, a trimmed crossing where the offset curves overlap.
 #include "cutoutline.h"
+
+#include "camdesign/units.h"
 #include "camexporttext.h"
 
 #include "camdesign/motion.h"
@@ -25,7 +27,6 @@ namespace {
 using namespace camdesign;
 
 constexpr double pi = std::numbers::pi;
-constexpr double degree = pi / 180;
 // The sampler tests a piece at its quarters; the curve's farthest point from the chord may
 // lie between them, so it aims a little under the tolerance.
 constexpr double aim = 0.8 * chordTolerance;
@@ -38,15 +39,8 @@ constexpr double apart = 5e-4;
 // The largest loop, as a share of the outline's area, that is trimmed away as a stray.
 constexpr double strayLoop = 0.1;
 // Material the hole must leave between itself and the outline, mm.
-constexpr double thinnestWall = 1;
 
 
-// In the learner's language, to a tenth, without a trailing ".0".
-QString mm(double value)
-{
-    const double tenths = std::round(value * 10) / 10;
-    return QLocale().toString(tenths, 'f', tenths == std::round(tenths) ? 0 : 1);
-}
 
 double length(QPointF p)
 {
@@ -387,7 +381,7 @@ QString rangeText(const Finding *finding)
     if (!finding || finding->where.empty())
         return {};
     const AngleRange &range = finding->where.front();
-    return CamExportText::tr(" (from %1° to %2°)").arg(mm(range.from), mm(range.to));
+    return CamExportText::tr(" (from %1° to %2°)").arg(learnerNumber(range.from), learnerNumber(range.to));
 }
 
 // The follower's speed in mm/rad where a segment starts (x = 0) or ends (x = 1).
@@ -488,11 +482,11 @@ QString cutRefusal(const CamDesign &design, const CamAnalysis &analysis)
     case MotionFault::AnglesDoNotAddUp:
         return CamExportText::tr(
             "The segments' angles add up to %1°, not 360°, so the outline does not go "
-            "once round.").arg(mm(motion.angleSum));
+            "once round.").arg(learnerNumber(motion.angleSum));
     case MotionFault::DoesNotClose:
         return CamExportText::tr(
             "The rises and returns leave the follower %1 mm from where it started, so "
-            "the outline does not close.").arg(mm(motion.finalLift));
+            "the outline does not close.").arg(learnerNumber(motion.finalLift));
     case MotionFault::BelowBaseCircle:
         return CamExportText::tr(
             "Segment %1 takes the follower below where it started, inside the base "
@@ -501,7 +495,7 @@ QString cutRefusal(const CamDesign &design, const CamAnalysis &analysis)
     if (analysis.has(Problem::OffsetTooLarge))
         return CamExportText::tr(
             "The follower's offset of %1 mm puts it outside the prime circle, so it "
-            "never touches the cam.").arg(mm(design.follower.offset));
+            "never touches the cam.").arg(learnerNumber(design.follower.offset));
     if (analysis.has(Problem::Undercut))
         return CamExportText::tr(
             "The roller is larger than the sharpest bend of its path%1, so the cam "
@@ -515,7 +509,7 @@ QString cutRefusal(const CamDesign &design, const CamAnalysis &analysis)
         if (!slowings.empty()) {
             QStringList angles;
             for (const double angle : slowings)
-                angles << mm(angle) + QStringLiteral("°");
+                angles << learnerNumber(angle) + QStringLiteral("°");
             return CamExportText::tr(
                 "The flat face would need the outline to fold over itself at %1, where a "
                 "constant-velocity segment makes the follower's speed jump; no base circle "
@@ -528,10 +522,10 @@ QString cutRefusal(const CamDesign &design, const CamAnalysis &analysis)
     const HoleCut hole = holeOf(design, shrink);
     if (hole.radius <= 0)
         return CamExportText::tr("A kerf of %1 mm leaves nothing of a %2 mm shaft hole.")
-            .arg(mm(design.kerf), mm(design.hole.diameter));
+            .arg(learnerNumber(design.kerf), learnerNumber(design.hole.diameter));
     if (hole.shape == HoleShape::DFlat && hole.flatDistance <= -hole.radius)
         return CamExportText::tr("A flat %1 mm deep cuts away the whole of a %2 mm shaft hole.")
-            .arg(mm(design.hole.flatDepth), mm(design.hole.diameter));
+            .arg(learnerNumber(design.hole.flatDepth), learnerNumber(design.hole.diameter));
     double nearest = std::numeric_limits<double>::infinity();
     for (const CamPoint &point : analysis.points)
         nearest = std::min(nearest, length(point.profile + shrink * point.normal));
@@ -539,7 +533,7 @@ QString cutRefusal(const CamDesign &design, const CamAnalysis &analysis)
         return CamExportText::tr(
             "The shaft hole reaches %1 mm from the centre but the outline comes within "
             "%2 mm of it, leaving less than %3 mm of material.")
-            .arg(mm(reachOf(hole)), mm(nearest), mm(thinnestWall));
+            .arg(learnerNumber(reachOf(hole)), learnerNumber(nearest), learnerNumber(thinnestWall));
     // What the trimming of loops has not made simple is not cut, as cut or as a template.
     for (const double grow : {shrink, 0.0}) {
         const QPolygonF outline = outlineOf(design, grow);
@@ -548,7 +542,7 @@ QString cutRefusal(const CamDesign &design, const CamAnalysis &analysis)
             return CamExportText::tr(
                 "The outline would cross itself near %1°, so it cannot be cut; a gentler "
                 "motion or a larger base circle there avoids it.")
-                .arg(mm(turnAngleAt(design, corners[crossing->first])));
+                .arg(learnerNumber(turnAngleAt(design, corners[crossing->first])));
         if (shrink == 0)
             break;
     }
@@ -563,8 +557,8 @@ QStringList cutWarnings(const CamDesign &design)
         warnings << CamExportText::tr(
             "The pressure angle reaches %1°, past the limit of %2°, so the follower "
             "may stick.")
-                        .arg(mm(std::abs(analysis.largestPressureAngle) / degree),
-                             mm(design.pressureAngleLimitDegrees));
+                        .arg(learnerNumber(std::abs(analysis.largestPressureAngle) / degree),
+                             learnerNumber(design.pressureAngleLimitDegrees));
     return warnings;
 }
 

@@ -5,6 +5,8 @@
 // is.
 #include "dxfwriter.h"
 
+#include "camdesign/units.h"
+
 #include "cutoutline.h"
 #include "engraving.h"
 
@@ -16,8 +18,9 @@
 namespace camexport {
 namespace {
 
+using camdesign::degree;
+
 constexpr double margin = 5; // mm between the drawing and the origin's axes
-constexpr double degree = std::numbers::pi / 180;
 
 // AutoCAD's colour numbers.
 constexpr int red = 1;

@@ -2,6 +2,8 @@
 // small cam gets small marks rather than marks that run off its edge.
 #include "engraving.h"
 
+#include "camdesign/units.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -10,7 +12,8 @@
 namespace camexport {
 namespace {
 
-constexpr double degree = std::numbers::pi / 180;
+using camdesign::degree;
+
 
 double length(QPointF p)
 {

@@ -2,6 +2,8 @@
 // the cam is drawn with the very numbers of its outline. Text is set without that transform,
 // in points at the device's own resolution, so it keeps its size on any printer.
 #include "papertemplate.h"
+
+#include "camdesign/units.h"
 #include "camexporttext.h"
 
 #include "cutoutline.h"
@@ -27,7 +29,6 @@ namespace {
 
 using namespace camdesign;
 
-constexpr double degree = std::numbers::pi / 180;
 // Bands of the printable area, mm: the values above the cam, the check bar below it.
 constexpr double headerHeight = 44;
 constexpr double footerHeight = 16;
@@ -45,12 +46,6 @@ constexpr Row warningRow{32, 9};
 // Room wished for above the cam, for the follower standing on it.
 constexpr double followerRoom = 30;
 
-// In the learner's language, to a tenth, without a trailing ".0".
-QString number(double value)
-{
-    const double tenths = std::round(value * 10) / 10;
-    return QLocale().toString(tenths, 'f', tenths == std::round(tenths) ? 0 : 1);
-}
 
 QString motionText(const CamDesign &design)
 {
@@ -59,16 +54,16 @@ QString motionText(const CamDesign &design)
         switch (segment.kind) {
         case SegmentKind::Rise:
             parts << CamExportText::tr("rise %1 mm over %2° (%3)")
-                         .arg(number(segment.height), number(segment.angleDegrees),
+                         .arg(learnerNumber(segment.height), learnerNumber(segment.angleDegrees),
                               nameOf(segment.law));
             break;
         case SegmentKind::Return:
             parts << CamExportText::tr("return %1 mm over %2° (%3)")
-                         .arg(number(segment.height), number(segment.angleDegrees),
+                         .arg(learnerNumber(segment.height), learnerNumber(segment.angleDegrees),
                               nameOf(segment.law));
             break;
         case SegmentKind::Dwell:
-            parts << CamExportText::tr("dwell %1°").arg(number(segment.angleDegrees));
+            parts << CamExportText::tr("dwell %1°").arg(learnerNumber(segment.angleDegrees));
             break;
         }
     }
@@ -80,10 +75,10 @@ QString followerText(const CamDesign &design)
     const Follower &follower = design.follower;
     switch (follower.type) {
     case FollowerType::KnifeEdge:
-        return CamExportText::tr("knife-edge follower, offset %1 mm").arg(number(follower.offset));
+        return CamExportText::tr("knife-edge follower, offset %1 mm").arg(learnerNumber(follower.offset));
     case FollowerType::Roller:
         return CamExportText::tr("roller follower of radius %1 mm, offset %2 mm")
-            .arg(number(follower.rollerRadius), number(follower.offset));
+            .arg(learnerNumber(follower.rollerRadius), learnerNumber(follower.offset));
     case FollowerType::FlatFaced:
         return CamExportText::tr("flat-faced follower");
     }
@@ -94,13 +89,13 @@ QString holeText(const ShaftHole &hole)
 {
     switch (hole.shape) {
     case HoleShape::Round:
-        return CamExportText::tr("round shaft hole of %1 mm").arg(number(hole.diameter));
+        return CamExportText::tr("round shaft hole of %1 mm").arg(learnerNumber(hole.diameter));
     case HoleShape::DFlat:
         return CamExportText::tr("shaft hole of %1 mm with a flat %2 mm deep")
-            .arg(number(hole.diameter), number(hole.flatDepth));
+            .arg(learnerNumber(hole.diameter), learnerNumber(hole.flatDepth));
     case HoleShape::Square:
         return CamExportText::tr(
-            "square shaft hole of %1 mm across the flats").arg(number(hole.diameter));
+            "square shaft hole of %1 mm across the flats").arg(learnerNumber(hole.diameter));
     }
     return {};
 }
@@ -271,8 +266,8 @@ QString templateRefusal(const CamDesign &design, const QPageLayout &layout)
     return CamExportText::tr(
         "The cam measures %1 × %2 mm, more than the %3 × %4 mm a %5 page has room for; "
         "a template is printed only at true size, so export it as SVG or DXF instead.")
-        .arg(number(cam.width()), number(cam.height()), number(area.width()),
-             number(area.height()), layout.pageSize().name());
+        .arg(learnerNumber(cam.width()), learnerNumber(cam.height()), learnerNumber(area.width()),
+             learnerNumber(area.height()), layout.pageSize().name());
 }
 
 QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLayout &layout,
@@ -308,9 +303,9 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     sheet.text(valuesRow.across(width), Qt::AlignLeft | Qt::AlignTop,
                CamExportText::tr("Lift %1 mm, base circle radius %2 mm, largest pressure "
                                  "angle %3° (limit %4°).")
-                   .arg(number(analysis.largestLift), number(design.baseCircleRadius),
-                        number(std::abs(analysis.largestPressureAngle) / degree),
-                        number(design.pressureAngleLimitDegrees)),
+                   .arg(learnerNumber(analysis.largestLift), learnerNumber(design.baseCircleRadius),
+                        learnerNumber(std::abs(analysis.largestPressureAngle) / degree),
+                        learnerNumber(design.pressureAngleLimitDegrees)),
                9, steep ? palette::faultText : QColor(Qt::black), false, 7);
     const QString turns = design.rotation == Rotation::Clockwise ? CamExportText::tr(
         "turns clockwise")
@@ -357,7 +352,7 @@ QString paintTemplate(QPainter &painter, const CamDesign &design, const QPageLay
     sheet.text(QRectF(checkBarLength + 4, barTop - 1, width - checkBarLength - 4, 6),
                Qt::AlignLeft | Qt::AlignVCenter,
                CamExportText::tr("Print at 100 %: this bar must measure %1 mm")
-                   .arg(number(checkBarLength)),
+                   .arg(learnerNumber(checkBarLength)),
                9);
     return {};
 }

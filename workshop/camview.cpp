@@ -3,6 +3,8 @@
 // width at every scale.
 #include "camview.h"
 
+#include "camdesign/units.h"
+
 #include "wording.h"
 #include "workshopmodel.h"
 
@@ -23,7 +25,6 @@ namespace {
 
 using namespace camdesign;
 
-constexpr double degree = std::numbers::pi / 180;
 constexpr int margin = 14;
 
 // Mitred joins: on curves of many short chords they look as round ones do, without the arc
@@ -457,14 +458,14 @@ void CamView::paintScaleBar(QPainter &painter) const
     painter.drawLine(left - QPointF(0, 4), left + QPointF(0, 4));
     painter.drawLine(right - QPointF(0, 4), right + QPointF(0, 4));
     painter.drawText(QPointF(right.x() + 6, left.y() + 4),
-                     tr("%1 mm").arg(Wording::number(length, 0)));
+                     tr("%1 mm").arg(learnerNumber(length, 0)));
 
     const CamPoint point = m_model->pointNow();
     painter.drawText(QRectF(margin, margin - 6, width() - 2 * margin, 20),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      tr("Turned %1°, lift %2 mm")
-                         .arg(Wording::number(m_model->angle()),
-                              Wording::number(point.motion.lift, 2)));
+                         .arg(learnerNumber(m_model->angle()),
+                              learnerNumber(point.motion.lift, 2)));
 }
 
 double CamView::pointerAngle(QPointF position) const

@@ -3,6 +3,8 @@
 // so playing costs one copy and a line.
 #include "graphview.h"
 
+#include "camdesign/units.h"
+
 #include "wording.h"
 #include "workshopmodel.h"
 
@@ -22,7 +24,6 @@ namespace {
 
 using namespace camdesign;
 
-constexpr double degree = std::numbers::pi / 180;
 constexpr double nothing = std::numeric_limits<double>::quiet_NaN();
 
 } // namespace
@@ -265,11 +266,11 @@ QString GraphView::describe() const
                              ? 1
                              : 0;
     QString text = tr("%1 in %2 against cam angle, from %3 at %4 degrees to %5 at %6 degrees.")
-                       .arg(title(), unit(), Wording::number(low, decimals),
-                            Wording::number(lowAt), Wording::number(high, decimals),
-                            Wording::number(highAt));
+                       .arg(title(), unit(), learnerNumber(low, decimals),
+                            learnerNumber(lowAt), learnerNumber(high, decimals),
+                            learnerNumber(highAt));
     if (m_quantity == Quantity::PressureAngle) {
-        const QString limit = Wording::number(m_model->design().pressureAngleLimitDegrees);
+        const QString limit = learnerNumber(m_model->design().pressureAngleLimitDegrees);
         const Finding *steep = analysis.finding(Problem::PressureAngleTooSteep);
         text += QLatin1Char(' ')
                 + (steep ? tr("Past the %1 degree limit at %2.")
@@ -283,9 +284,9 @@ QRectF GraphView::plotArea() const
 {
     // One left edge for every graph, so their angles line up one above the other.
     const QFontMetricsF metrics(font());
-    double labels = metrics.horizontalAdvance(Wording::number(-888888, 0));
+    double labels = metrics.horizontalAdvance(learnerNumber(-888888, 0));
     for (const double tick : m_ticks)
-        labels = std::max(labels, metrics.horizontalAdvance(Wording::number(tick, 2)));
+        labels = std::max(labels, metrics.horizontalAdvance(learnerNumber(tick, 2)));
     const double line = metrics.height();
     const double lastLabel = metrics.horizontalAdvance(tr("%1°").arg(360)) / 2 + 4;
     return QRectF(QPointF(labels + 10, line + 6),
@@ -409,7 +410,7 @@ void GraphView::paintBackground(QPainter &painter) const
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(text);
         drawLabel(painter, QRectF(0, y - metrics.height() / 2, plot.left() - 6, metrics.height()),
-                  Qt::AlignRight | Qt::AlignVCenter, Wording::number(tick, 2));
+                  Qt::AlignRight | Qt::AlignVCenter, learnerNumber(tick, 2));
     }
     for (int degrees = 0; degrees <= 360; degrees += 90) {
         const double x = xOf(degrees);
@@ -417,7 +418,7 @@ void GraphView::paintBackground(QPainter &painter) const
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(text);
         drawLabel(painter, QRectF(x - 30, plot.bottom() + 2, 60, metrics.height() + 2),
-                  Qt::AlignHCenter | Qt::AlignTop, tr("%1°").arg(Wording::number(degrees, 0)));
+                  Qt::AlignHCenter | Qt::AlignTop, tr("%1°").arg(learnerNumber(degrees, 0)));
     }
     painter.setPen(QPen(palette::boundary, 1, Qt::DashLine));
     for (const double start : starts) {
@@ -437,7 +438,7 @@ void GraphView::paintBackground(QPainter &painter) const
         painter.drawText(QRectF(plot.left() + 4, yOf(limit) - metrics.height() - 1,
                                 plot.width() - 8, metrics.height()),
                          Qt::AlignRight | Qt::AlignBottom,
-                         tr("limit %1°").arg(Wording::number(limit)));
+                         tr("limit %1°").arg(learnerNumber(limit)));
     }
 
     const bool anything = std::any_of(m_values.begin(), m_values.end(),
@@ -510,8 +511,8 @@ QString GraphView::readout(double value, double angle) const
     const int decimals = m_quantity == Quantity::Lift || m_quantity == Quantity::PressureAngle
                              ? 2
                              : 1;
-    const QString shown = Wording::number(value, decimals);
-    const QString at = Wording::number(angle);
+    const QString shown = learnerNumber(value, decimals);
+    const QString at = learnerNumber(angle);
     return m_quantity == Quantity::PressureAngle ? tr("%1° at %2°").arg(shown, at)
                                                  : tr("%1 %2 at %3°").arg(shown, unit(), at);
 }

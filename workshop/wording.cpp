@@ -2,6 +2,8 @@
 // and the screen reader say the same thing the same way.
 #include "wording.h"
 
+#include "camdesign/units.h"
+
 #include "camdesign/choices.h"
 
 #include <QLocale>
@@ -15,7 +17,6 @@ namespace {
 
 using namespace camdesign;
 
-constexpr double degree = std::numbers::pi / 180;
 
 double wrapDegrees(double degrees)
 {
@@ -28,45 +29,29 @@ double wrapDegrees(double degrees)
 QString Wording::segmentLine(const CamDesign &design, int index)
 {
     const Segment &segment = design.segments[std::size_t(index)];
-    const QString angle = number(segment.angleDegrees, 2);
+    const QString angle = learnerNumber(segment.angleDegrees, 2);
     switch (segment.kind) {
     case SegmentKind::Rise:
         return tr("%1. Rise %2 mm over %3°, %4")
             .arg(index + 1)
-            .arg(number(segment.height, 2), angle, nameOf(segment.law));
+            .arg(learnerNumber(segment.height, 2), angle, nameOf(segment.law));
     case SegmentKind::Return:
         return tr("%1. Return %2 mm over %3°, %4")
             .arg(index + 1)
-            .arg(number(segment.height, 2), angle, nameOf(segment.law));
+            .arg(learnerNumber(segment.height, 2), angle, nameOf(segment.law));
     case SegmentKind::Dwell:
         break;
     }
     return tr("%1. Dwell over %2°").arg(index + 1).arg(angle);
 }
 
-QString Wording::number(double value, int decimals)
-{
-    const QLocale locale;
-    QString text = locale.toString(value, 'f', decimals);
-    const QString point = locale.decimalPoint();
-    if (decimals > 0 && text.contains(point)) {
-        while (text.endsWith(locale.zeroDigit()))
-            text.chop(locale.zeroDigit().size());
-        if (text.endsWith(point))
-            text.chop(point.size());
-    }
-    // -0 is 0 to a learner.
-    if (text == locale.negativeSign() + locale.zeroDigit())
-        text = locale.zeroDigit();
-    return text;
-}
 
 QString Wording::angleRanges(const std::vector<AngleRange> &ranges)
 {
     QStringList parts;
     for (const AngleRange &range : ranges) {
         parts << tr("%1° to %2°")
-                     .arg(number(wrapDegrees(range.from), 0), number(wrapDegrees(range.to), 0));
+                     .arg(learnerNumber(wrapDegrees(range.from), 0), learnerNumber(wrapDegrees(range.to), 0));
     }
     return parts.join(QLatin1String(", "));
 }
@@ -79,14 +64,14 @@ QString Wording::problem(const CamDesign &design, const CamAnalysis &analysis,
         return tr("The motion has no segments: add one.");
     case Problem::AnglesDoNotAddUp:
         return tr("The segments' angles add up to %1°, not 360°.")
-            .arg(number(analysis.motionCheck.angleSum, 2));
+            .arg(learnerNumber(analysis.motionCheck.angleSum, 2));
     case Problem::DoesNotClose: {
         const double left = analysis.motionCheck.finalLift;
         return (left > 0 ? tr("The rises and returns do not cancel: the follower ends %1 mm "
                               "above where it starts.")
                          : tr("The rises and returns do not cancel: the follower ends %1 mm "
                               "below where it starts."))
-            .arg(number(std::abs(left), 2));
+            .arg(learnerNumber(std::abs(left), 2));
     }
     case Problem::BelowBaseCircle:
         return tr("Segment %1 takes the follower below the base circle.")
@@ -95,27 +80,27 @@ QString Wording::problem(const CamDesign &design, const CamAnalysis &analysis,
         const CamGeometry geometry(design);
         return tr("The follower's offset of %1 mm does not lie inside the prime circle of "
                   "radius %2 mm: the follower cannot stand on the cam.")
-            .arg(number(design.follower.offset, 2), number(geometry.primeRadius(), 2));
+            .arg(learnerNumber(design.follower.offset, 2), learnerNumber(geometry.primeRadius(), 2));
     }
     case Problem::PressureAngleTooSteep:
         return tr("The pressure angle reaches %1°, past the %2° limit, at %3.")
-            .arg(number(std::abs(analysis.largestPressureAngle) / degree),
-                 number(design.pressureAngleLimitDegrees), angleRanges(finding.where));
+            .arg(learnerNumber(std::abs(analysis.largestPressureAngle) / degree),
+                 learnerNumber(design.pressureAngleLimitDegrees), angleRanges(finding.where));
     case Problem::Undercut:
         return tr("Undercut at %1: the roller's radius of %2 mm is not smaller than the "
                   "pitch curve's sharpest bend, %3 mm.")
-            .arg(angleRanges(finding.where), number(design.follower.rollerRadius, 2),
-                 number(analysis.smallestPitchRadius, 2));
+            .arg(angleRanges(finding.where), learnerNumber(design.follower.rollerRadius, 2),
+                 learnerNumber(analysis.smallestPitchRadius, 2));
     case Problem::ShaftHoleTooLarge:
         return tr("The shaft hole of %1 mm leaves less than %2 mm of cam around it: make it "
                   "smaller or the base circle larger.")
-            .arg(number(design.hole.diameter, 2), number(thinnestWall, 0));
+            .arg(learnerNumber(design.hole.diameter, 2), learnerNumber(thinnestWall, 0));
     case Problem::Cusp:
         break;
     }
     return tr("Cusp at %1: the flat face would need the outline to fold over itself. "
               "A base circle larger than %2 mm avoids it.")
-        .arg(angleRanges(finding.where), number(analysis.smallestBaseRadius, 2));
+        .arg(angleRanges(finding.where), learnerNumber(analysis.smallestBaseRadius, 2));
 }
 
 QString Wording::whyNoCam(const CamDesign &design, const CamAnalysis &analysis)
@@ -145,19 +130,19 @@ QString Wording::camDescription(const CamDesign &design, const CamAnalysis &anal
     sentences << tr("%1 cam. Turning: %2. Base circle radius %3 mm, lift %4 mm. "
                     "Follower: %5.")
                      .arg(design.name.isEmpty() ? tr("Unnamed") : design.name,
-                          nameOf(design.rotation), number(design.baseCircleRadius, 2),
-                          number(analysis.largestLift, 2), nameOf(design.follower.type));
+                          nameOf(design.rotation), learnerNumber(design.baseCircleRadius, 2),
+                          learnerNumber(analysis.largestLift, 2), nameOf(design.follower.type));
     if (design.follower.type == FollowerType::FlatFaced) {
         sentences << tr("The flat face needs to be %1 mm wide.")
-                         .arg(number(analysis.faceWidth, 2));
+                         .arg(learnerNumber(analysis.faceWidth, 2));
         sentences << (analysis.has(Problem::Cusp)
                           ? problem(design, analysis, *analysis.finding(Problem::Cusp))
                           : tr("No cusp."));
         return sentences.join(QLatin1Char(' '));
     }
-    const QString largest = number(std::abs(analysis.largestPressureAngle) / degree);
-    const QString at = number(analysis.largestPressureAngleAt / degree);
-    const QString limit = number(design.pressureAngleLimitDegrees);
+    const QString largest = learnerNumber(std::abs(analysis.largestPressureAngle) / degree);
+    const QString at = learnerNumber(analysis.largestPressureAngleAt / degree);
+    const QString limit = learnerNumber(design.pressureAngleLimitDegrees);
     sentences << (analysis.has(Problem::PressureAngleTooSteep)
                       ? tr("Largest pressure angle %1 degrees at %2 degrees, past the %3 degree "
                            "limit.")

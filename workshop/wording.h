@@ -17,8 +17,6 @@ public:
     // "1. Rise 20 mm over 90°, cycloidal"
     static QString segmentLine(const camdesign::CamDesign &design, int index);
 
-    // A number as the learner's language writes it, with `decimals` places.
-    static QString number(double value, int decimals = 1);
     // "40° to 75°, 200° to 230°"
     static QString angleRanges(const std::vector<camdesign::AngleRange> &ranges);
 

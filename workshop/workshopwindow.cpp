@@ -2,6 +2,8 @@
 // model's signals redraw everything from the model.
 #include "workshopwindow.h"
 
+#include "camdesign/units.h"
+
 #include "announcer.h"
 #include "camview.h"
 #include "editorcolumn.h"
@@ -53,7 +55,6 @@ namespace {
 
 using namespace camdesign;
 
-constexpr double degree = std::numbers::pi / 180;
 
 // The window's own keys (undo and redo, Export's Ctrl+E, which a line edit would take as
 // "end of line") reach its menus wherever the focus is, not the text in a number box.
@@ -345,7 +346,7 @@ void WorkshopWindow::showNumbers()
         return;
     }
     const auto radius = [](double value) {
-        return std::isfinite(value) ? tr("%1 mm").arg(Wording::number(value, 2)) : tr("none");
+        return std::isfinite(value) ? tr("%1 mm").arg(learnerNumber(value, 2)) : tr("none");
     };
     QStringList lines;
     const bool flat = design.follower.type == FollowerType::FlatFaced;
@@ -353,23 +354,23 @@ void WorkshopWindow::showNumbers()
         lines << tr("Pressure angle: 0° everywhere, the face being square to its motion.");
         lines << tr("Smallest radius of curvature of the outline: %1")
                      .arg(radius(analysis.smallestProfileRadius));
-        lines << tr("Face width needed: %1 mm").arg(Wording::number(analysis.faceWidth, 2));
+        lines << tr("Face width needed: %1 mm").arg(learnerNumber(analysis.faceWidth, 2));
         lines << tr("Smallest base circle without a cusp: above %1 mm")
-                     .arg(Wording::number(analysis.smallestBaseRadius, 2));
+                     .arg(learnerNumber(analysis.smallestBaseRadius, 2));
     } else {
         lines << tr("Largest pressure angle: %1° at %2°")
-                     .arg(Wording::number(std::abs(analysis.largestPressureAngle) / degree),
-                          Wording::number(analysis.largestPressureAngleAt / degree));
+                     .arg(learnerNumber(std::abs(analysis.largestPressureAngle) / degree),
+                          learnerNumber(analysis.largestPressureAngleAt / degree));
         lines << tr("Smallest radius of curvature: %1 of the pitch curve, %2 of the outline")
                      .arg(radius(analysis.smallestPitchRadius),
                           radius(analysis.smallestProfileRadius));
         lines << tr("Smallest base circle for the %1° limit: %2 mm")
-                     .arg(Wording::number(design.pressureAngleLimitDegrees),
-                          Wording::number(analysis.smallestBaseRadius, 2));
+                     .arg(learnerNumber(design.pressureAngleLimitDegrees),
+                          learnerNumber(analysis.smallestBaseRadius, 2));
     }
     m_numbers->setText(lines.join(QLatin1Char('\n')));
     const double base = m_model.workingBase();
-    m_useSmallestBase->setText(tr("Use a base circle of %1 mm").arg(Wording::number(base, 2)));
+    m_useSmallestBase->setText(tr("Use a base circle of %1 mm").arg(learnerNumber(base, 2)));
     m_useSmallestBase->setEnabled(base != design.baseCircleRadius);
 }
 
@@ -424,7 +425,7 @@ void WorkshopWindow::showTurning()
         const QSignalBlocker quiet(m_turnAngle);
         m_turnAngle->setValue(int(std::lround(angle)) % 360);
     }
-    m_turnAngleText->setText(tr("%1°").arg(Wording::number(angle)));
+    m_turnAngleText->setText(tr("%1°").arg(learnerNumber(angle)));
 }
 
 void WorkshopWindow::setPlaying(bool playing)
