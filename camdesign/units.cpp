@@ -22,4 +22,16 @@ QString learnerNumber(double value, int decimals)
     return text;
 }
 
+QByteArray fileNumber(double value)
+{
+    QByteArray text = QByteArray::number(value, 'f', 4);
+    if (text.contains('.')) {
+        while (text.endsWith('0'))
+            text.chop(1);
+        if (text.endsWith('.'))
+            text.chop(1);
+    }
+    return text == "-0" ? QByteArray("0") : text;
+}
+
 } // namespace camdesign

@@ -1,7 +1,8 @@
-// The units the program works in, and the one way a number is written for a learner; files
-// write theirs with a point whatever the language (camexport's fileNumber, the motion table).
+// The units the program works in, and the one way a number is written for a learner and for
+// a drawing file.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <numbers>
@@ -14,5 +15,9 @@ inline constexpr double degree = std::numbers::pi / 180;
 // A number as the learner's language writes it, to at most `decimals` places, without
 // trailing zeros, and never "-0".
 QString learnerNumber(double value, int decimals = 1);
+
+// A number for a cut file: a point before the decimals whatever the language, no exponent,
+// to a ten-thousandth of a millimetre, without trailing zeros.
+QByteArray fileNumber(double value);
 
 } // namespace camdesign

@@ -18,6 +18,8 @@
 namespace camexport {
 namespace {
 
+using camdesign::fileNumber;
+
 using camdesign::degree;
 
 constexpr double margin = 5; // mm between the drawing and the origin's axes

@@ -3,7 +3,9 @@
 // not for cutting.
 #pragma once
 
-#include "exportdesign.h"
+#include "exportoptions.h"
+
+#include "camdesign/design.h"
 
 #include <QByteArray>
 

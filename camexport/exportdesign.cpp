@@ -54,18 +54,6 @@ QString writeTemplatePdf(const camdesign::CamDesign &design, const QString &path
     return failed.isEmpty() ? QString() : cannotWrite(path, failed);
 }
 
-QByteArray fileNumber(double value)
-{
-    QByteArray text = QByteArray::number(value, 'f', 4);
-    if (text.contains('.')) {
-        while (text.endsWith('0'))
-            text.chop(1);
-        if (text.endsWith('.'))
-            text.chop(1);
-    }
-    return text == "-0" ? QByteArray("0") : text;
-}
-
 QString exportDesign(const camdesign::CamDesign &design, const QString &path,
                      const ExportOptions &options)
 {

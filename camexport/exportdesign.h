@@ -2,6 +2,8 @@
 // PDF template to print at true size, chosen by the file name's ending.
 #pragma once
 
+#include "exportoptions.h"
+
 #include "camdesign/design.h"
 
 #include <QByteArray>
@@ -10,13 +12,6 @@
 #include <QString>
 
 namespace camexport {
-
-struct ExportOptions {
-    // The base circle and the pitch curve, on a layer of their own that is not for cutting.
-    bool constructionLines = false;
-    // Chooses the template's paper: Letter where that is the custom, A4 elsewhere.
-    QLocale locale;
-};
 
 // Writes the design to path as .svg, .dxf or .pdf. Returns an empty string when the file is
 // complete, or one sentence saying why there is no file; a file that could not be finished
@@ -28,9 +23,5 @@ QString exportDesign(const camdesign::CamDesign &design, const QString &path,
 // it; exportDesign() chooses the page from the options' locale.
 QString writeTemplatePdf(const camdesign::CamDesign &design, const QString &path,
                          const QPageLayout &layout, const ExportOptions &options = {});
-
-// A number for a file: a point before the decimals whatever the language, no exponent, and no
-// trailing zeros.
-QByteArray fileNumber(double value);
 
 } // namespace camexport

@@ -4,7 +4,9 @@
 // serves both a PDF file (QPdfWriter) and a printer (QPrinter).
 #pragma once
 
-#include "exportdesign.h"
+#include "exportoptions.h"
+
+#include "camdesign/design.h"
 
 #include <QLocale>
 #include <QPageLayout>

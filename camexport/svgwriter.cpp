@@ -4,6 +4,8 @@
 // mirrored top to bottom on the way in.
 #include "svgwriter.h"
 
+#include "camdesign/units.h"
+
 #include "cutoutline.h"
 #include "engraving.h"
 
@@ -14,6 +16,8 @@
 
 namespace camexport {
 namespace {
+
+using camdesign::fileNumber;
 
 constexpr double margin = 5; // mm of sheet round the drawing
 constexpr char hairline[] = "0.01";

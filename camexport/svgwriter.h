@@ -2,7 +2,9 @@
 // the cut, the engraving and any construction lines each on a layer of their own.
 #pragma once
 
-#include "exportdesign.h"
+#include "exportoptions.h"
+
+#include "camdesign/design.h"
 
 #include <QByteArray>
 

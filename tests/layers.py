@@ -14,6 +14,19 @@ LAYERS = ["app", "workshop", "quiz", "camexport", "camdesign", "animation", "for
 PAINTER = "painter"
 PAINTER_READS = ["painter/", "animation/", "forms/twips.h"]
 
+# Inside a room, floors of files, top to bottom: a file includes its own floor's and those
+# below. The door a design leaves by stands over the writers, which share their options,
+# marks and outline from below.
+FLOORS = {
+    "camexport": [
+        ["exportdesign"],
+        ["svgwriter", "dxfwriter", "papertemplate"],
+        ["engraving"],
+        ["cutoutline"],
+        ["exportoptions", "palette", "camexporttext"],
+    ],
+}
+
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 
 
@@ -23,9 +36,22 @@ def room_of(path):
     return top if top in LAYERS or top == PAINTER else None
 
 
-def fault(source_room, target):
-    """Why `source_room` may not include `target`, or None when it may."""
+def floor_of(room, path):
+    """The floor of a file inside its room, counted from the top, or None."""
+    for number, names in enumerate(FLOORS.get(room, [])):
+        if path.stem in names:
+            return number
+    return None
+
+
+def fault(source_room, target, source=None):
+    """Why `source_room` (the file `source` in it) may not include `target`, or None."""
     target_room = room_of(target)
+    if target_room == source_room and source is not None:
+        below, above = floor_of(source_room, target), floor_of(source_room, source)
+        if below is not None and above is not None and below < above:
+            return f"{target.stem} lies above {source.stem} inside {source_room}/"
+        return None
     if target_room is None or target_room == source_room:
         return None
     if source_room == PAINTER:
@@ -68,7 +94,7 @@ def main():
                 if not match:
                     continue
                 target = resolve(root, source, match.group(1))
-                why = fault(room, target) if target else None
+                why = fault(room, target, source.relative_to(root)) if target else None
                 if why:
                     faults += 1
                     print(f"{source.relative_to(root)}:{number}: includes {target}: {why}")
