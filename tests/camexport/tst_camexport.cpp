@@ -229,9 +229,9 @@ public:
     {
         CamDesign design = newDesign();
         design.name = QStringLiteral("Sweep %1").arg(index);
-        design.follower.type = std::array{FollowerType::KnifeEdge, FollowerType::Roller,
-                                          FollowerType::FlatFaced}[std::size_t(index % 3)];
-        design.rotation = (index / 3) % 2 ? Rotation::Clockwise : Rotation::Anticlockwise;
+        design.follower.type = followerTypes[std::size_t(index) % followerTypes.size()].value;
+        const bool clockwise = (index / int(followerTypes.size())) % 2;
+        design.rotation = clockwise ? Rotation::Clockwise : Rotation::Anticlockwise;
         design.baseCircleRadius = between(5, 200);
         design.follower.rollerRadius = chance(0.5) ? between(0.5, 3) : between(3, 30);
         design.follower.offset = chance(0.5) ? between(-0.6, 0.6) * design.baseCircleRadius : 0;
@@ -667,7 +667,7 @@ void CamExport::cutOutlinesNeverCrossThemselves()
     }
     // Every follower and every law went out to a file, and the case the kerf's loops were
     // found in.
-    QCOMPARE(seen.size(), 3 + int(motionLaws.size()) + 1);
+    QCOMPARE(seen.size(), int(followerTypes.size() + motionLaws.size()) + 1);
     QVERIFY2(files.size() >= 100, qPrintable(QString::number(files.size())));
 
     QProcess reader;
