@@ -38,6 +38,8 @@ private slots:
     void exportAtAShell();
     void exportNeverLosesAFile_data();
     void exportNeverLosesAFile();
+    void exportOnAFullDisk_data();
+    void exportOnAFullDisk();
     void manualAndDesktopFiles();
 };
 
@@ -296,6 +298,56 @@ void TestStartup::exportNeverLosesAFile()
              qPrintable(error));
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), before);
+}
+
+void TestStartup::exportOnAFullDisk_data()
+{
+    QTest::addColumn<QString>("output");
+    for (const char *ending : {"csv", "svg", "dxf", "pdf", "png"})
+        QTest::newRow(ending) << QStringLiteral("good.") + QLatin1String(ending);
+}
+
+// A real full disk: a 1 MB memory file system of its own, in a mount namespace of its own
+// where the system allows one. The export that finds no room says so, exits 1 and leaves the
+// file it was to replace as it was.
+void TestStartup::exportOnAFullDisk()
+{
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile design(dir.filePath(QStringLiteral("design.kcam")));
+    QVERIFY(design.open(QIODevice::WriteOnly));
+    design.write(R"({"format": "kestrilon-cam", "version": 1, "name": "Toy cam",
+        "rotation": "clockwise", "baseCircleRadius": 20, "shaftHoleDiameter": 8,
+        "follower": {"type": "roller", "radius": 5, "offset": 0}, "segments": [
+        {"kind": "rise", "angle": 180, "height": 10, "law": "cycloidal"},
+        {"kind": "return", "angle": 180, "height": 10, "law": "cycloidal"}]})");
+    design.close();
+    const QString disk = dir.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("disk")));
+    // Inside the namespace: mount, export once, keep a copy, fill the disk, export again.
+    // What the copy and the complaint are kept in lies off the full disk.
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=1m tmpfs \"$1\" || exit 77; cd \"$1\" || exit 2; "
+        "cp \"$2\" design.kcam && \"$3\" --export \"$4\" design.kcam || exit 3; "
+        "cp \"$4\" \"$5\" || exit 4; "
+        "dd if=/dev/zero of=fill bs=4096 2>/dev/null; "
+        "\"$3\" --export \"$4\" design.kcam 2>\"$5.err\"; echo \"status $?\"; "
+        "cmp -s \"$4\" \"$5\" && echo kept; cat \"$5.err\"");
+    QProcess process;
+    process.start(QStringLiteral("unshare"),
+                  {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                   QStringLiteral("sh"), disk, design.fileName(), program, output,
+                   dir.filePath(QStringLiteral("before"))});
+    if (!process.waitForStarted(60000))
+        QSKIP("unshare is not installed here");
+    QVERIFY(process.waitForFinished(120000));
+    if (process.exitCode() == 77 || process.exitCode() == 1)
+        QSKIP("this system lets no test mount a file system of its own");
+    const QString said = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(said.startsWith(QStringLiteral("status 1\nkept\nkestrilon: ")),
+             qPrintable(said + QString::fromLocal8Bit(process.readAllStandardError())));
+    QVERIFY2(said.contains(QStringLiteral("No space left on device")), qPrintable(said));
 }
 
 // The manual page names each option --help lists; the desktop files use the program's names.
