@@ -61,7 +61,7 @@ public:
 
     bool has(const QString &key) const { return m_object.contains(key); }
 
-    double length(const QString &key, Range range, const char *unit)
+    double length(const QString &key, Range range)
     {
         const QJsonValue value = required(key);
         if (!value.isDouble())
@@ -70,13 +70,13 @@ public:
         if (!std::isfinite(x) || !range.contains(x))
             refuse(m_where + DesignFile::tr("\"%1\" is %2 %4; it must be from %3 to %5 %4.")
                                  .arg(key, number(x), number(range.lowest))
-                                 .arg(QString::fromUtf8(unit), number(range.highest)));
+                                 .arg(QString::fromUtf8(unitSymbol(range.unit)), number(range.highest)));
         return x;
     }
 
-    double optionalLength(const QString &key, Range range, const char *unit, double fallback)
+    double optionalLength(const QString &key, Range range, double fallback)
     {
-        return has(key) ? length(key, range, unit) : fallback;
+        return has(key) ? length(key, range) : fallback;
     }
 
     QString text(const QString &key)
@@ -142,9 +142,9 @@ Segment readSegment(const QJsonValue &value, int number)
     Fields fields(value.toObject(), where);
     Segment segment;
     segment.kind = fields.choice(QStringLiteral("kind"), segmentKinds);
-    segment.angleDegrees = fields.length(QStringLiteral("angle"), ranges::segmentAngle, "°");
+    segment.angleDegrees = fields.length(QStringLiteral("angle"), ranges::segmentAngle);
     if (segment.kind != SegmentKind::Dwell) {
-        segment.height = fields.length(QStringLiteral("height"), ranges::height, "mm");
+        segment.height = fields.length(QStringLiteral("height"), ranges::height);
         segment.law = fields.choice(QStringLiteral("law"), motionLaws);
     }
     fields.finish();
@@ -160,9 +160,8 @@ Follower readFollower(const QJsonValue &value)
     Follower follower;
     follower.type = fields.choice(QStringLiteral("type"), followerTypes);
     if (follower.type == FollowerType::Roller)
-        follower.rollerRadius = fields.length(QStringLiteral("radius"), ranges::rollerRadius,
-                                              "mm");
-    follower.offset = fields.optionalLength(QStringLiteral("offset"), ranges::offset, "mm", 0);
+        follower.rollerRadius = fields.length(QStringLiteral("radius"), ranges::rollerRadius);
+    follower.offset = fields.optionalLength(QStringLiteral("offset"), ranges::offset, 0);
     fields.allow(QStringLiteral("offset"));
     fields.finish();
     return follower;
@@ -197,24 +196,23 @@ CamDesign readObject(const QJsonObject &object)
                    .arg(ranges::longestName));
     design.rotation = fields.choice(QStringLiteral("rotation"), rotations);
     design.baseCircleRadius =
-        fields.length(QStringLiteral("baseCircleRadius"), ranges::baseCircleRadius, "mm");
+        fields.length(QStringLiteral("baseCircleRadius"), ranges::baseCircleRadius);
     design.hole.diameter =
-        fields.length(QStringLiteral("shaftHoleDiameter"), ranges::shaftHoleDiameter, "mm");
+        fields.length(QStringLiteral("shaftHoleDiameter"), ranges::shaftHoleDiameter);
     if (fields.has(QStringLiteral("shaftHoleShape")))
         design.hole.shape = fields.choice(QStringLiteral("shaftHoleShape"), holeShapes);
     fields.allow(QStringLiteral("shaftHoleShape"));
     design.hole.flatDepth = fields.optionalLength(QStringLiteral("shaftHoleFlatDepth"),
-                                                  ranges::flatDepth, "mm",
-                                                  design.hole.flatDepth);
+                                                  ranges::flatDepth, design.hole.flatDepth);
     fields.allow(QStringLiteral("shaftHoleFlatDepth"));
     design.speedRpm =
-        fields.optionalLength(QStringLiteral("speed"), ranges::speedRpm, "rpm", design.speedRpm);
+        fields.optionalLength(QStringLiteral("speed"), ranges::speedRpm, design.speedRpm);
     fields.allow(QStringLiteral("speed"));
     design.pressureAngleLimitDegrees =
         fields.optionalLength(QStringLiteral("pressureAngleLimit"), ranges::pressureAngleLimit,
-                              "°", design.pressureAngleLimitDegrees);
+                              design.pressureAngleLimitDegrees);
     fields.allow(QStringLiteral("pressureAngleLimit"));
-    design.kerf = fields.optionalLength(QStringLiteral("kerf"), ranges::kerf, "mm", 0);
+    design.kerf = fields.optionalLength(QStringLiteral("kerf"), ranges::kerf, 0);
     fields.allow(QStringLiteral("kerf"));
     design.follower = readFollower(fields.required(QStringLiteral("follower")));
 

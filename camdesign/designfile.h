@@ -20,23 +20,41 @@ inline constexpr char designMimeType[] = "application/x-kestrilon-cam";
 // A design is a few kilobytes; anything past this is not one.
 inline constexpr qint64 largestDesignFile = 1024 * 1024;
 
-// The sensible range of each value, in mm and degrees, shared by the file and the editors.
+// The unit a value is kept in.
+enum class Unit { Millimetre, Degree, Rpm };
+
+// The unit as files and messages write it after a number.
+constexpr const char *unitSymbol(Unit unit)
+{
+    switch (unit) {
+    case Unit::Millimetre:
+        return "mm";
+    case Unit::Degree:
+        return "°";
+    case Unit::Rpm:
+        return "rpm";
+    }
+    return "";
+}
+
+// The sensible range of each value and its unit, shared by the file and the editors.
 struct Range {
     double lowest;
     double highest;
+    Unit unit;
     bool contains(double value) const { return value >= lowest && value <= highest; }
 };
 namespace ranges {
-inline constexpr Range baseCircleRadius{1, 500};
-inline constexpr Range shaftHoleDiameter{1, 100};
-inline constexpr Range flatDepth{0.1, 20};
-inline constexpr Range rollerRadius{0.5, 200};
-inline constexpr Range offset{-500, 500};
-inline constexpr Range segmentAngle{0.1, 360};
-inline constexpr Range height{0.1, 500};
-inline constexpr Range speedRpm{0.1, 10000};
-inline constexpr Range pressureAngleLimit{5, 80};
-inline constexpr Range kerf{0, 2};
+inline constexpr Range baseCircleRadius{1, 500, Unit::Millimetre};
+inline constexpr Range shaftHoleDiameter{1, 100, Unit::Millimetre};
+inline constexpr Range flatDepth{0.1, 20, Unit::Millimetre};
+inline constexpr Range rollerRadius{0.5, 200, Unit::Millimetre};
+inline constexpr Range offset{-500, 500, Unit::Millimetre};
+inline constexpr Range segmentAngle{0.1, 360, Unit::Degree};
+inline constexpr Range height{0.1, 500, Unit::Millimetre};
+inline constexpr Range speedRpm{0.1, 10000, Unit::Rpm};
+inline constexpr Range pressureAngleLimit{5, 80, Unit::Degree};
+inline constexpr Range kerf{0, 2, Unit::Millimetre};
 inline constexpr int mostSegments = 100;
 inline constexpr int longestName = 200;
 } // namespace ranges

@@ -1342,10 +1342,6 @@
         <translation>Zurück auf &amp;0°</translation>
     </message>
     <message>
-        <source> rpm</source>
-        <translation> 1/min</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>

@@ -1342,10 +1342,6 @@
         <translation>Volver a &amp;0°</translation>
     </message>
     <message>
-        <source> rpm</source>
-        <translation> rpm</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>

@@ -1342,10 +1342,6 @@
         <translation>Retour à &amp;0°</translation>
     </message>
     <message>
-        <source> rpm</source>
-        <translation> tr/min</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>Lecture</translation>
     </message>

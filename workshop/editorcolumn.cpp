@@ -68,9 +68,23 @@ EditorColumn::EditorColumn(WorkshopModel *model, QWidget *parent)
     showDesign();
 }
 
-QDoubleSpinBox *EditorColumn::numberBox(const Range &range, int decimals, double step,
-                                        const QString &suffix, const QString &name)
+QString EditorColumn::suffixOf(Unit unit)
 {
+    switch (unit) {
+    case Unit::Millimetre:
+        return tr(" mm");
+    case Unit::Degree:
+        return tr(" °");
+    case Unit::Rpm:
+        return tr(" rpm");
+    }
+    return {};
+}
+
+QDoubleSpinBox *EditorColumn::numberBox(const Range &range, int decimals, double step,
+                                        const QString &name)
+{
+    const QString suffix = suffixOf(range.unit);
     auto *box = new QDoubleSpinBox;
     box->setRange(range.lowest, range.highest);
     box->setDecimals(decimals);
@@ -115,8 +129,8 @@ void EditorColumn::build()
     m_segmentBox = new QGroupBox;
     auto *segmentForm = new QFormLayout(m_segmentBox);
     m_kind = choiceBox(segmentKinds, tr("Segment kind"));
-    m_angle = numberBox(ranges::segmentAngle, 2, 5, tr(" °"), tr("Segment angle"));
-    m_height = numberBox(ranges::height, 2, 1, tr(" mm"), tr("Segment height"));
+    m_angle = numberBox(ranges::segmentAngle, 2, 5, tr("Segment angle"));
+    m_height = numberBox(ranges::height, 2, 1, tr("Segment height"));
     m_law = choiceBox(motionLaws, tr("Motion law"));
     segmentForm->addRow(tr("Kind"), m_kind);
     segmentForm->addRow(tr("Angle"), m_angle);
@@ -128,8 +142,8 @@ void EditorColumn::build()
     auto *follower = new QGroupBox(tr("Follower"));
     auto *followerForm = new QFormLayout(follower);
     m_followerType = choiceBox(followerTypes, tr("Follower type"));
-    m_rollerRadius = numberBox(ranges::rollerRadius, 2, 1, tr(" mm"), tr("Roller radius"));
-    m_offset = numberBox(ranges::offset, 2, 1, tr(" mm"), tr("Follower offset"));
+    m_rollerRadius = numberBox(ranges::rollerRadius, 2, 1, tr("Roller radius"));
+    m_offset = numberBox(ranges::offset, 2, 1, tr("Follower offset"));
     followerForm->addRow(tr("Type"), m_followerType);
     followerForm->addRow(tr("Roller radius"), m_rollerRadius);
     followerForm->addRow(tr("Offset"), m_offset);
@@ -137,13 +151,11 @@ void EditorColumn::build()
 
     auto *cam = new QGroupBox(tr("Cam"));
     auto *camForm = new QFormLayout(cam);
-    m_baseCircle = numberBox(ranges::baseCircleRadius, 2, 1, tr(" mm"),
-                             tr("Base circle radius"));
+    m_baseCircle = numberBox(ranges::baseCircleRadius, 2, 1, tr("Base circle radius"));
     m_rotation = choiceBox(rotations, tr("Direction of rotation"));
     m_holeShape = choiceBox(holeShapes, tr("Shaft hole shape"));
-    m_holeDiameter = numberBox(ranges::shaftHoleDiameter, 2, 0.5, tr(" mm"),
-                               tr("Shaft hole diameter"));
-    m_flatDepth = numberBox(ranges::flatDepth, 2, 0.1, tr(" mm"), tr("Depth of the flat"));
+    m_holeDiameter = numberBox(ranges::shaftHoleDiameter, 2, 0.5, tr("Shaft hole diameter"));
+    m_flatDepth = numberBox(ranges::flatDepth, 2, 0.1, tr("Depth of the flat"));
     camForm->addRow(tr("Base circle radius"), m_baseCircle);
     camForm->addRow(tr("Rotation"), m_rotation);
     camForm->addRow(tr("Shaft hole"), m_holeShape);
@@ -153,9 +165,8 @@ void EditorColumn::build()
 
     auto *running = new QGroupBox(tr("Speed and limit"));
     auto *runningForm = new QFormLayout(running);
-    m_speed = numberBox(ranges::speedRpm, 1, 10, tr(" rpm"), tr("Cam speed"));
-    m_pressureLimit = numberBox(ranges::pressureAngleLimit, 1, 1, tr(" °"),
-                                tr("Pressure angle limit"));
+    m_speed = numberBox(ranges::speedRpm, 1, 10, tr("Cam speed"));
+    m_pressureLimit = numberBox(ranges::pressureAngleLimit, 1, 1, tr("Pressure angle limit"));
     runningForm->addRow(tr("Cam speed"), m_speed);
     runningForm->addRow(tr("Pressure angle limit"), m_pressureLimit);
     layout->addWidget(running);

@@ -39,7 +39,9 @@ public:
     // A number box as every one in the workshop is: typed in the learner's language,
     // corrected to the nearest allowed value, quicker when held.
     static QDoubleSpinBox *numberBox(const camdesign::Range &range, int decimals, double step,
-                                     const QString &suffix, const QString &name);
+                                     const QString &name);
+    // What a number box shows after its number, for a value kept in `unit`.
+    static QString suffixOf(camdesign::Unit unit);
 
 private:
     void build();

@@ -261,7 +261,7 @@ QWidget *WorkshopWindow::buildMiddle()
     m_turnAngleText->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(
                                          QStringLiteral("359.9°"))
                                      + 8);
-    m_turningSpeed = EditorColumn::numberBox({1, 60}, 0, 1, tr(" rpm"), tr("Turning speed"));
+    m_turningSpeed = EditorColumn::numberBox({1, 60, Unit::Rpm}, 0, 1, tr("Turning speed"));
     m_turningSpeed->setValue(m_turningRpm);
     auto *speedLabel = new QLabel(tr("Turning speed"));
     speedLabel->setBuddy(m_turningSpeed);
