@@ -636,14 +636,9 @@ void WorkshopWindow::closeEvent(QCloseEvent *event)
 
 WorkshopWindow::Controls WorkshopWindow::controls() const
 {
-    const EditorColumn::Editors e = m_editors->editors();
-    return {e.segments,    e.addSegment,   e.removeSegment,   e.moveUp,     e.moveDown,
-            e.fillWithDwell, e.kind,       e.law,             e.angle,      e.height,
-            e.followerType, e.rotation,    e.holeShape,       e.rollerRadius, e.offset,
-            e.baseCircle,  e.holeDiameter, e.flatDepth,       e.speed,      e.pressureLimit,
-            m_cam,         m_play,         m_turnAngle,       m_turningSpeed, m_useSmallestBase,
-            m_numbers,     m_warnings,     m_graphs,          m_announcer,  m_undo,
-            m_redo};
+    return {m_editors->editors(), m_cam,      m_play,     m_turnAngle, m_turningSpeed,
+            m_useSmallestBase,     m_numbers,  m_warnings, m_graphs,    m_announcer,
+            m_undo,                m_redo};
 }
 
 } // namespace workshop

@@ -4,6 +4,7 @@
 // and redraws at once; designs are saved and opened as files.
 #pragma once
 
+#include "editorcolumn.h"
 #include "startingdesigns.h"
 #include "workshopmodel.h"
 
@@ -28,7 +29,6 @@ namespace workshop {
 
 class Announcer;
 class CamView;
-class EditorColumn;
 class GraphView;
 
 class WorkshopWindow : public QMainWindow
@@ -74,15 +74,8 @@ public:
     };
     Dialogs &dialogs() { return m_dialogs; }
 
-    // The controls, for tests.
-    struct Controls {
-        QListWidget *segments;
-        QPushButton *addSegment, *removeSegment, *moveUp, *moveDown, *fillWithDwell;
-        QComboBox *kind, *law;
-        QDoubleSpinBox *angle, *height;
-        QComboBox *followerType, *rotation, *holeShape;
-        QDoubleSpinBox *rollerRadius, *offset, *baseCircle, *holeDiameter, *flatDepth;
-        QDoubleSpinBox *speed, *pressureLimit;
+    // The controls, for tests: the editor column's and the window's own.
+    struct Controls : EditorColumn::Editors {
         CamView *cam;
         QPushButton *play;
         QSlider *turnAngle;
